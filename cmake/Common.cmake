@@ -1,0 +1,21 @@
+# One INTERFACE target carries the language level, warnings and sanitizers; every target links it
+# PRIVATE.
+add_library(ledsign_common INTERFACE)
+target_compile_features(ledsign_common INTERFACE cxx_std_20)
+target_compile_options(ledsign_common INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor
+                                                -Wno-missing-field-initializers)
+target_compile_definitions(ledsign_common INTERFACE QT_NO_KEYWORDS QT_NO_CAST_FROM_BYTEARRAY)
+
+if(LEDSIGN_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Sets the environment every test runs in: headless, with a fresh temporary home made by the test.
+function(ledsign_add_gtest target)
+  target_link_libraries(${target} PRIVATE ledsign_common GTest::gtest GTest::gmock)
+  gtest_discover_tests(${target}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT
+      "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1;LEDSIGN_BIN_DIR=${LEDSIGN_BIN_DIR}")
+endfunction()

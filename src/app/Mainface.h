@@ -1,0 +1,130 @@
+#pragma once
+
+#include <QImage>
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "ProgramStore.h"
+#include "Prompt.h"
+
+class QAction;
+class QComboBox;
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QScrollArea;
+class QStatusBar;
+class QTimer;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TUpDown;
+
+// The main window: owns the library state and the play-setting controls, shows the program list
+// and the picked program's picture, and opens every other window.
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+ public:
+  TMainForm(Prompt& prompt, const QString& home, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  Prompt& prompt() { return prompt_; }
+  ProgramStore& store() { return store_; }
+  const QString& home() const { return store_.home(); }
+
+  // Library state.
+  int ProgramCount = 0;
+  int SelectedProgram = 0;
+  std::array<int, 256> ProgramWidth{};
+  std::array<int, 256> ProgramHeight{};
+  int ControllerProgramCount = 0;
+  int ControllerModel = 0;
+  int ScreenWidth = 32;
+  int ScreenHeight = 32;
+
+  // The other windows, created after this one and registered by the application.
+  QWidget* WordsForm = nullptr;
+  QWidget* CommForm = nullptr;
+  QDialog* LedViewForm = nullptr;
+  QDialog* ScreenWHForm = nullptr;
+  QDialog* PrammeForm = nullptr;
+  QDialog* GetPramForm = nullptr;
+  QDialog* SendPramForm = nullptr;
+  QDialog* KernelForm = nullptr;
+
+  // Controls.
+  QToolButton* SpeedButton5 = nullptr;  // connect
+  QToolButton* SpeedButton4 = nullptr;  // disconnect
+  QToolButton* SpeedButton1 = nullptr;  // new program
+  QToolButton* SpeedButton2 = nullptr;  // delete program
+  QToolButton* SpeedButton3 = nullptr;  // edit program
+  QToolButton* SpeedButton7 = nullptr;  // load picture
+  QToolButton* SpeedButton8 = nullptr;  // preview
+  QToolButton* SpeedButton6 = nullptr;  // send library
+  QTreeWidget* TreeView1 = nullptr;
+  QScrollArea* ScrollBox1 = nullptr;
+  QLabel* Image1 = nullptr;
+  QComboBox* ComboBox2 = nullptr;  // play mode
+  QComboBox* ComboBox3 = nullptr;  // play speed
+  QLineEdit* Edit4 = nullptr;      // dwell time
+  TUpDown* UpDown3 = nullptr;
+  QStatusBar* StatusBar1 = nullptr;
+  QTimer* Timer1 = nullptr;  // heartbeat, 5000 ms
+
+  // Menu items.
+  QAction* O1 = nullptr;  // 导出
+  QAction* I1 = nullptr;  // 导入
+  QAction* E1 = nullptr;  // 退出
+  QAction* C1 = nullptr;  // 串口
+  QAction* C3 = nullptr;  // TCP/IP
+  QAction* S2 = nullptr;  // 通讯配置
+  QAction* L1 = nullptr;  // 大屏参数
+  QAction* G2 = nullptr;  // 获取节目
+  QAction* C2 = nullptr;  // 节目控制
+  QAction* G1 = nullptr;  // 格式化
+  QAction* R1 = nullptr;  // 重启
+  QAction* F1 = nullptr;  // 远程升级
+
+  // The picture shown in the picture area, 1:1, top-left aligned.
+  void showPicture(const QImage& picture);
+  const QImage& shownPicture() const { return shownPicture_; }
+
+  // Clears the tree and adds the root and one node (with its "发布信息" child) per program.
+  void RebuildProgramList();
+  // The number of the program whose node is picked, -1 when no node is picked, -2 when the
+  // picked node is not a program node.
+  int pickedProgramNumber() const;
+
+  // Mark disconnected: the connect button shows again.
+  void markDisconnected();
+  bool isConnected() const;
+
+  // Handlers.
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void SpeedButton3Click();
+  void SpeedButton7Click();
+  void SpeedButton8Click();
+  void TreeView1Click();
+  void playSettingChanged();
+  void Edit4Change();
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildToolBar();
+  void buildMenus();
+  void buildCentre();
+  QString dwellTextForNewProgram() const;
+
+  Prompt& prompt_;
+  ProgramStore store_;
+  QImage shownPicture_;
+};
+
+// The program number a node caption names ("节目" followed by k names k-1), or -1.
+int programNumberFromCaption(const QString& caption);

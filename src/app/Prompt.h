@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+// Every message box, question, file, folder and font dialog of the application goes through this
+// interface, so that the windows can be driven by tests without a modal box.
+class Prompt {
+ public:
+  struct FontChoice {
+    QFont font;
+    QColor colour;
+  };
+
+  virtual ~Prompt() = default;
+
+  // A modal notice captioned "提示" with one OK button.
+  virtual void message(QWidget* owner, const QString& text) = 0;
+  // A "提示" question with Yes and No; true only for Yes.
+  virtual bool question(QWidget* owner, const QString& text) = 0;
+  // A file-open dialog; an empty result means the operator cancelled.
+  virtual QString openFile(QWidget* owner, const QString& title, const QString& filter) = 0;
+  // A folder dialog with no folder preselected; an empty result means cancelled.
+  virtual QString chooseFolder(QWidget* owner, const QString& title) = 0;
+  // A font dialog offering face, style, size and the 16 standard colours; nullopt = cancelled.
+  virtual std::optional<FontChoice> chooseFont(QWidget* owner, const FontChoice& initial) = 0;
+};
+
+// The application's Prompt: real dialogs.
+class DialogPrompt final : public Prompt {
+ public:
+  void message(QWidget* owner, const QString& text) override;
+  bool question(QWidget* owner, const QString& text) override;
+  QString openFile(QWidget* owner, const QString& title, const QString& filter) override;
+  QString chooseFolder(QWidget* owner, const QString& title) override;
+  std::optional<FontChoice> chooseFont(QWidget* owner, const FontChoice& initial) override;
+};
