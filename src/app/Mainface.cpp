@@ -1,0 +1,466 @@
+#include "Mainface.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QRegularExpressionValidator>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "AtomicFile.h"
+#include "BmpCheck.h"
+#include "ErrorReport.h"
+#include "GbkIni.h"
+#include "UpDown.h"
+
+namespace {
+
+const QString kRoot = QStringLiteral("新节目表");
+const QString kPublish = QStringLiteral("发布信息");
+const QString kProgram = QStringLiteral("节目");
+
+const char* const kPlayModes[] = {
+    "立即显示（无特效）", "左移", "右移", "上移", "下移", "左开", "右开", "上开",
+    "下开", "闪烁", "斜角进入", "反斜角进入", "向左移入并移出", "向右移入并移出", "递减条竖",
+    "递减条横"};
+const char* const kPlaySpeeds[] = {"最快", "较快", "快", "慢", "较慢", "最慢"};
+
+// A theme icon by its freedesktop name, then by a second name, then the style's own.
+QIcon themeIcon(const char* name, const char* alternative, QStyle::StandardPixmap fallback) {
+  QIcon icon = QIcon::fromTheme(QString::fromLatin1(name));
+  if (icon.isNull()) icon = QIcon::fromTheme(QString::fromLatin1(alternative));
+  if (icon.isNull()) icon = QApplication::style()->standardIcon(fallback);
+  return icon;
+}
+
+}  // namespace
+
+int programNumberFromCaption(const QString& caption) {
+  const auto k = parseDecimal(caption.mid(2).toLatin1());
+  if (!caption.startsWith(kProgram) || !k || *k < 1) return -1;
+  return *k - 1;
+}
+
+TMainForm::TMainForm(Prompt& prompt, const QString& home, QWidget* parent)
+    : QMainWindow(parent), prompt_(prompt), store_(home) {
+  setWindowTitle(QStringLiteral("LED双色屏节目编辑与控制"));
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  QFont face(QStringLiteral("宋体"));
+  face.setPixelSize(12);
+  setFont(face);
+
+  buildMenus();
+  buildToolBar();
+  buildCentre();
+
+  StatusBar1 = new QStatusBar(this);
+  StatusBar1->setSizeGripEnabled(false);
+  for (int width : {160, 300, 50}) {
+    auto* panel = new QLabel(StatusBar1);
+    panel->setFixedWidth(width);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusBar1->addWidget(panel);
+  }
+  setStatusBar(StatusBar1);
+
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(5000);
+  Timer1->start();
+
+  // Start-up state: an empty library on a 32 x 32 sign, disconnected, default play settings.
+  ProgramCount = 0;
+  ControllerProgramCount = 0;
+  C1->setChecked(true);
+  ProgramWidth.fill(32);
+  ProgramHeight.fill(32);
+  ScreenWidth = 32;
+  ScreenHeight = 32;
+  QImage black(ScreenWidth, ScreenHeight, QImage::Format_RGB32);
+  black.fill(Qt::black);
+  showPicture(black);
+  SpeedButton5->setVisible(true);
+  SpeedButton4->setVisible(false);
+  ComboBox2->setCurrentIndex(0);
+  ComboBox3->setCurrentIndex(4);
+  UpDown3->setPosition(5);
+  runGuarded(prompt_, this, [this] { store_.wipe(); });
+  RebuildProgramList();
+  ProgramCount = 0;
+
+  // The window keeps its size: 816 x 450 inside the frame, below the menu bar.
+  setFixedSize(816, 450 + menuBar()->sizeHint().height());
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::buildMenus() {
+  QMenuBar* bar = menuBar();
+  QMenu* system = bar->addMenu(QStringLiteral("系统(&S)"));
+  O1 = system->addAction(QStringLiteral("导出(&O)"));
+  I1 = system->addAction(QStringLiteral("导入(&I)"));
+  E1 = system->addAction(QStringLiteral("退出(&E)"));
+  connect(E1, &QAction::triggered, this, &TMainForm::E1Click);
+
+  QMenu* config = bar->addMenu(QStringLiteral("配置(&S)"));
+  QMenu* transport = config->addMenu(QStringLiteral("通讯方式(&T)"));
+  C1 = transport->addAction(QStringLiteral("串口(&C)"));
+  C3 = transport->addAction(QStringLiteral("TCP/IP(&T)"));
+  C1->setCheckable(true);
+  C3->setCheckable(true);
+  S2 = config->addAction(QStringLiteral("通讯配置(&S)"));
+  L1 = config->addAction(QStringLiteral("大屏参数(&L)"));
+
+  QMenu* control = bar->addMenu(QStringLiteral("控制(&K)"));
+  G2 = control->addAction(QStringLiteral("获取节目(&G)"));
+  C2 = control->addAction(QStringLiteral("节目控制(&C)"));
+  G1 = control->addAction(QStringLiteral("格式化(&G)"));
+  R1 = control->addAction(QStringLiteral("重启(&R)"));
+  F1 = control->addAction(QStringLiteral("远程升级(&F)"));
+
+  QMenu* help = bar->addMenu(QStringLiteral("帮助(&H)"));
+  help->addAction(QStringLiteral("帮助(&H)"));
+  help->addAction(QStringLiteral("关于(&A)"));
+}
+
+void TMainForm::buildToolBar() {
+  auto* toolBar = new QToolBar(this);
+  toolBar->setMovable(false);
+  toolBar->setFloatable(false);
+  toolBar->setFixedHeight(57);
+  toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+  auto* strip = new QWidget(toolBar);
+  auto* row = new QHBoxLayout(strip);
+  row->setContentsMargins(4, 2, 4, 2);
+  row->setSpacing(2);
+
+  auto makeButton = [&](const char* icon, const char* alternative, QStyle::StandardPixmap fallback,
+                        const QString& tip) {
+    auto* b = new QToolButton(strip);
+    b->setIcon(themeIcon(icon, alternative, fallback));
+    b->setIconSize(QSize(32, 32));
+    b->setFixedSize(48, 48);
+    b->setAutoRaise(true);
+    b->setToolTip(tip);
+    row->addWidget(b);
+    return b;
+  };
+  SpeedButton5 = makeButton("network-connect", "network-transmit-receive",
+                            QStyle::SP_DriveNetIcon, QStringLiteral("连接大屏"));
+  SpeedButton4 = makeButton("network-disconnect", "network-offline", QStyle::SP_BrowserStop,
+                            QStringLiteral("断开与大屏的连接"));
+  SpeedButton1 = makeButton("document-new", "document-new", QStyle::SP_FileIcon,
+                            QStringLiteral("新建节目"));
+  SpeedButton2 = makeButton("edit-delete", "user-trash", QStyle::SP_TrashIcon,
+                            QStringLiteral("删除选中的节目"));
+  SpeedButton3 = makeButton("document-edit", "accessories-text-editor",
+                            QStyle::SP_FileDialogDetailedView,
+                            QStringLiteral("用文本编辑器编辑选中的节目"));
+  SpeedButton7 = makeButton("insert-image", "image-x-generic", QStyle::SP_DirOpenIcon,
+                            QStringLiteral("为选中的节目加载BMP图片"));
+  SpeedButton8 = makeButton("media-playback-start", "media-playback-start", QStyle::SP_MediaPlay,
+                            QStringLiteral("预览选中的节目"));
+  SpeedButton6 = makeButton("document-send", "mail-send", QStyle::SP_ArrowForward,
+                            QStringLiteral("把节目表发送到大屏"));
+  row->addStretch(1);
+  toolBar->addWidget(strip);
+  strip->setMinimumWidth(780);
+  addToolBar(Qt::TopToolBarArea, toolBar);
+
+  connect(SpeedButton1, &QToolButton::clicked, this, &TMainForm::SpeedButton1Click);
+  connect(SpeedButton2, &QToolButton::clicked, this, &TMainForm::SpeedButton2Click);
+  connect(SpeedButton3, &QToolButton::clicked, this, &TMainForm::SpeedButton3Click);
+  connect(SpeedButton7, &QToolButton::clicked, this, &TMainForm::SpeedButton7Click);
+  connect(SpeedButton8, &QToolButton::clicked, this, &TMainForm::SpeedButton8Click);
+}
+
+void TMainForm::buildCentre() {
+  auto* centre = new QWidget(this);
+  auto* columns = new QHBoxLayout(centre);
+  columns->setContentsMargins(0, 0, 0, 0);
+  columns->setSpacing(4);
+
+  TreeView1 = new QTreeWidget(centre);
+  TreeView1->setHeaderHidden(true);
+  TreeView1->setFixedWidth(160);
+  TreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
+  TreeView1->setItemsExpandable(false);
+  TreeView1->setRootIsDecorated(true);
+  TreeView1->viewport()->installEventFilter(this);
+  columns->addWidget(TreeView1);
+
+  auto* right = new QVBoxLayout;
+  right->setSpacing(6);
+  ScrollBox1 = new QScrollArea(centre);
+  ScrollBox1->setFixedSize(650, 337);
+  ScrollBox1->setWidgetResizable(false);
+  ScrollBox1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Image1 = new QLabel;
+  Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  ScrollBox1->setWidget(Image1);
+  right->addWidget(ScrollBox1);
+
+  auto* controls = new QHBoxLayout;
+  controls->setSpacing(6);
+  controls->addWidget(new QLabel(QStringLiteral("播放方式"), centre));
+  ComboBox2 = new QComboBox(centre);
+  for (const char* mode : kPlayModes) ComboBox2->addItem(QString::fromUtf8(mode));
+  ComboBox2->setMaxVisibleItems(16);
+  controls->addWidget(ComboBox2);
+  controls->addSpacing(12);
+  controls->addWidget(new QLabel(QStringLiteral("播放速度"), centre));
+  ComboBox3 = new QComboBox(centre);
+  for (const char* speed : kPlaySpeeds) ComboBox3->addItem(QString::fromUtf8(speed));
+  controls->addWidget(ComboBox3);
+  controls->addSpacing(12);
+  controls->addWidget(new QLabel(QStringLiteral("停留时间(单位:s)"), centre));
+  Edit4 = new QLineEdit(centre);
+  Edit4->setFixedWidth(48);
+  // Digits only, whether typed or pasted.
+  Edit4->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), Edit4));
+  Edit4->installEventFilter(this);
+  controls->addWidget(Edit4);
+  UpDown3 = new TUpDown(Edit4, 0, 255, centre);
+  controls->addWidget(UpDown3);
+  controls->addStretch(1);
+  right->addLayout(controls);
+  right->addStretch(1);
+  columns->addLayout(right);
+  setCentralWidget(centre);
+
+  connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TMainForm::ComboBox2Change);
+  connect(ComboBox3, &QComboBox::currentIndexChanged, this, &TMainForm::ComboBox3Change);
+  connect(Edit4, &QLineEdit::textChanged, this, &TMainForm::Edit4Change);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == TreeView1->viewport() && event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    // The click is handled after the view has moved its selection.
+    QTimer::singleShot(0, this, &TMainForm::TreeView1Click);
+  }
+  if (watched == Edit4 && event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const QString text = key->text();
+    const bool printable = !text.isEmpty() && text.at(0).isPrint();
+    if (printable && !(text.size() == 1 && text.at(0).isDigit() && text.at(0).unicode() < 128)) {
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::showPicture(const QImage& picture) {
+  shownPicture_ = picture;
+  Image1->setPixmap(QPixmap::fromImage(picture));
+  Image1->resize(picture.size());
+}
+
+void TMainForm::RebuildProgramList() {
+  TreeView1->clear();
+  auto* root = new QTreeWidgetItem(TreeView1, QStringList{kRoot});
+  for (int k = 0; k < ProgramCount; ++k) {
+    auto* node = new QTreeWidgetItem(root, QStringList{kProgram + QString::number(k + 1)});
+    new QTreeWidgetItem(node, QStringList{kPublish});
+  }
+  TreeView1->expandAll();
+  TreeView1->clearSelection();
+  TreeView1->setCurrentItem(nullptr);
+}
+
+int TMainForm::pickedProgramNumber() const {
+  const QList<QTreeWidgetItem*> picked = TreeView1->selectedItems();
+  if (picked.isEmpty()) return -1;
+  const int n = programNumberFromCaption(picked.front()->text(0));
+  return n < 0 ? -2 : n;
+}
+
+int TMainForm::pickProgram(const QString& message) {
+  const int n = pickedProgramNumber();
+  if (n == -1) return -1;
+  if (n < 0) {
+    prompt_.message(this, message);
+    return -1;
+  }
+  SelectedProgram = n;
+  return n;
+}
+
+void TMainForm::setEditingButtonsEnabled(bool enabled) {
+  SpeedButton2->setEnabled(enabled);
+  SpeedButton3->setEnabled(enabled);
+  SpeedButton7->setEnabled(enabled);
+}
+
+void TMainForm::markDisconnected() {
+  SpeedButton4->setVisible(false);
+  SpeedButton5->setVisible(true);
+}
+
+bool TMainForm::isConnected() const { return !SpeedButton5->isVisibleTo(const_cast<TMainForm*>(this)); }
+
+QString TMainForm::dwellTextForNewProgram() const {
+  return Edit4->text().isEmpty() ? QString::number(UpDown3->position()) : Edit4->text();
+}
+
+void TMainForm::TreeView1Click() {
+  const QList<QTreeWidgetItem*> picked = TreeView1->selectedItems();
+  if (picked.isEmpty()) return;
+  const QString caption = picked.front()->text(0);
+  if (caption.contains(kPublish) || caption.contains(QStringLiteral("新节目"))) {
+    setEditingButtonsEnabled(false);
+    return;
+  }
+  setEditingButtonsEnabled(true);
+  const int n = programNumberFromCaption(caption);
+  if (n < 0) {
+    prompt_.message(this, QStringLiteral("请选择你要显示的节目表!"));
+    return;
+  }
+  SelectedProgram = n;
+  runGuarded(prompt_, this, [this, n] { showProgram(n); });
+}
+
+void TMainForm::showProgram(int n) {
+  // A missing picture shows black at the program's size; an unreadable one is reported once,
+  // after the program's settings are shown.
+  QImage picture(ProgramWidth[n], ProgramHeight[n], QImage::Format_RGB32);
+  picture.fill(Qt::black);
+  QString pictureError;
+  if (QFile::exists(store_.picturePath(n))) {
+    try {
+      picture = store_.readPicture(n);
+      ProgramWidth[n] = picture.width();
+      ProgramHeight[n] = picture.height();
+    } catch (const LedError& e) {
+      pictureError = e.text();
+    }
+  }
+  showPicture(picture);
+
+  PlaySettings play = store_.readPlaySettings(n);
+  if (play.mode < 0 || play.mode >= ComboBox2->count()) play.mode = 0;
+  if (play.speed < 0 || play.speed >= ComboBox3->count()) play.speed = 4;
+  if (play.dwell < 0 || play.dwell > 255) play.dwell = 5;
+  {
+    const QSignalBlocker blockMode(ComboBox2);
+    const QSignalBlocker blockSpeed(ComboBox3);
+    ComboBox2->setCurrentIndex(play.mode);
+    ComboBox3->setCurrentIndex(play.speed);
+  }
+  UpDown3->setPosition(play.dwell);
+  if (!pictureError.isEmpty()) throw LedError(pictureError);
+}
+
+void TMainForm::ComboBox2Change() { runGuarded(prompt_, this, [this] { writeBackPlaySettings(); }); }
+void TMainForm::ComboBox3Change() { runGuarded(prompt_, this, [this] { writeBackPlaySettings(); }); }
+
+void TMainForm::Edit4Change() {
+  const QString text = Edit4->text();
+  if (text.isEmpty()) return;
+  if (text.size() >= 3) {
+    const auto v = parseDecimal(text.toLatin1());
+    if (!v || *v > 255) {
+      Edit4->setText(QStringLiteral("255"));
+      return;
+    }
+  }
+  runGuarded(prompt_, this, [this] { writeBackPlaySettings(); });
+}
+
+void TMainForm::writeBackPlaySettings() {
+  const int n = pickProgram(QStringLiteral("请选择你要编辑的节目表!"));
+  if (n < 0) return;
+  store_.writePlaySettings(n, ComboBox2->currentIndex(), ComboBox3->currentIndex(), Edit4->text());
+}
+
+void TMainForm::SpeedButton1Click() {
+  runGuarded(prompt_, this, [this] {
+    if (ProgramCount >= ProgramStore::MaxPrograms) {
+      prompt_.message(this, QStringLiteral("超出节目最大数"));
+      return;
+    }
+    const int n = ProgramCount;
+    store_.append(n, ScreenWidth, ScreenHeight, ComboBox2->currentIndex(),
+                  ComboBox3->currentIndex(), dwellTextForNewProgram());
+    QTreeWidgetItem* root = TreeView1->topLevelItem(0);
+    auto* node = new QTreeWidgetItem(root, QStringList{kProgram + QString::number(n + 1)});
+    new QTreeWidgetItem(node, QStringList{kPublish});
+    TreeView1->expandAll();
+    ProgramWidth[n] = ScreenWidth;
+    ProgramHeight[n] = ScreenHeight;
+    ++ProgramCount;
+  });
+}
+
+void TMainForm::SpeedButton2Click() {
+  runGuarded(prompt_, this, [this] {
+    if (TreeView1->selectedItems().isEmpty() || ProgramCount == 0) return;
+    const int n = pickProgram(QStringLiteral("请选择你要删除的节目表!"));
+    if (n < 0 || n >= ProgramCount) return;
+    store_.deleteProgram(n, ProgramCount);
+    --ProgramCount;
+    RebuildProgramList();
+  });
+}
+
+void TMainForm::SpeedButton3Click() {
+  runGuarded(prompt_, this, [this] {
+    const int n = pickProgram(QStringLiteral("请选择你要编辑的节目表!"));
+    if (n < 0) return;
+    const QSize size = store_.readPictureSize(n);
+    ProgramWidth[n] = size.width();
+    ProgramHeight[n] = size.height();
+    if (WordsForm) {
+      WordsForm->show();
+      WordsForm->raise();
+      WordsForm->activateWindow();
+    }
+  });
+}
+
+void TMainForm::SpeedButton7Click() {
+  runGuarded(prompt_, this, [this] {
+    const int n = pickProgram(QStringLiteral("请选择你要编辑的节目表!"));
+    if (n < 0) return;
+    const QString path =
+        prompt_.openFile(this, QStringLiteral("加载图片"), QStringLiteral("BMP 图片 (*.bmp);;所有文件 (*)"));
+    if (path.isEmpty()) return;
+    const QByteArray bytes = readWholeFile(path, MaxBmpFileBytes);
+    const QImage picture = decodeBmp(bytes, QStringLiteral("图片文件 %1").arg(path));
+    if (picture.width() != ProgramWidth[n] || picture.height() != ProgramHeight[n]) {
+      prompt_.message(this, QStringLiteral("加载图片尺寸与屏宽高不一致!"));
+      return;
+    }
+    // The file is stored byte for byte, so the program keeps the file's pixel format.
+    store_.writePictureFile(n, bytes);
+    store_.writeSettings(n, ProgramEntry{ProgramWidth[n], ProgramHeight[n], colourClass(picture),
+                                         ComboBox2->currentIndex(), ComboBox3->currentIndex(),
+                                         UpDown3->position()});
+    showPicture(picture);
+  });
+}
+
+void TMainForm::SpeedButton8Click() {
+  if (ScreenHeight != 0 && ScreenWidth != 0 && ProgramCount != 0 && LedViewForm) {
+    LedViewForm->exec();
+  }
+}
+
+void TMainForm::E1Click() { QApplication::exit(0); }

@@ -108,11 +108,12 @@ class TMainForm : public QMainWindow {
   void SpeedButton7Click();
   void SpeedButton8Click();
   void TreeView1Click();
-  void playSettingChanged();
+  void ComboBox2Change();
+  void ComboBox3Change();
   void Edit4Change();
+  void E1Click();
 
  protected:
-  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -120,6 +121,12 @@ class TMainForm : public QMainWindow {
   void buildMenus();
   void buildCentre();
   QString dwellTextForNewProgram() const;
+  void writeBackPlaySettings();
+  void setEditingButtonsEnabled(bool enabled);
+  // Picking steps of the editing actions: the picked program's number, or -1 after showing
+  // `message` for a node that is not a program (or silently when nothing is picked).
+  int pickProgram(const QString& message);
+  void showProgram(int n);
 
   Prompt& prompt_;
   ProgramStore store_;

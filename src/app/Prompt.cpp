@@ -1,0 +1,75 @@
+#include "Prompt.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QFormLayout>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QVBoxLayout>
+#include <array>
+
+namespace {
+
+const QString kCaption = QStringLiteral("提示");
+
+struct NamedColour {
+  const char* name;
+  QRgb rgb;
+};
+
+// The 16 standard colours a font dialog offers.
+constexpr std::array<NamedColour, 16> kStandardColours{{
+    {"黑色", 0x000000}, {"褐红色", 0x800000}, {"绿色", 0x008000}, {"橄榄色", 0x808000},
+    {"藏青色", 0x000080}, {"紫色", 0x800080}, {"深青色", 0x008080}, {"灰色", 0x808080},
+    {"银色", 0xc0c0c0}, {"红色", 0xff0000}, {"酸橙色", 0x00ff00}, {"黄色", 0xffff00},
+    {"蓝色", 0x0000ff}, {"紫红色", 0xff00ff}, {"水绿色", 0x00ffff}, {"白色", 0xffffff},
+}};
+
+}  // namespace
+
+void DialogPrompt::message(QWidget* owner, const QString& text) {
+  QMessageBox::information(owner, kCaption, text, QMessageBox::Ok);
+}
+
+bool DialogPrompt::question(QWidget* owner, const QString& text) {
+  return QMessageBox::question(owner, kCaption, text, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString DialogPrompt::openFile(QWidget* owner, const QString& title, const QString& filter) {
+  return QFileDialog::getOpenFileName(owner, title, QString(), filter);
+}
+
+QString DialogPrompt::chooseFolder(QWidget* owner, const QString& title) {
+  return QFileDialog::getExistingDirectory(owner, title, QString());
+}
+
+std::optional<Prompt::FontChoice> DialogPrompt::chooseFont(QWidget* owner,
+                                                           const FontChoice& initial) {
+  QDialog dialog(owner);
+  dialog.setWindowTitle(QStringLiteral("字体"));
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* fonts = new QFontDialog(initial.font, &dialog);
+  fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+  fonts->setWindowFlags(Qt::Widget);
+  layout->addWidget(fonts);
+  auto* form = new QFormLayout;
+  auto* colours = new QComboBox(&dialog);
+  for (const NamedColour& c : kStandardColours) {
+    QPixmap swatch(16, 12);
+    swatch.fill(QColor(c.rgb));
+    colours->addItem(QIcon(swatch), QString::fromUtf8(c.name), QColor(c.rgb));
+    if (QColor(c.rgb) == initial.colour) colours->setCurrentIndex(colours->count() - 1);
+  }
+  form->addRow(QStringLiteral("颜色："), colours);
+  layout->addLayout(form);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  layout->addWidget(buttons);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return FontChoice{fonts->currentFont(), colours->currentData().value<QColor>()};
+}

@@ -1,0 +1,22 @@
+#include "Home.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+QString resolveHome(const QString& executableDir, const QString& override) {
+  QString home;
+  if (!override.isEmpty()) {
+    home = QDir(override).absolutePath();
+  } else if (QFileInfo(executableDir).isWritable()) {
+    home = QDir(executableDir).absolutePath();
+  } else {
+    home = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  }
+  QDir().mkpath(QDir(home).filePath(QStringLiteral("Program")));
+  return home;
+}
+
+void exportHomeToLinkLibraries(const QString& home) {
+  qputenv("LEDSIGN_HOME", QDir::toNativeSeparators(home).toLocal8Bit());
+}

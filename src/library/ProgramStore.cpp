@@ -1,0 +1,240 @@
+#include "ProgramStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "AtomicFile.h"
+#include "BmpCheck.h"
+#include "GbkIni.h"
+#include "LedError.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const QString kWidth = QStringLiteral("屏宽");
+const QString kHeight = QStringLiteral("屏高");
+const QString kColour = QStringLiteral("颜色");
+const QString kMode = QStringLiteral("播放方式");
+const QString kSpeed = QStringLiteral("播放速度");
+const QString kDwell = QStringLiteral("停留时间");
+
+QString sectionName(int n) { return QStringLiteral("节目%1").arg(n); }
+
+constexpr qint64 kMaxIniBytes = 16 * 1024 * 1024;
+
+fs::path toPath(const QString& s) { return fs::path(s.toStdU16String()); }
+
+QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// Renames done so far by a multi-file operation, undone in reverse order when a later step fails.
+class RenameJournal {
+ public:
+  ~RenameJournal() {
+    if (!committed_) rollback();
+  }
+  void move(const QString& from, const QString& to) {
+    std::error_code ec;
+    if (!fs::exists(toPath(from), ec)) return;
+    fs::rename(toPath(from), toPath(to), ec);
+    if (ec) {
+      throw LedError(QStringLiteral("无法把文件 %1 改名为 %2：%3")
+                         .arg(native(from), native(to), QString::fromStdString(ec.message())));
+    }
+    done_.push_back({from, to});
+  }
+  void commit() { committed_ = true; }
+
+ private:
+  void rollback() {
+    for (auto it = done_.rbegin(); it != done_.rend(); ++it) {
+      std::error_code ec;
+      fs::rename(toPath(it->second), toPath(it->first), ec);
+    }
+  }
+  std::vector<std::pair<QString, QString>> done_;
+  bool committed_ = false;
+};
+
+}  // namespace
+
+ProgramStore::ProgramStore(QString home) : home_(std::move(home)) {}
+
+QString ProgramStore::programDir() const { return QDir(home_).filePath(QStringLiteral("Program")); }
+QString ProgramStore::settingsPath() const {
+  return QDir(programDir()).filePath(QStringLiteral("set.ini"));
+}
+QString ProgramStore::picturePath(int n) const {
+  return QDir(programDir()).filePath(QStringLiteral("%1.bmp").arg(n));
+}
+QString ProgramStore::rtfDir() const { return QDir(home_).filePath(QStringLiteral("Rtf")); }
+QString ProgramStore::rtfPath(int n) const {
+  return QDir(rtfDir()).filePath(QStringLiteral("%1.rtf").arg(n));
+}
+
+namespace {
+
+GbkIni loadIni(const QString& path) {
+  if (!QFile::exists(path)) return GbkIni::parse({});
+  return GbkIni::parse(readWholeFile(path, kMaxIniBytes));
+}
+
+void removeIfExists(const QString& path) {
+  if (QFile::exists(path) && !QFile::remove(path)) {
+    throw LedError(QStringLiteral("无法删除文件 %1").arg(native(path)));
+  }
+}
+
+}  // namespace
+
+void ProgramStore::wipe() {
+  QDir().mkpath(programDir());
+  for (int n = 0; n < MaxPrograms && QFile::exists(picturePath(n)); ++n) removeIfExists(picturePath(n));
+  removeIfExists(settingsPath());
+  for (int n = 0; n < MaxPrograms && QFile::exists(rtfPath(n)); ++n) removeIfExists(rtfPath(n));
+}
+
+void ProgramStore::append(int n, int width, int height, int mode, int speed,
+                          const QString& dwellText) {
+  QImage black(width, height, QImage::Format_RGB32);
+  black.fill(Qt::black);
+  writePicture(n, black);
+  GbkIni ini = loadIni(settingsPath());
+  const QString s = sectionName(n);
+  ini.setValue(s, kWidth, width);
+  ini.setValue(s, kHeight, height);
+  ini.setValue(s, kColour, 0);
+  ini.setValue(s, kMode, mode);
+  ini.setValue(s, kSpeed, speed);
+  ini.setValue(s, kDwell, GbkIni::toGbk(dwellText));
+  writeFileAtomically(settingsPath(), ini.serialize());
+}
+
+void ProgramStore::writePlaySettings(int n, int mode, int speed, const QString& dwellText) {
+  GbkIni ini = loadIni(settingsPath());
+  const QString s = sectionName(n);
+  ini.setValue(s, kMode, mode);
+  ini.setValue(s, kSpeed, speed);
+  ini.setValue(s, kDwell, GbkIni::toGbk(dwellText));
+  writeFileAtomically(settingsPath(), ini.serialize());
+}
+
+PlaySettings ProgramStore::readPlaySettings(int n) const {
+  const GbkIni ini = loadIni(settingsPath());
+  const QString s = sectionName(n);
+  PlaySettings p;
+  p.mode = ini.intValue(s, kMode, 0);
+  p.speed = ini.intValue(s, kSpeed, 4);
+  p.dwell = ini.intValue(s, kDwell, 5);
+  return p;
+}
+
+namespace {
+
+ProgramEntry entryFrom(const GbkIni& ini, int n) {
+  const QString s = sectionName(n);
+  return ProgramEntry{ini.intValue(s, kWidth, 32), ini.intValue(s, kHeight, 32),
+                      ini.intValue(s, kColour, 0), ini.intValue(s, kMode, 0),
+                      ini.intValue(s, kSpeed, 0),  ini.intValue(s, kDwell, 5)};
+}
+
+void putEntry(GbkIni& ini, int n, const ProgramEntry& e) {
+  const QString s = sectionName(n);
+  ini.setValue(s, kWidth, e.width);
+  ini.setValue(s, kHeight, e.height);
+  ini.setValue(s, kColour, e.colour);
+  ini.setValue(s, kMode, e.mode);
+  ini.setValue(s, kSpeed, e.speed);
+  ini.setValue(s, kDwell, e.dwell);
+}
+
+}  // namespace
+
+void ProgramStore::writeSettings(int n, const ProgramEntry& entry) {
+  GbkIni ini = loadIni(settingsPath());
+  putEntry(ini, n, entry);
+  writeFileAtomically(settingsPath(), ini.serialize());
+}
+
+ProgramEntry ProgramStore::readEntry(int n) const { return entryFrom(loadIni(settingsPath()), n); }
+
+void ProgramStore::writePicture(int n, const QImage& picture) {
+  writeFileAtomically(picturePath(n), encodeBmp24(picture));
+}
+
+void ProgramStore::writePictureFile(int n, const QByteArray& bmpBytes) {
+  writeFileAtomically(picturePath(n), bmpBytes);
+}
+
+QImage ProgramStore::readPicture(int n) const {
+  const QString path = picturePath(n);
+  const QString what = QStringLiteral("节目图片 %1").arg(native(path));
+  if (!QFile::exists(path)) throw LedError(QStringLiteral("%1 不存在").arg(what));
+  return decodeBmp(readWholeFile(path, MaxBmpFileBytes), what);
+}
+
+QSize ProgramStore::readPictureSize(int n) const {
+  const QString path = picturePath(n);
+  const QString what = QStringLiteral("节目图片 %1").arg(native(path));
+  if (!QFile::exists(path)) throw LedError(QStringLiteral("%1 不存在").arg(what));
+  const BmpHeaderInfo info = checkBmpHeader(readWholeFile(path, MaxBmpFileBytes));
+  if (!info.ok) throw LedError(QStringLiteral("%1 无法读取：%2").arg(what, info.error));
+  return QSize(info.width, info.height);
+}
+
+void ProgramStore::deleteProgram(int s, int count) {
+  if (count <= 0 || s < 0 || s >= count || count > MaxPrograms) return;
+
+  // Every section is read (with the delete defaults) before the first file is touched.
+  GbkIni ini = loadIni(settingsPath());
+  std::vector<ProgramEntry> rows(static_cast<size_t>(count));
+  for (int k = 0; k < count; ++k) rows[static_cast<size_t>(k)] = entryFrom(ini, k);
+  for (int k = s; k < count - 1; ++k) putEntry(ini, k, rows[static_cast<size_t>(k + 1)]);
+  ini.removeSection(sectionName(count - 1));
+  const QByteArray newIni = ini.serialize();
+
+  // The deleted files are first moved aside, so that a failing rename can put everything back.
+  const QString trashPicture = QDir(programDir()).filePath(QStringLiteral(".deleting.bmp"));
+  const QString trashRtf = QDir(rtfDir()).filePath(QStringLiteral(".deleting.rtf"));
+  RenameJournal journal;
+  journal.move(picturePath(s), trashPicture);
+  for (int k = s + 1; k < count; ++k) journal.move(picturePath(k), picturePath(k - 1));
+  journal.move(rtfPath(s), trashRtf);
+  for (int k = s + 1; k < count; ++k) journal.move(rtfPath(k), rtfPath(k - 1));
+  writeFileAtomically(settingsPath(), newIni);
+  journal.commit();
+  QFile::remove(trashPicture);
+  QFile::remove(trashRtf);
+}
+
+int colourClass(const QImage& picture) {
+  const QImage img = (picture.format() == QImage::Format_RGB32 ||
+                      picture.format() == QImage::Format_ARGB32)
+                         ? picture
+                         : picture.convertToFormat(QImage::Format_RGB32);
+  int cls = 0;
+  for (int y = 0; y < img.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+    for (int x = 0; x < img.width(); ++x) {
+      const QRgb p = row[x] & 0x00ffffffu;
+      int colour;  // 1 red, 2 green, 3 yellow, 0 anything else
+      switch (p) {
+        case 0xff0000u: case 0xed1c24u: colour = 1; break;
+        case 0x008000u: case 0x22b14cu: colour = 2; break;
+        case 0xffff00u: case 0xfff200u: colour = 3; break;
+        default: colour = 0; break;
+      }
+      if (colour == 0) continue;
+      if (colour == 3) return 3;
+      if (cls == 0) {
+        cls = colour;
+      } else if (cls != colour) {
+        return 3;
+      }
+    }
+  }
+  return cls;
+}
