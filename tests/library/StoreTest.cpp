@@ -1,0 +1,208 @@
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include "BmpCheck.h"
+#include "GbkIni.h"
+#include "LedError.h"
+#include "ProgramStore.h"
+#include "TestHome.h"
+
+namespace {
+
+QImage filled(int w, int h, QRgb colour) {
+  QImage img(w, h, QImage::Format_RGB32);
+  img.fill(colour);
+  return img;
+}
+
+class Store : public ::testing::Test {
+ protected:
+  TestHome home;
+  ProgramStore store{home.path()};
+
+  // Program k gets a picture k+1 pixels wide and play mode k, so each one can be recognised.
+  void makeLibrary(int count) {
+    for (int k = 0; k < count; ++k) {
+      store.append(k, k + 1, 8, k % 16, k % 6, QString::number(k));
+    }
+  }
+  int pictureWidth(int n) { return store.readPicture(n).width(); }
+};
+
+TEST_F(Store, AppendWritesTheExampleFileByteForByte) {
+  store.append(0, 64, 32, 0, 4, QStringLiteral("5"));
+  const QByteArray expected =
+      "[\xBD\xDA\xC4\xBF" "0]\r\n"
+      "\xC6\xC1\xBF\xED=64\r\n"
+      "\xC6\xC1\xB8\xDF=32\r\n"
+      "\xD1\xD5\xC9\xAB=0\r\n"
+      "\xB2\xA5\xB7\xC5\xB7\xBD\xCA\xBD=0\r\n"
+      "\xB2\xA5\xB7\xC5\xCB\xD9\xB6\xC8=4\r\n"
+      "\xCD\xA3\xC1\xF4\xCA\xB1\xBC\xE4=5\r\n";
+  EXPECT_EQ(home.read("Program/set.ini"), expected);
+
+  // The picture: a black, 24-bit, bottom-up BMP with a 40-byte information header.
+  const QByteArray bmp = home.read("Program/0.bmp");
+  ASSERT_GE(bmp.size(), 54);
+  EXPECT_EQ(bmp.left(2), QByteArray("BM"));
+  EXPECT_EQ(static_cast<uchar>(bmp[14]), 40);
+  EXPECT_EQ(static_cast<uchar>(bmp[28]), 24);
+  EXPECT_GT(static_cast<int>(static_cast<uchar>(bmp[22])), 0);  // positive height: bottom-up
+  EXPECT_EQ(bmp.size(), 54 + 64 * 3 * 32);
+  EXPECT_EQ(bmp.mid(54).count('\0'), 64 * 3 * 32);
+}
+
+TEST_F(Store, AppendStoresTheDwellTextAsGiven) {
+  store.append(0, 32, 32, 3, 2, QStringLiteral("12"));
+  const GbkIni ini = GbkIni::parse(home.read("Program/set.ini"));
+  EXPECT_EQ(ini.value(QStringLiteral("节目0"), QStringLiteral("停留时间")), QByteArray("12"));
+  EXPECT_EQ(store.readPlaySettings(0), (PlaySettings{3, 2, 12}));
+}
+
+TEST_F(Store, WipeStopsAtTheFirstGap) {
+  for (const char* f : {"Program/0.bmp", "Program/1.bmp", "Program/3.bmp", "Program/set.ini"}) {
+    ASSERT_TRUE(home.write(f, "x"));
+  }
+  QDir(home.path()).mkpath("Rtf");
+  for (const char* f : {"Rtf/0.rtf", "Rtf/2.rtf"}) ASSERT_TRUE(home.write(f, "x"));
+  store.wipe();
+  EXPECT_FALSE(home.exists("Program/0.bmp"));
+  EXPECT_FALSE(home.exists("Program/1.bmp"));
+  EXPECT_TRUE(home.exists("Program/3.bmp"));
+  EXPECT_FALSE(home.exists("Program/set.ini"));
+  EXPECT_FALSE(home.exists("Rtf/0.rtf"));
+  EXPECT_TRUE(home.exists("Rtf/2.rtf"));
+}
+
+TEST_F(Store, WipeCreatesTheProgramDirectory) {
+  QDir(home.file("Program")).removeRecursively();
+  store.wipe();
+  EXPECT_TRUE(QFileInfo(home.file("Program")).isDir());
+}
+
+TEST_F(Store, PlaySettingsReadDefaultsForMissingOrGarbageValues) {
+  EXPECT_EQ(store.readPlaySettings(0), (PlaySettings{0, 4, 5}));  // no file at all
+  ASSERT_TRUE(home.write("Program/set.ini",
+                         "[\xBD\xDA\xC4\xBF" "0]\r\n\xB2\xA5\xB7\xC5\xB7\xBD\xCA\xBD=junk\r\n"
+                         "\xB2\xA5\xB7\xC5\xCB\xD9\xB6\xC8=2"));
+  EXPECT_EQ(store.readPlaySettings(0), (PlaySettings{0, 2, 5}));
+  store.writePlaySettings(0, 9, 1, QStringLiteral("30"));
+  EXPECT_EQ(store.readPlaySettings(0), (PlaySettings{9, 1, 30}));
+}
+
+TEST_F(Store, DeleteInTheMiddleRenumbersPicturesSectionsAndRichText) {
+  makeLibrary(5);
+  QDir(home.path()).mkpath("Rtf");
+  for (int k : {0, 1, 3, 4}) ASSERT_TRUE(home.write(QStringLiteral("Rtf/%1.rtf").arg(k), QByteArray::number(k)));
+  store.deleteProgram(1, 5);
+
+  const int oldNumbers[] = {0, 2, 3, 4};
+  for (int k = 0; k < 4; ++k) {
+    const int old = oldNumbers[k];
+    EXPECT_EQ(pictureWidth(k), old + 1) << k;
+    EXPECT_EQ(store.readEntry(k), (ProgramEntry{old + 1, 8, 0, old % 16, old % 6, old})) << k;
+  }
+  EXPECT_FALSE(home.exists("Program/4.bmp"));
+  EXPECT_FALSE(GbkIni::parse(home.read("Program/set.ini")).hasSection(QStringLiteral("节目4")));
+  // Rich text follows its program; program 2 never had any, so 1.rtf is gone.
+  EXPECT_EQ(home.read("Rtf/0.rtf"), "0");
+  EXPECT_FALSE(home.exists("Rtf/1.rtf"));
+  EXPECT_EQ(home.read("Rtf/2.rtf"), "3");
+  EXPECT_EQ(home.read("Rtf/3.rtf"), "4");
+  EXPECT_FALSE(home.exists("Rtf/4.rtf"));
+  // Nothing is left behind by the move-aside.
+  EXPECT_EQ(QDir(home.file("Program")).entryList(QDir::Files | QDir::Hidden).size(), 5);
+}
+
+TEST_F(Store, DeleteTheLastProgramOnlyErasesItsSection) {
+  makeLibrary(3);
+  const QByteArray before0 = home.read("Program/0.bmp");
+  store.deleteProgram(2, 3);
+  EXPECT_EQ(home.read("Program/0.bmp"), before0);
+  EXPECT_EQ(pictureWidth(1), 2);
+  EXPECT_FALSE(home.exists("Program/2.bmp"));
+  const GbkIni ini = GbkIni::parse(home.read("Program/set.ini"));
+  EXPECT_TRUE(ini.hasSection(QStringLiteral("节目1")));
+  EXPECT_FALSE(ini.hasSection(QStringLiteral("节目2")));
+}
+
+TEST_F(Store, DeleteUsesTheDeleteDefaultsForUnreadableSections) {
+  makeLibrary(3);
+  GbkIni ini = GbkIni::parse(home.read("Program/set.ini"));
+  ini.removeSection(QStringLiteral("节目2"));
+  ini.setValue(QStringLiteral("节目1"), QStringLiteral("屏宽"), QByteArray("garbage"));
+  ASSERT_TRUE(home.write("Program/set.ini", ini.serialize()));
+  store.deleteProgram(0, 3);
+  EXPECT_EQ(store.readEntry(0), (ProgramEntry{32, 8, 0, 1, 1, 1}));
+  EXPECT_EQ(store.readEntry(1), (ProgramEntry{32, 32, 0, 0, 0, 5}));
+}
+
+TEST_F(Store, FailedDeleteLeavesTheLibraryAsItWas) {
+  makeLibrary(4);
+  QDir(home.path()).mkpath("Rtf/.deleting.rtf/blocker");  // the rich-text move-aside fails
+  ASSERT_TRUE(home.write("Rtf/1.rtf", "one"));
+  QByteArray pictures[4];
+  for (int k = 0; k < 4; ++k) pictures[k] = home.read(QStringLiteral("Program/%1.bmp").arg(k));
+  const QByteArray ini = home.read("Program/set.ini");
+
+  EXPECT_THROW(store.deleteProgram(1, 4), LedError);
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(home.read(QStringLiteral("Program/%1.bmp").arg(k)), pictures[k]) << k;
+  }
+  EXPECT_EQ(home.read("Program/set.ini"), ini);
+  EXPECT_EQ(home.read("Rtf/1.rtf"), "one");
+}
+
+TEST_F(Store, DeleteRefusesAnUnreadableSettingsFileBeforeTouchingPictures) {
+  makeLibrary(2);
+  QFile::remove(home.file("Program/set.ini"));
+  QDir(home.path()).mkpath("Program/set.ini");
+  const QByteArray picture0 = home.read("Program/0.bmp");
+  EXPECT_THROW(store.deleteProgram(0, 2), LedError);
+  EXPECT_EQ(home.read("Program/0.bmp"), picture0);
+  EXPECT_TRUE(home.exists("Program/1.bmp"));
+}
+
+TEST_F(Store, WritesAreAtomicAndLeaveNoTemporaryFiles) {
+  makeLibrary(3);
+  store.writeSettings(1, ProgramEntry{1, 2, 3, 4, 5, 6});
+  store.writePicture(2, filled(4, 4, qRgb(255, 0, 0)));
+  const QStringList files = QDir(home.file("Program")).entryList(QDir::Files | QDir::Hidden);
+  EXPECT_EQ(files.size(), 4) << files.join(',').toStdString();
+  EXPECT_EQ(store.readEntry(1), (ProgramEntry{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(store.readPicture(2).pixel(3, 3), qRgb(255, 0, 0));
+}
+
+TEST(ColourClass, FollowsTheLedColourTable) {
+  struct Row {
+    const char* what;
+    std::vector<std::pair<QPoint, QRgb>> pixels;
+    QRgb background;
+    int expected;
+  };
+  const QRgb white = qRgb(255, 255, 255);
+  const QRgb black = qRgb(0, 0, 0);
+  const Row rows[] = {
+      {"all black", {}, black, 0},
+      {"all white", {}, white, 0},
+      {"one red among white", {{{3, 2}, qRgb(255, 0, 0)}}, white, 1},
+      {"paint red", {{{0, 0}, qRgb(237, 28, 36)}}, black, 1},
+      {"green", {{{5, 5}, qRgb(0, 128, 0)}}, black, 2},
+      {"paint green", {{{5, 5}, qRgb(34, 177, 76)}}, black, 2},
+      {"red and green apart", {{{0, 0}, qRgb(255, 0, 0)}, {{7, 7}, qRgb(0, 128, 0)}}, black, 3},
+      {"green then red", {{{0, 0}, qRgb(34, 177, 76)}, {{7, 7}, qRgb(237, 28, 36)}}, black, 3},
+      {"paint yellow", {{{4, 4}, qRgb(255, 242, 0)}}, black, 3},
+      {"yellow", {{{4, 4}, qRgb(255, 255, 0)}}, white, 3},
+      {"near red is ignored", {{{1, 1}, qRgb(254, 0, 0)}}, black, 0},
+      {"bright green is not LED green", {{{1, 1}, qRgb(0, 255, 0)}}, black, 0},
+  };
+  for (const Row& row : rows) {
+    QImage img = filled(8, 8, row.background);
+    for (const auto& [at, colour] : row.pixels) img.setPixel(at, colour);
+    EXPECT_EQ(colourClass(img), row.expected) << row.what;
+    EXPECT_EQ(colourClass(img.convertToFormat(QImage::Format_RGB888)), row.expected) << row.what;
+  }
+}
+
+}  // namespace
