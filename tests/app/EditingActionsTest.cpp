@@ -1,0 +1,161 @@
+#include <QDir>
+#include <QtEndian>
+
+#include "BmpCheck.h"
+#include "MainWindowFixture.h"
+
+namespace {
+
+using EditingActions = MainWindow;
+
+QString writeBmp(const TestHome& home, const QString& name, const QImage& img) {
+  const QString path = home.file(name);
+  EXPECT_TRUE(img.save(path, "BMP"));
+  return path;
+}
+
+TEST_F(EditingActions, NewProgramsUseTheSignSizeAndTheControlsUpTo255) {
+  form->ScreenWidth = 64;
+  form->Edit4->setText(QStringLiteral("12"));
+  form->SpeedButton1Click();
+  EXPECT_EQ(form->ProgramCount, 1);
+  EXPECT_EQ(captions(), (QStringList{"新节目表", "节目1", "发布信息"}));
+  EXPECT_EQ(key(0, "屏宽"), QByteArray("64"));
+  EXPECT_EQ(key(0, "停留时间"), QByteArray("12"));
+  EXPECT_EQ(form->store().readPicture(0).size(), QSize(64, 32));
+  EXPECT_TRUE(form->TreeView1->selectedItems().isEmpty());
+
+  // An empty dwell box stores the spin position.
+  form->Edit4->clear();
+  form->SpeedButton1Click();
+  EXPECT_EQ(key(1, "停留时间"), QByteArray("12"));
+
+  form->ScreenWidth = 4;
+  form->ScreenHeight = 4;
+  while (form->ProgramCount < 254) form->SpeedButton1Click();
+  form->SpeedButton1Click();
+  EXPECT_EQ(form->ProgramCount, 255);
+  EXPECT_NE(node(QStringLiteral("节目255")), nullptr);
+  EXPECT_TRUE(prompt.messages.isEmpty());
+
+  const QStringList before = captions();
+  form->SpeedButton1Click();
+  EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("超出节目最大数")});
+  EXPECT_EQ(captions(), before);
+  EXPECT_FALSE(home.exists("Program/255.bmp"));
+}
+
+TEST_F(EditingActions, DeleteRenumbersAndRebuildsTheList) {
+  form->SpeedButton2Click();  // empty library: nothing, silently
+  EXPECT_TRUE(prompt.messages.isEmpty());
+
+  for (int k = 0; k < 3; ++k) {
+    form->ComboBox2->setCurrentIndex(k + 1);
+    form->SpeedButton1Click();
+  }
+  QImage green(32, 32, QImage::Format_RGB32);
+  green.fill(qRgb(0, 128, 0));
+  form->store().writePicture(2, green);
+
+  pick(QStringLiteral("发布信息"));
+  form->SpeedButton2Click();
+  EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("请选择你要删除的节目表!")});
+  EXPECT_EQ(form->ProgramCount, 3);
+
+  pick(QStringLiteral("节目2"));
+  form->SpeedButton2Click();
+  EXPECT_EQ(form->ProgramCount, 2);
+  EXPECT_EQ(captions(), (QStringList{"新节目表", "节目1", "发布信息", "节目2", "发布信息"}));
+  EXPECT_EQ(form->store().readPicture(1).pixel(0, 0), qRgb(0, 128, 0));
+  EXPECT_EQ(key(1, "播放方式"), QByteArray("3"));
+  EXPECT_FALSE(key(2, "播放方式").has_value());
+  EXPECT_FALSE(home.exists("Program/2.bmp"));
+}
+
+TEST_F(EditingActions, LoadPictureChecksTheFileAndTheSize) {
+  form->ScreenWidth = 64;
+  form->SpeedButton1Click();
+  pick(QStringLiteral("节目1"));
+
+  QImage paint(64, 32, QImage::Format_RGB32);
+  paint.fill(qRgb(0, 0, 0));
+  paint.setPixel(10, 10, qRgb(237, 28, 36));
+  const QString good = writeBmp(home, "good.bmp", paint);
+  const QString tall = writeBmp(home, "tall.bmp", QImage(64, 33, QImage::Format_RGB32));
+  ASSERT_TRUE(QImage(64, 32, QImage::Format_RGB32).save(home.file("picture.png"), "PNG"));
+  ASSERT_TRUE(home.write("fake.bmp", "BM this is not really a bitmap"));
+  QDir(home.path()).mkpath("folder.bmp");
+  QByteArray huge = encodeBmp24(paint);
+  qToLittleEndian<qint32>(100000, huge.data() + 18);  // a header claiming a huge width
+
+  ASSERT_TRUE(home.write("huge.bmp", huge));
+  const QByteArray before = home.read("Program/0.bmp");
+  const QByteArray settingsBefore = home.read("Program/set.ini");
+  struct Row {
+    QString file;
+    QString message;  // empty: no message at all
+  };
+  const Row refused[] = {
+      {QString(), QString()},  // the operator cancels
+      {tall, QStringLiteral("加载图片尺寸与屏宽高不一致!")},
+      {home.file("picture.png"), QStringLiteral("不是BMP位图文件")},
+      {home.file("fake.bmp"), QStringLiteral("不是BMP位图文件")},
+      {home.file("folder.bmp"), QStringLiteral("是文件夹")},
+      {home.file("huge.bmp"), QStringLiteral("太大")},
+      {home.file("missing.bmp"), QStringLiteral("无法读取")},
+  };
+  for (const Row& row : refused) {
+    prompt.messages.clear();
+    prompt.files = {row.file};
+    form->SpeedButton7Click();
+    if (row.message.isEmpty()) {
+      EXPECT_TRUE(prompt.messages.isEmpty());
+    } else {
+      ASSERT_EQ(prompt.messages.size(), 1) << row.file.toStdString();
+      EXPECT_TRUE(prompt.messages.front().contains(row.message))
+          << prompt.messages.front().toStdString();
+    }
+    EXPECT_EQ(home.read("Program/0.bmp"), before) << row.file.toStdString();
+    EXPECT_EQ(home.read("Program/set.ini"), settingsBefore) << row.file.toStdString();
+  }
+
+  prompt.messages.clear();
+  form->ComboBox2->setCurrentIndex(5);
+  prompt.files = {good};
+  form->SpeedButton7Click();
+  EXPECT_TRUE(prompt.messages.isEmpty());
+  EXPECT_EQ(home.read("Program/0.bmp"), home.read("good.bmp"));
+  EXPECT_EQ(key(0, "颜色"), QByteArray("1"));
+  EXPECT_EQ(key(0, "播放方式"), QByteArray("5"));
+  EXPECT_EQ(form->shownPicture().pixel(10, 10), qRgb(237, 28, 36));
+
+  // Cancelling after a successful load leaves the program as it is.
+  prompt.files = {QString()};
+  form->SpeedButton7Click();
+  EXPECT_EQ(home.read("Program/0.bmp"), home.read("good.bmp"));
+}
+
+TEST_F(EditingActions, EditAndPreviewCheckTheirPreconditions) {
+  QWidget editor;
+  form->WordsForm = &editor;
+  form->SpeedButton3Click();  // nothing picked
+  EXPECT_FALSE(editor.isVisible());
+  form->SpeedButton8Click();  // empty library: no preview, no message
+  EXPECT_TRUE(prompt.messages.isEmpty());
+
+  form->SpeedButton1Click();
+  pick(QStringLiteral("新节目表"));
+  form->SpeedButton3Click();
+  EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("请选择你要编辑的节目表!")});
+  EXPECT_FALSE(editor.isVisible());
+
+  form->store().writePicture(0, QImage(48, 16, QImage::Format_RGB32));
+  pick(QStringLiteral("节目1"));
+  form->SpeedButton3Click();
+  EXPECT_TRUE(editor.isVisible());
+  EXPECT_EQ(form->ProgramWidth[0], 48);
+  EXPECT_EQ(form->ProgramHeight[0], 16);
+  form->WordsForm = nullptr;
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "GbkIni.h"
+#include "Mainface.h"
+#include "ScriptedPrompt.h"
+#include "TestHome.h"
+#include "UpDown.h"
+
+// A main window on a fresh home, driven through its controls with a scripted Prompt.
+class MainWindow : public ::testing::Test {
+ protected:
+  void SetUp() override { start(); }
+
+  void start() {
+    form.reset();
+    form = std::make_unique<TMainForm>(prompt, home.path());
+    form->show();
+  }
+
+  QTreeWidgetItem* node(const QString& caption) {
+    const auto found = form->TreeView1->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.front();
+  }
+
+  // A mouse click on a node, as the operator makes it.
+  void pick(const QString& caption) {
+    QTreeWidgetItem* item = node(caption);
+    ASSERT_NE(item, nullptr) << caption.toStdString();
+    const QRect rect = form->TreeView1->visualItemRect(item);
+    QTest::mouseClick(form->TreeView1->viewport(), Qt::LeftButton, {}, rect.center());
+    QCoreApplication::processEvents();
+  }
+
+  QStringList captions() {
+    QStringList out;
+    for (QTreeWidgetItemIterator it(form->TreeView1); *it; ++it) out << (*it)->text(0);
+    return out;
+  }
+
+  GbkIni settings() { return GbkIni::parse(home.read("Program/set.ini")); }
+  std::optional<QByteArray> key(int n, const char* k) {
+    return settings().value(QStringLiteral("节目%1").arg(n), QString::fromUtf8(k));
+  }
+
+  void typeDwell(const QString& keys) { QTest::keyClicks(form->Edit4, keys); }
+
+  TestHome home;
+  ScriptedPrompt prompt;
+  std::unique_ptr<TMainForm> form;
+};
