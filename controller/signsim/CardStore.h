@@ -1,0 +1,65 @@
+#pragma once
+// Everything a controller card keeps in its flash, persisted in a state directory with atomic
+// writes (temporary file, fsync, rename). Thread-safe: one mutex guards the whole card.
+
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Records.h"
+
+namespace signsim {
+
+struct CardConfig {
+  int width = 64;
+  int height = 32;
+  int model = 2;
+  SerialParaRecord rs232{115200, 0, 0, 0};
+  SerialParaRecord rs485{9600, 0, 0, 0};
+  std::optional<NetParaRecord> net;  // unset: reported from the live endpoint
+  int scanCode = 0;
+  int scanFlags = 0;
+  int brightness = 16;
+  int day = 32;
+  int night = 8;
+  int onOff[4] = {7, 0, 23, 0};
+  int64_t clockOffset = 0;  // seconds added to the host clock
+  std::string version = "NQ-SIM 1.0";
+};
+
+class CardStore {
+ public:
+  // Loads the directory's state (creating the directory); empty dir = memory only.
+  explicit CardStore(std::string dir);
+
+  std::mutex& mutex() { return m_; }
+  // All accessors below expect the caller to hold mutex().
+  CardConfig& config() { return cfg_; }
+  int programCount() const { return programCount_; }
+  const std::vector<uint8_t>& programStream() const { return programs_; }
+  const ProgramIoTable& ioTable() const { return io_; }
+  const std::vector<uint8_t>& firmware() const { return firmware_; }
+
+  bool saveConfig();
+  bool replacePrograms(int count, std::vector<uint8_t> stream);
+  bool setIoTable(const ProgramIoTable& t);
+  bool setFirmware(std::vector<uint8_t> image, const std::string& version);
+  bool format();  // erases programs and the input-line table
+
+  const std::string& dir() const { return dir_; }
+
+ private:
+  bool write(const std::string& name, const std::vector<uint8_t>& data);
+  void load();
+  std::string dir_;
+  std::mutex m_;
+  CardConfig cfg_;
+  int programCount_ = 0;
+  std::vector<uint8_t> programs_;
+  ProgramIoTable io_{};
+  std::vector<uint8_t> firmware_;
+};
+
+}  // namespace signsim

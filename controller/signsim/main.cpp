@@ -1,0 +1,147 @@
+// signsim: the virtual controller card as a program. Prints its endpoints when ready, runs
+// until SIGINT/SIGTERM. See --help.
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "Card.h"
+#include "PosixIo.h"
+
+namespace {
+
+void usage() {
+  std::puts(
+      "usage: signsim [options]\n"
+      "  --bind ADDR         TCP/UDP address (default 127.0.0.1)\n"
+      "  --port N            TCP port; 0 picks a free one (default 8000); -1 no TCP\n"
+      "  --no-pty            no pseudo-terminal\n"
+      "  --pty-link PATH     keep a symlink PATH to the pty slave\n"
+      "  --no-pace           do not pace the pty at the line rate\n"
+      "  --discovery-port N  answer discovery datagrams on UDP port N (0 picks one)\n"
+      "  --state DIR         keep the card's flash in DIR (default: memory only)\n"
+      "  --width N --height N --model N --baud N   override the stored values\n"
+      "  --fault [CMD=]FAULT  inject a fault for command CMD (a name like UploadChunk, or a\n"
+      "                      number) or for all: noreply | wrongcode | badsum | delay:MS |\n"
+      "                      stall:MS | refuse:STATUS | drop:BYTES, with @SKIP and xTIMES\n"
+      "Prints 'signsim ready tcp=PORT pty=PATH discovery=PORT' when listening.");
+}
+
+volatile sig_atomic_t gStop = 0;
+void onSignal(int) { gStop = 1; }
+
+bool intArg(const char* v, int& out) {
+  if (!v) return false;
+  char* end = nullptr;
+  long x = std::strtol(v, &end, 10);
+  if (*end || end == v) return false;
+  out = int(x);
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  signsim::CardOptions o;
+  o.tcpPort = 8000;
+  std::vector<std::pair<int, signsim::Fault>> faults;
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    const char* v = i + 1 < argc ? argv[i + 1] : nullptr;
+    int n = 0;
+    auto needInt = [&](int& into) {
+      if (!intArg(v, n)) {
+        std::fprintf(stderr, "signsim: %s needs a number\n", a.c_str());
+        std::exit(2);
+      }
+      into = n;
+      ++i;
+    };
+    auto optInt = [&](std::optional<int>& into) {
+      int x;
+      needInt(x);
+      into = x;
+    };
+    if (a == "--help" || a == "-h") {
+      usage();
+      return 0;
+    } else if (a == "--bind" && v) {
+      o.bindAddress = v;
+      ++i;
+    } else if (a == "--port") {
+      needInt(o.tcpPort);
+    } else if (a == "--no-pty") {
+      o.pty = false;
+    } else if (a == "--pty-link" && v) {
+      o.ptyLink = v;
+      ++i;
+    } else if (a == "--no-pace") {
+      o.pace = false;
+    } else if (a == "--discovery-port") {
+      needInt(o.discoveryPort);
+    } else if (a == "--state" && v) {
+      o.stateDir = v;
+      ++i;
+    } else if (a == "--width") {
+      optInt(o.width);
+    } else if (a == "--height") {
+      optInt(o.height);
+    } else if (a == "--model") {
+      optInt(o.model);
+    } else if (a == "--baud") {
+      optInt(o.baud);
+    } else if (a == "--fault" && v) {
+      std::string faultText = v;
+      ++i;
+      int cmd = -1;
+      size_t eq = faultText.find('=');
+      if (eq != std::string::npos) {
+        std::string name = faultText.substr(0, eq);
+        faultText = faultText.substr(eq + 1);
+        if (auto c = nq::commandByName(name)) cmd = *c;
+        else if (!intArg(name.c_str(), cmd)) {
+          std::fprintf(stderr, "signsim: unknown command %s\n", name.c_str());
+          return 2;
+        }
+      }
+      auto f = signsim::parseFault(faultText);
+      if (!f) {
+        std::fprintf(stderr, "signsim: bad fault %s\n", faultText.c_str());
+        return 2;
+      }
+      faults.emplace_back(cmd, *f);
+    } else {
+      std::fprintf(stderr, "signsim: unknown option %s\n", a.c_str());
+      usage();
+      return 2;
+    }
+  }
+  if (o.baud && !nq::isListedBaud(*o.baud)) {
+    std::fprintf(stderr, "signsim: --baud must be one of 1200 ... 115200\n");
+    return 2;
+  }
+  struct sigaction sa {};
+  sa.sa_handler = onSignal;
+  sigaction(SIGINT, &sa, nullptr);
+  sigaction(SIGTERM, &sa, nullptr);
+  signal(SIGPIPE, SIG_IGN);
+
+  signsim::Card card(o);
+  for (const auto& [cmd, f] : faults) card.faults().set(cmd, f);
+  std::string err;
+  if (!card.start(&err)) {
+    std::fprintf(stderr, "signsim: %s\n", err.c_str());
+    return 1;
+  }
+  std::printf("signsim ready tcp=%d pty=%s discovery=%d\n", card.tcpPort(),
+              card.ptyPath().empty() ? "-" : card.ptyPath().c_str(), card.discoveryPort());
+  if (!o.ptyLink.empty()) std::printf("signsim pty-link=%s\n", o.ptyLink.c_str());
+  std::fflush(stdout);
+  while (!gStop) ::pause();
+  card.stop();
+  return 0;
+}

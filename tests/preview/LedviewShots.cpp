@@ -1,0 +1,77 @@
+// A screenshot series of the preview part way through two transitions, for a person to look at.
+// It runs only when LEDSIGN_PREVIEW_SHOTS names a folder for the PNG files, typically under Xvfb
+// with QT_QPA_PLATFORM=xcb and --gtest_filter='PreviewShots.*'.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QPainter>
+#include <QTimer>
+
+#include "Ledview.h"
+#include "Mainface.h"
+#include "ScriptedPrompt.h"
+#include "TestHome.h"
+#include "UpDown.h"
+
+namespace {
+
+// A sign page in the three LED colours, so that the edges of a transition are easy to see.
+QImage signPage(QSize size) {
+  QImage page(size, QImage::Format_RGB888);
+  page.fill(Qt::black);
+  QPainter painter(&page);
+  painter.setFont(QFont(QStringLiteral("宋体"), 12));
+  const int third = size.width() / 3;
+  const QColor colours[] = {Qt::red, Qt::green, Qt::yellow};
+  const QString words[] = {QStringLiteral("红色"), QStringLiteral("绿色"), QStringLiteral("黄色")};
+  for (int i = 0; i < 3; ++i) {
+    const QRect cell(i * third, 0, third, size.height());
+    painter.setPen(colours[i]);
+    painter.drawRect(cell.adjusted(1, 1, -2, -2));
+    painter.drawText(cell, Qt::AlignCenter, words[i]);
+  }
+  return page;
+}
+
+TEST(PreviewShots, MoveLeftAndOpenFromLeftPartWay) {
+  const QString folder = qEnvironmentVariable("LEDSIGN_PREVIEW_SHOTS");
+  if (folder.isEmpty()) GTEST_SKIP() << "set LEDSIGN_PREVIEW_SHOTS to a folder to write the series";
+  ASSERT_TRUE(QDir().mkpath(folder));
+
+  TestHome home;
+  ScriptedPrompt prompt;
+  TMainForm main(prompt, home.path());
+  main.ScreenWidth = 128;
+  main.ScreenHeight = 32;
+  main.SpeedButton1Click();
+  main.store().writePicture(0, signPage({128, 32}));
+  TLedViewForm form(main);
+
+  struct Series {
+    int mode;
+    const char* name;
+  };
+  for (const Series& series : {Series{1, "move-left"}, Series{5, "open-from-left"}}) {
+    main.ComboBox2->setCurrentIndex(series.mode);
+    main.ComboBox3->setCurrentIndex(0);
+    main.UpDown3->setPosition(5);
+    form.show();
+    form.Play1Click();
+    form.Timer1->stop();  // the ticks below stand in for the timer
+    int done = 0;
+    for (int tick : {32, 64, 96, 128}) {
+      for (; done < tick; ++done) form.Timer1Timer();
+      const QImage shot = form.grab().toImage().scaled(form.size() * 4, Qt::IgnoreAspectRatio,
+                                                       Qt::FastTransformation);
+      const QString path = QDir(folder).filePath(QStringLiteral("%1-tick%2.png")
+                                                     .arg(QLatin1String(series.name))
+                                                     .arg(tick, 3, 10, QLatin1Char('0')));
+      ASSERT_TRUE(shot.save(path)) << path.toStdString();
+    }
+    form.Exit1Click();
+  }
+}
+
+}  // namespace
