@@ -27,6 +27,7 @@
 #include "BmpCheck.h"
 #include "ErrorReport.h"
 #include "GbkIni.h"
+#include "LibraryTransfer.h"
 #include "UpDown.h"
 
 namespace {
@@ -116,6 +117,8 @@ void TMainForm::buildMenus() {
   O1 = system->addAction(QStringLiteral("导出(&O)"));
   I1 = system->addAction(QStringLiteral("导入(&I)"));
   E1 = system->addAction(QStringLiteral("退出(&E)"));
+  connect(O1, &QAction::triggered, this, &TMainForm::O1Click);
+  connect(I1, &QAction::triggered, this, &TMainForm::I1Click);
   connect(E1, &QAction::triggered, this, &TMainForm::E1Click);
 
   QMenu* config = bar->addMenu(QStringLiteral("配置(&S)"));
@@ -464,3 +467,33 @@ void TMainForm::SpeedButton8Click() {
 }
 
 void TMainForm::E1Click() { QApplication::exit(0); }
+
+void TMainForm::O1Click() {
+  runGuarded(prompt_, this, [this] {
+    if (ProgramCount == 0) {
+      prompt_.message(this, QStringLiteral("导出节目不能为空"));
+      return;
+    }
+    const QString folder = prompt_.chooseFolder(this, QStringLiteral("导出到文件夹"));
+    if (folder.isEmpty()) return;
+    if (exportLibrary(store_, ProgramCount, folder).settingsCopied) {
+      prompt_.message(nullptr, QStringLiteral("导出节目成功"));
+    }
+  });
+}
+
+void TMainForm::I1Click() {
+  runGuarded(prompt_, this, [this] {
+    const QString folder = prompt_.chooseFolder(this, QStringLiteral("导入文件夹"));
+    if (folder.isEmpty()) return;
+    const ImportResult imported = importLibrary(store_, folder);
+    ProgramCount = imported.count;
+    RebuildProgramList();
+    QString text = QStringLiteral("导入节目成功");
+    if (imported.truncated) {
+      text += QStringLiteral("\n节目表最多容纳%1个节目，文件夹中其余的图片没有导入。")
+                  .arg(ProgramStore::MaxPrograms);
+    }
+    prompt_.message(nullptr, text);
+  });
+}

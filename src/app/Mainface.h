@@ -112,6 +112,8 @@ class TMainForm : public QMainWindow {
   void ComboBox3Change();
   void Edit4Change();
   void E1Click();
+  void O1Click();
+  void I1Click();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,0 +1,139 @@
+#include "LibraryTransfer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "LedError.h"
+#include "ProgramStore.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+fs::path toPath(const QString& s) { return fs::path(s.toStdU16String()); }
+QString errorText(const std::error_code& ec) { return QString::fromStdString(ec.message()); }
+
+// Copies a file to a temporary name beside the target, then renames it over the target.
+void copyReplacing(const QString& from, const QString& to, const QString& failure) {
+  const QString temporary = to + QStringLiteral(".part");
+  QFile::remove(temporary);
+  QFile source(from);
+  if (!source.copy(temporary)) {
+    QFile::remove(temporary);
+    throw LedError(QStringLiteral("%1：无法复制 %2 到 %3（%4）")
+                       .arg(failure, native(from), native(to), source.errorString()));
+  }
+  std::error_code ec;
+  fs::rename(toPath(temporary), toPath(to), ec);
+  if (ec) {
+    QFile::remove(temporary);
+    throw LedError(QStringLiteral("%1：无法写入 %2（%3）").arg(failure, native(to), errorText(ec)));
+  }
+}
+
+// Moves files one by one and puts every one back when a later move fails.
+class MoveJournal {
+ public:
+  explicit MoveJournal(QString failure) : failure_(std::move(failure)) {}
+  ~MoveJournal() {
+    if (committed_) return;
+    for (auto it = done_.rbegin(); it != done_.rend(); ++it) {
+      std::error_code ec;
+      fs::rename(toPath(it->second), toPath(it->first), ec);
+    }
+  }
+  void move(const QString& from, const QString& to) {
+    std::error_code ec;
+    fs::rename(toPath(from), toPath(to), ec);
+    if (ec) {
+      throw LedError(QStringLiteral("%1：无法把 %2 移到 %3（%4）")
+                         .arg(failure_, native(from), native(to), errorText(ec)));
+    }
+    done_.push_back({from, to});
+  }
+  void commit() { committed_ = true; }
+
+ private:
+  QString failure_;
+  std::vector<std::pair<QString, QString>> done_;
+  bool committed_ = false;
+};
+
+QString pictureName(int n) { return QStringLiteral("%1.bmp").arg(n); }
+
+}  // namespace
+
+ExportResult exportLibrary(const ProgramStore& store, int count, const QString& folder) {
+  const QString failure = QStringLiteral("导出失败");
+  const QDir target(folder);
+  for (int n = 0; n < count; ++n) {
+    if (QFile::exists(store.picturePath(n))) {
+      copyReplacing(store.picturePath(n), target.filePath(pictureName(n)), failure);
+    }
+  }
+  ExportResult result;
+  if (QFile::exists(store.settingsPath())) {
+    copyReplacing(store.settingsPath(), target.filePath(QStringLiteral("set.ini")), failure);
+    result.settingsCopied = true;
+  }
+  return result;
+}
+
+ImportResult importLibrary(const ProgramStore& store, const QString& folder) {
+  const QString failure = QStringLiteral("导入失败，节目表未改变");
+  const QDir source(folder);
+  const QString settings = source.filePath(QStringLiteral("set.ini"));
+  if (!QFileInfo(settings).isFile()) {
+    throw LedError(QStringLiteral("%1：文件夹 %2 中没有 set.ini").arg(failure, native(folder)));
+  }
+  ImportResult result;
+  while (result.count < ProgramStore::MaxPrograms &&
+         QFileInfo::exists(source.filePath(pictureName(result.count)))) {
+    ++result.count;
+  }
+  result.truncated = result.count == ProgramStore::MaxPrograms &&
+                     QFileInfo::exists(source.filePath(pictureName(result.count)));
+
+  // Stage every file beside Program/ first; nothing of the library is touched until all copied.
+  const QDir home(store.home());
+  const QString staging = home.filePath(QStringLiteral(".import-staging"));
+  const QString backup = home.filePath(QStringLiteral(".import-backup"));
+  QDir(staging).removeRecursively();
+  QDir(backup).removeRecursively();
+  if (!QDir().mkpath(staging) || !QDir().mkpath(backup) || !QDir().mkpath(store.programDir())) {
+    throw LedError(QStringLiteral("%1：无法在 %2 中建立临时文件夹").arg(failure, native(store.home())));
+  }
+  struct Cleanup {
+    QString a, b;
+    ~Cleanup() {
+      QDir(a).removeRecursively();
+      QDir(b).removeRecursively();
+    }
+  } cleanup{staging, backup};
+
+  QStringList names;
+  for (int n = 0; n < result.count; ++n) names << pictureName(n);
+  names << QStringLiteral("set.ini");
+  for (const QString& name : names) {
+    copyReplacing(source.filePath(name), QDir(staging).filePath(name), failure);
+  }
+
+  const QDir library(store.programDir());
+  MoveJournal journal(failure);
+  for (const QString& name : names) {
+    if (QFileInfo::exists(library.filePath(name))) {
+      journal.move(library.filePath(name), QDir(backup).filePath(name));
+    }
+    journal.move(QDir(staging).filePath(name), library.filePath(name));
+  }
+  journal.commit();
+
+  // An imported program has no rich text: the old library's must not be opened for it.
+  for (int n = 0; n < ProgramStore::MaxPrograms; ++n) QFile::remove(store.rtfPath(n));
+  return result;
+}
