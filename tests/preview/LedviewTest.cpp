@@ -63,8 +63,8 @@ class Preview : public ::testing::Test {
   }
 
   // Sets the main window's play-mode box, play-speed box and dwell spin.
-  void setPlay({const EffectStepper::Settings& play) {
-    main_.ComboBox2->setCurrentIndex(play.mode});
+  void setPlay(const EffectStepper::Settings& play) {
+    main_.ComboBox2->setCurrentIndex(play.mode);
     main_.ComboBox3->setCurrentIndex(play.speed);
     main_.UpDown3->setPosition(play.dwellSeconds);
   }
@@ -73,8 +73,7 @@ class Preview : public ::testing::Test {
     for (int i = 0; i < count; ++i) form_.Timer1Timer();
   }
 
-  QImage shot() {
-    return form_.grab().toImage(); }
+  QImage shot() { return form_.grab().toImage(); }
 
   TestHome home_;
   ScriptedPrompt prompt_;
