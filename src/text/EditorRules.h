@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+// The text editor's size rules, free of widgets.
+namespace ledtext {
+
+constexpr int MaxProgramWidth = 640;
+
+// Save steps 3 to 5: the size that is stored, and how many corrections made it.
+struct CorrectedSize {
+  int width = 0;
+  int height = 0;
+  int corrections = 0;
+  bool operator==(const CorrectedSize&) const = default;
+};
+CorrectedSize correctSaveSize(int width, int height, int screenWidth, int screenHeight);
+
+// Save step 10: the message that refuses a size for the controller model, or an empty text.
+QString modelLimitMessage(int controllerModel, int colourClass, int width, int height);
+
+// Resize drag, on release: x and y are the pointer's position plus the scroll positions.
+QSize dragReleaseSize(int x, int y, int screenWidth, int screenHeight);
+
+// Status-bar texts.
+QString signSizeText(int width, int height);
+QString programSizeText(int width, int height);
+
+}  // namespace ledtext
