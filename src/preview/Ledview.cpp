@@ -86,14 +86,15 @@ void TLedViewForm::FormShow() {
   const int n = mainForm_.SelectedProgram;
   QImage picture;
   QString failure;
+  pictureLoaded_ = false;
   try {
     picture = mainForm_.store().readPicture(n);
+    pictureLoaded_ = true;
   } catch (const LedError& e) {
     failure = e.text();
   } catch (const std::exception& e) {
     failure = QString::fromLocal8Bit(e.what());
   }
-  pictureLoaded_ = failure.isEmpty();
 
   const QSize sign(mainForm_.ScreenWidth, mainForm_.ScreenHeight);
   stepper_.open(sign, picture.size());
