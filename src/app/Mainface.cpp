@@ -1,6 +1,7 @@
 #include "Mainface.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -17,6 +18,7 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -83,12 +85,17 @@ TMainForm::TMainForm(Prompt& prompt, const QString& home, QWidget* parent)
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(5000);
+  connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
   Timer1->start();
+  sleep = [](int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); };
 
   // Start-up state: an empty library on a 32 x 32 sign, disconnected, default play settings.
   ProgramCount = 0;
   ControllerProgramCount = 0;
-  C1->setChecked(true);
+  commSettings = CommSettings::load(commSettingsPath());
+  commSettings.PortNames = listSerialPorts();
+  C1->setChecked(commSettings.serial());
+  C3->setChecked(!commSettings.serial());
   ProgramWidth.fill(32);
   ProgramHeight.fill(32);
   ScreenWidth = 32;
@@ -127,7 +134,13 @@ void TMainForm::buildMenus() {
   C3 = transport->addAction(QStringLiteral("TCP/IP(&T)"));
   C1->setCheckable(true);
   C3->setCheckable(true);
+  auto* transports = new QActionGroup(this);
+  transports->addAction(C1);
+  transports->addAction(C3);
+  connect(C1, &QAction::triggered, this, &TMainForm::C1Click);
+  connect(C3, &QAction::triggered, this, &TMainForm::C3Click);
   S2 = config->addAction(QStringLiteral("通讯配置(&S)"));
+  connect(S2, &QAction::triggered, this, &TMainForm::S2Click);
   L1 = config->addAction(QStringLiteral("大屏参数(&L)"));
 
   QMenu* control = bar->addMenu(QStringLiteral("控制(&K)"));
@@ -135,6 +148,8 @@ void TMainForm::buildMenus() {
   C2 = control->addAction(QStringLiteral("节目控制(&C)"));
   G1 = control->addAction(QStringLiteral("格式化(&G)"));
   R1 = control->addAction(QStringLiteral("重启(&R)"));
+  connect(G1, &QAction::triggered, this, &TMainForm::G1Click);
+  connect(R1, &QAction::triggered, this, &TMainForm::R1Click);
   F1 = control->addAction(QStringLiteral("远程升级(&F)"));
 
   QMenu* help = bar->addMenu(QStringLiteral("帮助(&H)"));
@@ -186,6 +201,8 @@ void TMainForm::buildToolBar() {
   strip->setMinimumWidth(780);
   addToolBar(Qt::TopToolBarArea, toolBar);
 
+  connect(SpeedButton5, &QToolButton::clicked, this, &TMainForm::SpeedButton5Click);
+  connect(SpeedButton4, &QToolButton::clicked, this, &TMainForm::SpeedButton4Click);
   connect(SpeedButton1, &QToolButton::clicked, this, &TMainForm::SpeedButton1Click);
   connect(SpeedButton2, &QToolButton::clicked, this, &TMainForm::SpeedButton2Click);
   connect(SpeedButton3, &QToolButton::clicked, this, &TMainForm::SpeedButton3Click);

@@ -3,8 +3,11 @@
 #include <QImage>
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 
+#include "CommSettings.h"
+#include "ControllerLink.h"
 #include "ProgramStore.h"
 #include "Prompt.h"
 
@@ -43,6 +46,18 @@ class TMainForm : public QMainWindow {
   int ControllerModel = 0;
   int ScreenWidth = 32;
   int ScreenHeight = 32;
+
+  // The communication settings (section "配置参数" of the home's set.ini).
+  CommSettings commSettings;
+  QString commSettingsPath() const;
+  Transport transport() const {
+    return commSettings.serial() ? Transport::Serial : Transport::Net;
+  }
+  // The link libraries; without them every controller action says which one is missing.
+  void setLink(ControllerLink* link) { link_ = link; }
+  ControllerLink& link();
+  // The waits of the serial connect; tests replace it to see them without waiting.
+  std::function<void(int milliseconds)> sleep;
 
   // The other windows, created after this one and registered by the application.
   QWidget* WordsForm = nullptr;
@@ -112,6 +127,17 @@ class TMainForm : public QMainWindow {
   void ComboBox3Change();
   void Edit4Change();
   void E1Click();
+  // Connection.
+  void SpeedButton5Click();
+  void SpeedButton4Click();
+  void Timer1Timer();
+  void C1Click();
+  void C3Click();
+  void S2Click();
+  void G1Click();
+  void R1Click();
+  // The connection guard: false after telling the operator to connect first.
+  bool requireConnection();
   void O1Click();
   void I1Click();
 
@@ -129,9 +155,12 @@ class TMainForm : public QMainWindow {
   // `message` for a node that is not a program (or silently when nothing is picked).
   int pickProgram(const QString& message);
   void showProgram(int n);
+  void chooseTransport(const QString& value);
+  void connectionTail(int width, int height);
 
   Prompt& prompt_;
   ProgramStore store_;
+  ControllerLink* link_ = nullptr;
   QImage shownPicture_;
 };
 

@@ -8,6 +8,7 @@
 #include "Home.h"
 #include "Kernel.h"
 #include "Ledview.h"
+#include "LinkLibraries.h"
 #include "Mainface.h"
 #include "Pramme.h"
 #include "Prompt.h"
@@ -36,9 +37,12 @@ int main(int argc, char** argv) {
 
   DialogPrompt prompt;
   app.setPrompt(&prompt);
+  // The link libraries live beside the executable and read LEDSIGN_HOME, exported above.
+  LinkLibraries link(QCoreApplication::applicationDirPath());
 
   // The nine windows are created once, in this order, and reused until the application ends.
   TMainForm mainForm(prompt, home);
+  mainForm.setLink(&link);
   TWordsForm wordsForm(mainForm);
   TCommForm commForm(mainForm);
   TLedViewForm ledViewForm(mainForm);
