@@ -74,7 +74,9 @@ QTextBlockFormat lineSpacingFormat(LineSpacingRule rule, int v) {
 QString faceOf(const QTextCharFormat& format, const QString& defaultFace) {
   const QStringList families = format.fontFamilies().toStringList();
   if (!families.isEmpty() && !families.first().isEmpty()) return families.first();
-  return defaultFace;
+  // The single-family property that older code (and QTextCharFormat::setFont) may leave.
+  const QString family = format.stringProperty(QTextFormat::OldFontFamily);
+  return family.isEmpty() ? defaultFace : family;
 }
 
 void makeAliased(QTextDocument& document) {

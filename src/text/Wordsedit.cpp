@@ -1,8 +1,431 @@
 #include "Wordsedit.h"
 
-#include "Mainface.h"
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QRegularExpressionValidator>
+#include <QSaveFile>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
 
-TWordsForm::TWordsForm(TMainForm& mainForm, QWidget* parent) : QWidget(parent), mainForm_(mainForm) {
-  setWindowTitle(QStringLiteral("文本编辑"));
-  (void)mainForm_;
+#include "EditorRules.h"
+#include "ErrorReport.h"
+#include "LedError.h"
+#include "Mainface.h"
+#include "RtfReader.h"
+#include "RtfWriter.h"
+#include "TextFormat.h"
+#include "TextRender.h"
+#include "UpDown.h"
+
+namespace {
+
+constexpr int SpinMaximum = 30000;
+// The pane and the control never grow beyond this while editing, whatever is typed: a saved
+// program is at most 640 wide, and a 30000 x 30000 picture would take gigabytes.
+constexpr int MaxEditingSide = 4096;
+constexpr qint64 MaxRtfFileBytes = 16 * 1024 * 1024;
+
+QToolButton* pictureButton(QWidget* parent, const char* icon, const QString& tip) {
+  auto* b = new QToolButton(parent);
+  QIcon i = QIcon::fromTheme(QString::fromLatin1(icon));
+  if (i.isNull()) i = QIcon::fromTheme(QString::fromLatin1(icon) + QStringLiteral("-symbolic"));
+  if (i.isNull())
+    b->setText(tip.left(1));
+  else
+    b->setIcon(i);
+  b->setToolTip(tip);
+  b->setAutoRaise(true);
+  b->setFixedSize(32, 32);
+  return b;
+}
+
+int fieldValue(const QLineEdit* field) {
+  return std::clamp(ledtext::lineSpacingValue(field->text()), 0, SpinMaximum);
+}
+
+int editingSide(int v) { return std::clamp(v, 0, MaxEditingSide); }
+
+QImage blackPicture(int width, int height) {
+  QImage img(editingSide(width), editingSide(height), QImage::Format_RGB32);
+  img.fill(Qt::black);
+  return img;
+}
+
+}  // namespace
+
+TWordsForm::TWordsForm(TMainForm& mainForm, QWidget* parent)
+    : QWidget(parent), mainForm_(mainForm) {
+  setWindowTitle(QStringLiteral("文本"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  buildToolBar();
+  buildAreas();
+  layout->addWidget(Panel1);
+  layout->addWidget(ScrollBox1);
+  layout->addWidget(ScrollBox2, 1);
+  layout->addWidget(StatusBar1);
+  setFixedSize(817, 588);
+  if (const QScreen* screen = this->screen())
+    move(screen->availableGeometry().center() - rect().center());
+}
+
+void TWordsForm::buildToolBar() {
+  Panel1 = new QWidget(this);
+  Panel1->setFixedHeight(57);
+  auto* row = new QHBoxLayout(Panel1);
+  row->setContentsMargins(6, 4, 6, 4);
+  row->setSpacing(4);
+
+  SpeedButton8 = pictureButton(Panel1, "preferences-desktop-font", QStringLiteral("字体"));
+  row->addWidget(SpeedButton8);
+  row->addWidget(new QLabel(QStringLiteral("行距"), Panel1));
+  ComboBox1 = new QComboBox(Panel1);
+  ComboBox1->addItems({QStringLiteral("单倍"), QStringLiteral("1.5倍"), QStringLiteral("2.0倍"),
+                       QStringLiteral("最小值"), QStringLiteral("固定值"),
+                       QStringLiteral("多倍行距")});
+  row->addWidget(ComboBox1);
+  row->addWidget(new QLabel(QStringLiteral("设置值"), Panel1));
+  Edit1 = new QLineEdit(QStringLiteral("0"), Panel1);
+  Edit1->setFixedWidth(48);
+  Edit1->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*\\.?\\d*")), Edit1));
+  row->addWidget(Edit1);
+  row->addWidget(new QLabel(QStringLiteral("磅"), Panel1));
+
+  const auto sizeField = [this, row](const QString& caption, QLineEdit*& field, TUpDown*& spin) {
+    row->addWidget(new QLabel(caption, Panel1));
+    field = new QLineEdit(Panel1);
+    field->setFixedWidth(56);
+    field->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), field));
+    spin = new TUpDown(field, 0, SpinMaximum, Panel1);
+    row->addWidget(field);
+    row->addWidget(spin);
+  };
+  sizeField(QStringLiteral("节目宽"), Edit2, UpDown2);
+  sizeField(QStringLiteral("节目高"), Edit3, UpDown3);
+
+  SpeedButton9 = pictureButton(Panel1, "format-justify-left", QStringLiteral("左对齐"));
+  SpeedButton10 = pictureButton(Panel1, "format-justify-center", QStringLiteral("居中"));
+  SpeedButton11 = pictureButton(Panel1, "format-justify-right", QStringLiteral("右对齐"));
+  SpeedButton12 = pictureButton(Panel1, "go-top", QStringLiteral("文字置顶"));
+  SpeedButton13 = pictureButton(Panel1, "go-jump", QStringLiteral("文字居中"));
+  SpeedButton14 = pictureButton(Panel1, "go-bottom", QStringLiteral("文字置底"));
+  SpeedButton15 = pictureButton(Panel1, "document-save", QStringLiteral("保存"));
+  for (QToolButton* b : {SpeedButton9, SpeedButton10, SpeedButton11, SpeedButton12, SpeedButton13,
+                         SpeedButton14, SpeedButton15})
+    row->addWidget(b);
+  row->addStretch(1);
+
+  for (QLineEdit* field : {Edit1, Edit2, Edit3}) field->installEventFilter(this);
+  connect(SpeedButton8, &QToolButton::clicked, this, &TWordsForm::SpeedButton8Click);
+  connect(SpeedButton9, &QToolButton::clicked, this, [this] { alignParagraphs(Qt::AlignLeft); });
+  connect(SpeedButton10, &QToolButton::clicked, this,
+          [this] { alignParagraphs(Qt::AlignHCenter); });
+  connect(SpeedButton11, &QToolButton::clicked, this, [this] { alignParagraphs(Qt::AlignRight); });
+  connect(SpeedButton12, &QToolButton::clicked, this, [this] { PlaceTextBand(0); });
+  connect(SpeedButton13, &QToolButton::clicked, this, [this] { PlaceTextBand(1); });
+  connect(SpeedButton14, &QToolButton::clicked, this, [this] { PlaceTextBand(2); });
+  connect(SpeedButton15, &QToolButton::clicked, this, &TWordsForm::SpeedButton15Click);
+  connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TWordsForm::ComboBox1Change);
+  connect(Edit1, &QLineEdit::textChanged, this, &TWordsForm::Edit1Change);
+  connect(Edit2, &QLineEdit::textChanged, this, &TWordsForm::programSizeChange);
+  connect(Edit3, &QLineEdit::textChanged, this, &TWordsForm::programSizeChange);
+}
+
+void TWordsForm::buildAreas() {
+  ScrollBox1 = new QScrollArea(this);
+  ScrollBox1->setFixedHeight(325);
+  ScrollBox1->setWidgetResizable(false);
+  EditArea = new QWidget;
+  EditArea->setFixedSize(1024, 1024);
+  EditArea->installEventFilter(this);
+  RichEdit1 = new QTextEdit(EditArea);
+  RichEdit1->setFrameShape(QFrame::NoFrame);
+  RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  RichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);
+  // Pasted text takes the current format: a sign has no other colours or faces to keep.
+  RichEdit1->setAcceptRichText(false);
+  RichEdit1->document()->setDocumentMargin(0);
+  QPalette palette = RichEdit1->palette();
+  palette.setColor(QPalette::Base, Qt::black);
+  palette.setColor(QPalette::Text, ledtext::Red);
+  RichEdit1->setPalette(palette);
+  // The editor draws as the sign does, without smoothing, so that it wraps exactly as the
+  // rendered picture.
+  QFont font(ledtext::DefaultFace);
+  font.setPixelSize(27);
+  font.setStyleStrategy(QFont::NoAntialias);
+  RichEdit1->document()->setDefaultFont(font);
+  ScrollBox1->setWidget(EditArea);
+
+  ScrollBox2 = new QScrollArea(this);
+  ScrollBox2->setWidgetResizable(false);
+  Image1 = new QLabel;
+  Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  ScrollBox2->setWidget(Image1);
+
+  StatusBar1 = new QStatusBar(this);
+  StatusBar1->setSizeGripEnabled(false);
+  StatusPanel0 = new QLabel(StatusBar1);
+  StatusPanel1 = new QLabel(StatusBar1);
+  auto* panel2 = new QLabel(StatusBar1);
+  StatusPanel0->setFixedWidth(200);
+  StatusPanel1->setFixedWidth(200);
+  panel2->setFixedWidth(50);
+  StatusBar1->addWidget(StatusPanel0);
+  StatusBar1->addWidget(StatusPanel1);
+  StatusBar1->addWidget(panel2);
+}
+
+void TWordsForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Restoring a minimised window is not an opening.
+  if (!event->spontaneous()) FormShow();
+}
+
+void TWordsForm::FormShow() {
+  EditorReady = false;
+  ResizeDrag = false;
+  program_ = std::clamp(mainForm_.SelectedProgram, 0, 255);
+  const int n = program_;
+  const int w = mainForm_.ProgramWidth[n];
+  const int h = mainForm_.ProgramHeight[n];
+  Edit1->setText(QStringLiteral("1.0"));
+  VerticalPlacement = 0;
+  setEditorSize(w, h);
+  RichEdit1->clear();
+  setPicture(blackPicture(w, h));
+  if (!mainForm_.shownPicture().isNull()) setPicture(mainForm_.shownPicture().copy());
+
+  QTextDocument* doc = RichEdit1->document();
+  QFont font = doc->defaultFont();
+  font.setPointSize(ledtext::DefaultPointSize);
+  doc->setDefaultFont(font);
+  runGuarded(mainForm_.prompt(), this, [&] {
+    QFile file(mainForm_.store().rtfPath(n));
+    if (!file.exists()) return;
+    if (!file.open(QIODevice::ReadOnly))
+      throw LedError(
+          QStringLiteral("无法读取文件 %1").arg(QDir::toNativeSeparators(file.fileName())));
+    readRichOrPlainText(file.read(MaxRtfFileBytes), *doc);
+  });
+  ledtext::makeAliased(*doc);
+  doc->clearUndoRedoStacks();
+  RichEdit1->moveCursor(QTextCursor::Start);
+
+  StatusPanel0->setText(ledtext::signSizeText(mainForm_.ScreenWidth, mainForm_.ScreenHeight));
+  showProgramSize(w, h);
+  UpDown2->setPosition(w);
+  UpDown3->setPosition(h);
+  EditorReady = true;
+  if (Edit1->text().isEmpty()) Edit1->setText(QStringLiteral("0"));
+  RichEdit1->textCursor().mergeBlockFormat(ledtext::lineSpacingFormat(
+      ledtext::LineSpacingRule::Single, ledtext::lineSpacingValue(Edit1->text())));
+  const QSignalBlocker quiet(ComboBox1);
+  ComboBox1->setCurrentIndex(0);
+}
+
+void TWordsForm::SpeedButton8Click() {
+  const QTextCharFormat current = RichEdit1->currentCharFormat();
+  QFont font = RichEdit1->document()->defaultFont();
+  font.setFamilies({ledtext::faceOf(current, font.family())});
+  if (current.hasProperty(QTextFormat::FontPointSize)) font.setPointSizeF(current.fontPointSize());
+  font.setBold(current.hasProperty(QTextFormat::FontWeight) &&
+               current.fontWeight() >= QFont::DemiBold);
+  font.setItalic(current.fontItalic());
+  font.setUnderline(current.fontUnderline());
+  font.setStrikeOut(current.fontStrikeOut());
+  const QColor colour =
+      current.foreground().style() != Qt::NoBrush ? current.foreground().color() : ledtext::Red;
+  const auto choice = mainForm_.prompt().chooseFont(this, Prompt::FontChoice{font, colour});
+  if (!choice) return;
+  if (!ledtext::isLedColour(choice->colour)) {
+    mainForm_.prompt().message(this, QStringLiteral("只支持红黄绿三色"));
+    return;
+  }
+  QTextCharFormat format;
+  format.setFont(choice->font, QTextCharFormat::FontPropertiesAll);
+  format.setFontFamilies({choice->font.family()});
+  format.setFontStyleStrategy(QFont::NoAntialias);
+  format.setForeground(choice->colour);
+  RichEdit1->mergeCurrentCharFormat(format);
+  RichEdit1->setFocus();
+}
+
+void TWordsForm::alignParagraphs(Qt::Alignment alignment) {
+  QTextBlockFormat format;
+  format.setAlignment(alignment);
+  RichEdit1->textCursor().mergeBlockFormat(format);
+}
+
+void TWordsForm::applyLineSpacing(int rule) {
+  const auto r = static_cast<ledtext::LineSpacingRule>(std::clamp(rule, 0, 5));
+  RichEdit1->textCursor().mergeBlockFormat(
+      ledtext::lineSpacingFormat(r, ledtext::lineSpacingValue(Edit1->text())));
+}
+
+void TWordsForm::ComboBox1Change() {
+  applyLineSpacing(ComboBox1->currentIndex());
+  if (ComboBox1->currentIndex() == int(ledtext::LineSpacingRule::Exactly))
+    Edit1->setText(QStringLiteral("20"));
+}
+
+void TWordsForm::Edit1Change() {
+  if (Edit1->text().isEmpty()) return;
+  applyLineSpacing(ComboBox1->currentIndex());
+}
+
+void TWordsForm::programSizeChange() {
+  if (!EditorReady || Edit2->text().isEmpty() || Edit3->text().isEmpty()) return;
+  const int w = fieldValue(Edit2);
+  const int h = fieldValue(Edit3);
+  mainForm_.ProgramWidth[program_] = w;
+  mainForm_.ProgramHeight[program_] = h;
+  setEditorSize(w, h);
+  setPicture(blackPicture(w, h));
+  showProgramSize(w, h);
+}
+
+void TWordsForm::setEditorSize(int width, int height) {
+  RichEdit1->resize(editingSide(width), editingSide(height));
+  EditArea->setFixedSize(std::max(1024, RichEdit1->width()), std::max(1024, RichEdit1->height()));
+}
+
+void TWordsForm::setPicture(const QImage& picture) {
+  picture_ = picture;
+  Image1->setPixmap(QPixmap::fromImage(picture_));
+  Image1->resize(picture_.size());
+}
+
+void TWordsForm::showProgramSize(int width, int height) {
+  StatusPanel1->setText(ledtext::programSizeText(width, height));
+}
+
+bool TWordsForm::saveRichText() {
+  const ProgramStore& store = mainForm_.store();
+  if (!QDir().mkpath(store.rtfDir())) return false;
+  QSaveFile file(store.rtfPath(program_));
+  const QByteArray rtf = writeRtf(*RichEdit1->document());
+  if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit())
+    throw LedError(
+        QStringLiteral("无法写入文件 %1").arg(QDir::toNativeSeparators(file.fileName())));
+  return true;
+}
+
+bool TWordsForm::RenderRichText() {
+  if (!saveRichText()) return false;
+  const int w = mainForm_.ProgramWidth[program_];
+  const int h = mainForm_.ProgramHeight[program_];
+  setPicture(
+      ledtext::renderRichText(*RichEdit1->document(), QSize(editingSide(w), editingSide(h))));
+  return true;
+}
+
+void TWordsForm::PlaceTextBand(int placement) {
+  runGuarded(mainForm_.prompt(), this, [&] {
+    RenderRichText();
+    setPicture(ledtext::placeTextBand(picture_, placement));
+    if (placement >= 0 && placement <= 2) VerticalPlacement = placement;
+  });
+}
+
+void TWordsForm::SpeedButton15Click() {
+  runGuarded(mainForm_.prompt(), this, [this] {
+    Prompt& prompt = mainForm_.prompt();
+    if (Edit2->text().isEmpty() || Edit3->text().isEmpty()) {
+      prompt.message(this, QStringLiteral("宽高不能为空"));
+      return;
+    }
+    const ledtext::CorrectedSize size = ledtext::correctSaveSize(
+        fieldValue(Edit2), fieldValue(Edit3), mainForm_.ScreenWidth, mainForm_.ScreenHeight);
+    if (size.corrections > 0) {
+      if (!prompt.question(this, QStringLiteral("非法的宽高,是否程序自动修正并保存!"))) return;
+      setEditorSize(size.width, size.height);
+      Edit2->setText(QString::number(size.width));
+      Edit3->setText(QString::number(size.height));
+    }
+    ScrollBox1->verticalScrollBar()->setValue(0);
+    ScrollBox1->horizontalScrollBar()->setValue(0);
+
+    const int n = program_;
+    RenderRichText();
+    setPicture(ledtext::placeTextBand(picture_, VerticalPlacement));
+    const int c = colourClass(picture_);
+    const int w = mainForm_.ProgramWidth[n];
+    const int h = mainForm_.ProgramHeight[n];
+    const QString refusal = ledtext::modelLimitMessage(mainForm_.ControllerModel, c, w, h);
+    if (!refusal.isEmpty()) {
+      prompt.message(this, refusal);
+      return;
+    }
+    ProgramStore& store = mainForm_.store();
+    store.writePicture(n, picture_);
+    store.writeSettings(
+        n, ProgramEntry{w, h, c, mainForm_.ComboBox2->currentIndex(),
+                        mainForm_.ComboBox3->currentIndex(), mainForm_.UpDown3->position()});
+    if (!saveRichText()) return;
+    mainForm_.showPicture(picture_.copy());
+    hide();
+  });
+}
+
+bool TWordsForm::keyAccepted(QLineEdit* field, const QString& text) const {
+  if (text.isEmpty()) return true;  // navigation and editing keys carry no character
+  const QChar c = text.front();
+  if (c.isDigit() && c.unicode() < 0x80) return true;
+  if (c == u'\b' || c.unicode() == 0x7F) return true;
+  if (c < u' ') return true;  // Tab, Enter and shortcuts such as Ctrl+C
+  return field == Edit1 && c == u'.' && !Edit1->text().contains(u'.');
+}
+
+bool TWordsForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress &&
+      (watched == Edit1 || watched == Edit2 || watched == Edit3)) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (!keyAccepted(static_cast<QLineEdit*>(watched), key->text())) return true;
+  }
+  if (watched == EditArea) resizeDragEvent(event);
+  return QWidget::eventFilter(watched, event);
+}
+
+void TWordsForm::resizeDragEvent(QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+      type != QEvent::MouseButtonRelease)
+    return;
+  // Positions on the scrolled surface are the pointer's client position plus the scroll offsets.
+  const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+  const int pointerX = at.x() - ScrollBox1->horizontalScrollBar()->value();
+  if (type == QEvent::MouseButtonPress) {
+    ResizeDrag = true;
+  } else if (type == QEvent::MouseMove) {
+    if (pointerX > ledtext::MaxProgramWidth || !ResizeDrag) return;
+    setEditorSize(at.x(), at.y());
+    showProgramSize(RichEdit1->width(), RichEdit1->height());
+  } else if (ResizeDrag) {
+    ResizeDrag = false;
+    const QSize size =
+        ledtext::dragReleaseSize(at.x(), at.y(), mainForm_.ScreenWidth, mainForm_.ScreenHeight);
+    setEditorSize(size.width(), size.height());
+    Edit2->setText(QString::number(size.width()));
+    Edit3->setText(QString::number(size.height()));
+    showProgramSize(RichEdit1->width(), RichEdit1->height());
+  }
 }

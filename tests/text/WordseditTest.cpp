@@ -1,0 +1,324 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QSet>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextLayout>
+#include <QToolButton>
+#include <memory>
+
+#include "GbkIni.h"
+#include "Mainface.h"
+#include "RtfReader.h"
+#include "ScriptedPrompt.h"
+#include "TestHome.h"
+#include "TextFormat.h"
+#include "TextRender.h"
+#include "UpDown.h"
+#include "Wordsedit.h"
+
+namespace {
+
+const QString kQuestion = QStringLiteral("非法的宽高,是否程序自动修正并保存!");
+
+// A main window on a fresh home with one program of the sign's size, and the editor opened on it.
+class Editor : public ::testing::Test {
+ protected:
+  void open(int signWidth = 64, int signHeight = 32, int programs = 1, int selected = 0) {
+    main = std::make_unique<TMainForm>(prompt, home.path());
+    main->ScreenWidth = signWidth;
+    main->ScreenHeight = signHeight;
+    for (int i = 0; i < programs; ++i) main->SpeedButton1Click();
+    main->SelectedProgram = selected;
+    words = std::make_unique<TWordsForm>(*main);
+    words->show();
+  }
+
+  void typeText(const QString& text) {
+    // Typed as an input method delivers it: QTest::keyClicks knows only ASCII keys.
+    words->RichEdit1->setFocus();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(words->RichEdit1, &press);
+  }
+
+  void setSize(const QString& w, const QString& h) {
+    words->Edit2->setText(w);
+    words->Edit3->setText(h);
+  }
+
+  QString key(int n, const char* k) {
+    const auto v = GbkIni::parse(home.read("Program/set.ini"))
+                       .value(QStringLiteral("节目%1").arg(n), QString::fromUtf8(k));
+    return v ? QString::fromLatin1(*v) : QString();
+  }
+
+  QImage storedPicture(int n) { return QImage(home.file(QStringLiteral("Program/%1.bmp").arg(n))); }
+
+  TestHome home;
+  ScriptedPrompt prompt;
+  std::unique_ptr<TMainForm> main;
+  std::unique_ptr<TWordsForm> words;
+};
+
+}  // namespace
+
+TEST_F(Editor, OpensEmptyWithTheProgramSizeAndItsPicture) {
+  open(64, 32);
+  EXPECT_EQ(words->windowTitle(), QStringLiteral("文本"));
+  EXPECT_TRUE(words->RichEdit1->document()->isEmpty());
+  EXPECT_EQ(words->Edit2->text(), QStringLiteral("64"));
+  EXPECT_EQ(words->Edit3->text(), QStringLiteral("32"));
+  EXPECT_EQ(words->Edit1->text(), QStringLiteral("1.0"));
+  EXPECT_EQ(words->RichEdit1->size(), QSize(64, 32));
+  EXPECT_EQ(words->picture(), main->shownPicture());  // the main window's current picture
+  EXPECT_EQ(words->StatusPanel0->text(), QStringLiteral("LED 屏宽:64 屏高:32"));
+  EXPECT_EQ(words->StatusPanel1->text(), QStringLiteral("节目 屏宽:64 屏高:32"));
+  EXPECT_TRUE(words->EditorReady);
+}
+
+TEST_F(Editor, SaveStoresPictureSettingsAndRichTextThenCloses) {
+  open(64, 32);
+  typeText(QStringLiteral("红字"));
+  words->SpeedButton15->click();
+  EXPECT_TRUE(prompt.messages.isEmpty()) << prompt.messages.join(u'|').toStdString();
+  EXPECT_TRUE(prompt.questions.isEmpty());
+  EXPECT_FALSE(words->isVisible());
+  const QImage stored = storedPicture(0);
+  ASSERT_EQ(stored.size(), QSize(64, 32));
+  EXPECT_EQ(stored.depth(), 32);  // QImage reads a 24-bit BMP as RGB32
+  EXPECT_EQ(key(0, "颜色"), QStringLiteral("1"));
+  EXPECT_EQ(key(0, "屏宽"), QStringLiteral("64"));
+  QSet<QRgb> colours;
+  for (int y = 0; y < stored.height(); ++y)
+    for (int x = 0; x < stored.width(); ++x) colours.insert(stored.pixel(x, y) & 0xFFFFFF);
+  EXPECT_EQ(colours, (QSet<QRgb>{0x000000, 0xFF0000}));
+  EXPECT_EQ(main->shownPicture().convertToFormat(QImage::Format_RGB32),
+            stored.convertToFormat(QImage::Format_RGB32));
+  ASSERT_TRUE(home.exists("Rtf/0.rtf"));
+  QTextDocument back;
+  readRtf(home.read("Rtf/0.rtf"), back);
+  EXPECT_EQ(back.toPlainText(), QStringLiteral("红字"));
+}
+
+TEST_F(Editor, ReopeningRestoresTheRichText) {
+  open(64, 32);
+  typeText(QStringLiteral("ab中"));
+  words->SpeedButton15->click();
+  words->show();
+  EXPECT_EQ(words->RichEdit1->toPlainText(), QStringLiteral("ab中"));
+}
+
+struct SaveCase {
+  const char* name;
+  int signW, signH;
+  const char* w;
+  const char* h;
+  bool answer;
+  bool asked;
+  int storedW, storedH;  // 0: nothing stored
+};
+
+class EditorSave : public Editor, public ::testing::WithParamInterface<SaveCase> {};
+
+TEST_P(EditorSave, CorrectionsAndQuestion) {
+  const SaveCase& c = GetParam();
+  open(c.signW, c.signH);
+  typeText(QStringLiteral("字"));
+  setSize(QString::fromLatin1(c.w), QString::fromLatin1(c.h));
+  prompt.answers.push_back(c.answer);
+  words->SpeedButton15->click();
+  EXPECT_EQ(prompt.questions, c.asked ? QStringList{kQuestion} : QStringList{});
+  if (c.storedW == 0) {
+    EXPECT_TRUE(words->isVisible());
+    EXPECT_EQ(words->Edit2->text(), QString::fromLatin1(c.w));  // the fields keep what was typed
+    EXPECT_EQ(key(0, "屏宽"), QString::number(c.signW));        // the program keeps its section
+    return;
+  }
+  EXPECT_FALSE(words->isVisible());
+  EXPECT_EQ(key(0, "屏宽"), QString::number(c.storedW));
+  EXPECT_EQ(key(0, "屏高"), QString::number(c.storedH));
+  EXPECT_EQ(storedPicture(0).size(), QSize(c.storedW, c.storedH));
+  EXPECT_EQ(main->ProgramWidth[0], c.storedW);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rule, EditorSave,
+    ::testing::Values(SaveCase{"Width100To112", 64, 32, "100", "32", true, true, 112, 32},
+                      SaveCase{"Width700To640", 64, 32, "700", "32", true, true, 640, 32},
+                      SaveCase{"Width40SignOf50", 50, 32, "40", "32", true, true, 50, 32},
+                      SaveCase{"CleanSizeNoQuestion", 64, 32, "128", "48", true, false, 128, 48},
+                      SaveCase{"WidthZeroRaisedToSign", 64, 32, "0", "32", true, true, 64, 32},
+                      SaveCase{"NoAbandons", 64, 32, "100", "32", false, true, 0, 0}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(Editor, EmptySizeFieldRefuses) {
+  open();
+  words->Edit2->clear();
+  words->SpeedButton15->click();
+  EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("宽高不能为空")});
+  EXPECT_TRUE(words->isVisible());
+}
+
+struct LimitRow {
+  const char* name;
+  int model;
+  bool twoColours;
+  int w, h;
+  const char* refusal;  // "" when saved
+};
+
+class EditorModelLimit : public Editor, public ::testing::WithParamInterface<LimitRow> {};
+
+TEST_P(EditorModelLimit, RowByRow) {
+  const LimitRow& c = GetParam();
+  open(32, 16);
+  main->ControllerModel = c.model;
+  typeText(QStringLiteral("红"));
+  if (c.twoColours) {
+    prompt.fonts.push_back(Prompt::FontChoice{QFont(ledtext::DefaultFace, 20), ledtext::Green});
+    words->SpeedButton8->click();
+    typeText(QStringLiteral("绿"));
+  }
+  setSize(QString::number(c.w), QString::number(c.h));
+  words->SpeedButton15->click();
+  const QString refusal = QString::fromUtf8(c.refusal);
+  if (refusal.isEmpty()) {
+    EXPECT_TRUE(prompt.messages.isEmpty()) << prompt.messages.join(u'|').toStdString();
+    EXPECT_EQ(key(0, "屏宽"), QString::number(c.w));
+    EXPECT_EQ(key(0, "颜色"), c.twoColours ? QStringLiteral("3") : QStringLiteral("1"));
+  } else {
+    EXPECT_EQ(prompt.messages, QStringList{refusal});
+    EXPECT_EQ(key(0, "屏宽"), QStringLiteral("32"));  // nothing written
+    EXPECT_TRUE(words->isVisible());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rule, EditorModelLimit,
+    ::testing::Values(LimitRow{"M2Red640x64", 2, false, 640, 64, ""},
+                      LimitRow{"M2Red640x80", 2, false, 640, 80, "超出系统最大屏宽屏高的定义"},
+                      LimitRow{"M2Two320x64", 2, true, 320, 64, ""},
+                      LimitRow{"M2Two320x80", 2, true, 320, 80, "超出系统最大屏宽屏高的定义"},
+                      LimitRow{"M2Two336", 2, true, 336, 32, "最大宽度不能大于320"},
+                      LimitRow{"M2Height272", 2, false, 64, 272, "最大高度不能大于256"},
+                      LimitRow{"M1Red640x64", 1, false, 640, 64, ""},
+                      LimitRow{"M1Height80", 1, false, 640, 80, "最大高度不能大于64"},
+                      LimitRow{"M1Two336", 1, true, 336, 64, "最大宽度不能大于320"},
+                      LimitRow{"M0AnySize", 0, true, 640, 512, ""}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(Editor, FontColourOutsideTheThreeIsRefused) {
+  open();
+  typeText(QStringLiteral("字"));
+  words->RichEdit1->selectAll();
+  prompt.fonts.push_back(
+      Prompt::FontChoice{QFont(QStringLiteral("DejaVu Sans"), 30), QColor(0, 0, 255)});
+  words->SpeedButton8->click();
+  EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("只支持红黄绿三色")});
+  const QTextCharFormat f = words->RichEdit1->textCursor().charFormat();
+  EXPECT_NE(f.fontPointSize(), 30);
+  // Cancelling changes nothing and says nothing.
+  words->SpeedButton8->click();
+  EXPECT_EQ(prompt.messages.size(), 1);
+  // An allowed colour applies face, size and colour to the selection.
+  prompt.fonts.push_back(
+      Prompt::FontChoice{QFont(QStringLiteral("DejaVu Sans"), 30), ledtext::Yellow});
+  words->SpeedButton8->click();
+  const QTextCharFormat g = words->RichEdit1->textCursor().charFormat();
+  EXPECT_EQ(g.fontPointSize(), 30);
+  EXPECT_EQ(g.foreground().color(), ledtext::Yellow);
+  EXPECT_EQ(ledtext::faceOf(g, QString()), QStringLiteral("DejaVu Sans"));
+}
+
+TEST_F(Editor, LineSpacingRulesApplyToTheParagraph) {
+  open();
+  typeText(QStringLiteral("字"));
+  words->ComboBox1->setCurrentIndex(4);  // 固定值
+  EXPECT_EQ(words->Edit1->text(), QStringLiteral("20"));
+  QTextBlockFormat f = words->RichEdit1->textCursor().blockFormat();
+  EXPECT_EQ(f.lineHeightType(), QTextBlockFormat::FixedHeight);
+  EXPECT_DOUBLE_EQ(f.lineHeight(), 20 * ledtext::layoutDpi() / 72);
+  words->ComboBox1->setCurrentIndex(5);  // 多倍行距 with "1.5": one line
+  words->Edit1->setText(QStringLiteral("1.5"));
+  f = words->RichEdit1->textCursor().blockFormat();
+  EXPECT_EQ(f.lineHeightType(), QTextBlockFormat::ProportionalHeight);
+  EXPECT_DOUBLE_EQ(f.lineHeight(), 100);
+}
+
+TEST_F(Editor, KeyFilterTakesDigitsAndOneDot) {
+  open();
+  words->Edit2->clear();
+  QTest::keyClicks(words->Edit2, QStringLiteral("1a.2"));
+  EXPECT_EQ(words->Edit2->text(), QStringLiteral("12"));
+  words->Edit1->clear();
+  QTest::keyClicks(words->Edit1, QStringLiteral("1.5.x"));
+  EXPECT_EQ(words->Edit1->text(), QStringLiteral("1.5"));
+}
+
+TEST_F(Editor, SizeFieldsChangeTheProgramAtOnce) {
+  open(64, 32);
+  setSize(QStringLiteral("96"), QStringLiteral("48"));
+  EXPECT_EQ(main->ProgramWidth[0], 96);
+  EXPECT_EQ(main->ProgramHeight[0], 48);
+  EXPECT_EQ(words->RichEdit1->size(), QSize(96, 48));
+  EXPECT_EQ(words->picture().size(), QSize(96, 48));
+  EXPECT_EQ(words->StatusPanel1->text(), QStringLiteral("节目 屏宽:96 屏高:48"));
+}
+
+TEST_F(Editor, ResizeDragRoundsOnRelease) {
+  open(32, 32);
+  struct {
+    QPoint release;
+    QSize expected;
+  } rows[] = {{{700, 40}, {640, 48}}, {{17, 17}, {32, 32}}, {{100, 70}, {112, 80}}};
+  for (const auto& r : rows) {
+    QTest::mousePress(words->EditArea, Qt::LeftButton, {}, QPoint(900, 900));
+    EXPECT_TRUE(words->ResizeDrag);
+    QTest::mouseRelease(words->EditArea, Qt::LeftButton, {}, r.release);
+    EXPECT_FALSE(words->ResizeDrag);
+    EXPECT_EQ(words->RichEdit1->size(), r.expected);
+    EXPECT_EQ(words->Edit2->text(), QString::number(r.expected.width()));
+    EXPECT_EQ(main->ProgramHeight[0], r.expected.height());
+  }
+}
+
+TEST_F(Editor, PlacementButtonsMoveTheBandAndWriteTheRichText) {
+  open(64, 64);
+  typeText(QStringLiteral("田"));
+  words->SpeedButton14->click();
+  EXPECT_EQ(words->VerticalPlacement, 2);
+  EXPECT_EQ(ledtext::findTextBand(words->picture()).bottom, 63);
+  EXPECT_TRUE(home.exists("Rtf/0.rtf"));
+  words->SpeedButton12->click();
+  EXPECT_EQ(ledtext::findTextBand(words->picture()).top, 0);
+  words->SpeedButton13->click();
+  const ledtext::TextBand band = ledtext::findTextBand(words->picture());
+  EXPECT_EQ(band.top, 32 - band.height() / 2);
+}
+
+TEST_F(Editor, PictureMatchesTheEditorsWrapping) {
+  open(64, 96);
+  typeText(QStringLiteral("田田田田田田"));  // wraps in a 64-pixel control
+  const int lines = words->RichEdit1->document()->firstBlock().layout()->lineCount();
+  EXPECT_GE(lines, 2);
+  words->SpeedButton12->click();
+  const ledtext::TextBand band = ledtext::findTextBand(words->picture());
+  EXPECT_GT(band.height(), 27 * (lines - 1));
+}
+
+TEST_F(Editor, StaysBoundToItsProgram) {
+  open(64, 32, 2, 0);
+  typeText(QStringLiteral("零"));
+  main->SelectedProgram = 1;
+  words->SpeedButton15->click();
+  EXPECT_TRUE(home.exists("Rtf/0.rtf"));
+  EXPECT_FALSE(home.exists("Rtf/1.rtf"));
+  EXPECT_EQ(key(0, "颜色"), QStringLiteral("1"));
+  EXPECT_EQ(key(1, "颜色"), QStringLiteral("0"));
+}
