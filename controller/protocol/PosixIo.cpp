@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -29,7 +30,9 @@ static int msUntil(Clock::time_point deadline) {
 bool writeAll(int fd, std::span<const uint8_t> data, Clock::time_point deadline) {
   size_t done = 0;
   while (done < data.size()) {
-    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+    // send() keeps a closed peer from raising SIGPIPE; ttys and pipes take write().
+    ssize_t n = ::send(fd, data.data() + done, data.size() - done, MSG_NOSIGNAL);
+    if (n < 0 && errno == ENOTSOCK) n = ::write(fd, data.data() + done, data.size() - done);
     if (n > 0) {
       done += size_t(n);
       continue;

@@ -111,28 +111,36 @@ std::vector<ReplyAction> Session::onBytes(std::span<const uint8_t> bytes) {
         out.push_back(std::move(a));
         continue;
       }
-      uint32_t pcrc = nq::crc32(req.payload);
-      nq::Frame rep;
-      bool close = false;
-      if (haveLast_ && req.command == lastCmd_ && req.seq == lastSeq_ && pcrc == lastPayloadCrc_) {
-        rep = lastReply_;
-        close = lastClose_;
-      } else {
-        rep = answer(req, &close);
-        haveLast_ = true;
-        lastCmd_ = req.command;
-        lastSeq_ = req.seq;
-        lastPayloadCrc_ = pcrc;
-        lastReply_ = rep;
-        lastClose_ = close;
+      // A lost request is never acted on and a refused one is refused before it is acted on;
+      // the other faults spoil the answer of a request the card did carry out.
+      Fault f = ctx_.faults ? ctx_.faults->take(req.command) : Fault{};
+      if (f.kind == FaultKind::NoReply) {
+        out.push_back({});
+        continue;
       }
       ReplyAction a;
-      a.closeAfter = close;
-      Fault f = ctx_.faults ? ctx_.faults->take(req.command) : Fault{};
+      nq::Frame rep;
+      if (f.kind == FaultKind::Refuse) {
+        rep = reply(req, Status(f.value));
+      } else {
+        uint32_t pcrc = nq::crc32(req.payload);
+        bool close = false;
+        if (haveLast_ && req.command == lastCmd_ && req.seq == lastSeq_ && pcrc == lastPayloadCrc_) {
+          rep = lastReply_;
+          close = lastClose_;
+        } else {
+          rep = answer(req, &close);
+          haveLast_ = true;
+          lastCmd_ = req.command;
+          lastSeq_ = req.seq;
+          lastPayloadCrc_ = pcrc;
+          lastReply_ = rep;
+          lastClose_ = close;
+        }
+        a.closeAfter = close;
+      }
       switch (f.kind) {
-        case FaultKind::NoReply: out.push_back({}); continue;
         case FaultKind::WrongCode: rep.command = uint8_t((rep.command ^ 0x7F) | nq::kReplyBit); break;
-        case FaultKind::Refuse: rep.status = uint8_t(f.value); rep.payload.clear(); break;
         case FaultKind::Delay: a.delayMs = f.value; break;
         case FaultKind::Stall: a.stallMs = f.value; break;
         case FaultKind::Drop: a.dropAfter = size_t(std::max(0, f.value)); break;

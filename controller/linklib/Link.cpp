@@ -1,0 +1,294 @@
+#include "Link.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "PosixIo.h"
+#include "ResultCodes.h"
+
+namespace nq {
+
+using namespace std::chrono;
+
+namespace {
+constexpr int kConnectTimeoutMs = 3000;
+constexpr int kTcpReplyTimeoutMs = 3000;
+constexpr int kChecksumRetries = 2;  // a bad checksum is repeated twice before it is reported
+}  // namespace
+
+LinkCore::~LinkCore() {
+  closeLocked();
+  if (discFd_ >= 0) ::close(discFd_);
+}
+
+void LinkCore::closeLocked() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  dec_.reset();
+}
+
+int LinkCore::failLost() {
+  closeLocked();
+  return LinkLost;
+}
+
+int LinkCore::replyTimeoutMs() const {
+  if (transport_ == Transport::Tcp) return envMillis("NQ_LINK_TIMEOUT_MS", kTcpReplyTimeoutMs);
+  return serialTimeoutMs_;
+}
+
+int LinkCore::wireMs(size_t bytes) const {
+  if (transport_ == Transport::Tcp || baud_ <= 0) return 0;
+  return int(int64_t(bytes) * 10 * 1000 / baud_) + 1;
+}
+
+size_t LinkCore::chunkSize() const { return transport_ == Transport::Tcp ? 16384 : 2048; }
+
+int LinkCore::connectTcp(const char* ip, int port) {
+  std::lock_guard l(m_);
+  closeLocked();
+  in_addr addr{};
+  if (!ip || port < 1 || port > 65535 || ::inet_pton(AF_INET, ip, &addr) != 1) return OutOfRange;
+  int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  if (fd < 0) return ConnectFailed;
+  sockaddr_in sa{};
+  sa.sin_family = AF_INET;
+  sa.sin_addr = addr;
+  sa.sin_port = htons(uint16_t(port));
+  int r = ::connect(fd, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+  if (r != 0 && errno == EINPROGRESS) {
+    pollfd p{fd, POLLOUT, 0};
+    r = ::poll(&p, 1, kConnectTimeoutMs);
+    int err = 0;
+    socklen_t len = sizeof err;
+    if (r == 1 && ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &err, &len) == 0 && err == 0) r = 0;
+    else r = -1;
+  }
+  if (r != 0) {
+    ::close(fd);
+    return ConnectFailed;
+  }
+  int one = 1;
+  ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+  fd_ = fd;
+  return Ok;
+}
+
+int LinkCore::openSerial(const char* port, int baud) {
+  std::lock_guard l(m_);
+  closeLocked();
+  if (!port || !*port || !isListedBaud(baud)) return OutOfRange;
+  int fd = ::open(port, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return ConnectFailed;
+  if (!setSerialRaw(fd, baud)) {
+    ::close(fd);
+    return ConnectFailed;
+  }
+  fd_ = fd;
+  baud_ = baud;
+  return Ok;
+}
+
+int LinkCore::close() {
+  std::lock_guard l(m_);
+  closeLocked();
+  return Ok;
+}
+
+int LinkCore::setGprs(int gprs, int timeoutMs) {
+  std::lock_guard l(m_);
+  gprs_ = gprs;
+  serialTimeoutMs_ = timeoutMs > 0 ? std::min(timeoutMs, 60000) : 500;
+  return Ok;
+}
+
+// Sends one request and waits for its reply. Stale replies (another sequence number) are
+// skipped; a reply or request that fails its checksum is repeated at most kChecksumRetries times.
+int LinkCore::transact(Cmd cmd, std::span<const uint8_t> payload, Frame& reply, size_t expectReply) {
+  if (fd_ < 0) return NotConnected;
+  const uint16_t seq = ++seq_;
+  std::vector<uint8_t> frame;
+  encodeFrame(frame, uint8_t(cmd), seq, 0, payload);
+  // Whatever arrived before this request belongs to an earlier one.
+  uint8_t junk[4096];
+  while (::read(fd_, junk, sizeof junk) > 0) {
+  }
+  dec_.reset();
+  const int timeout = replyTimeoutMs();
+  for (int attempt = 0;; ++attempt) {
+    if (!writeAll(fd_, frame, steady_clock::now() + milliseconds(timeout + 2 * wireMs(frame.size()))))
+      return failLost();
+    const auto deadline =
+        steady_clock::now() + milliseconds(timeout + 2 * wireMs(expectReply + kHeaderSize + kTrailerSize));
+    bool gotAny = false;
+    bool retry = false;
+    while (!retry) {
+      int w = waitReadable(fd_, deadline);
+      if (w == 0) return gotAny ? Timeout : NoReply;
+      if (w < 0) return failLost();
+      uint8_t buf[65536];
+      ssize_t n = ::read(fd_, buf, sizeof buf);
+      if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
+      if (n <= 0) return failLost();
+      dec_.feed(std::span<const uint8_t>(buf, size_t(n)));
+      while (auto ev = dec_.next()) {
+        const Frame& f = ev->frame;
+        if (!(f.command & kReplyBit) || f.seq != seq) continue;  // a late reply to an earlier request
+        gotAny = true;
+        bool badSum = ev->kind == FrameDecoder::Kind::Corrupt ||
+                      (f.command == (uint8_t(cmd) | kReplyBit) && f.status == uint8_t(Status::BadChecksum));
+        if (badSum) {
+          if (attempt >= kChecksumRetries) return ChecksumError;
+          retry = true;
+          break;
+        }
+        if (f.command != (uint8_t(cmd) | kReplyBit)) return WrongReply;
+        if (f.status != 0) return Refused + f.status;
+        reply = std::move(ev->frame);
+        return Ok;
+      }
+      // Part of a frame is waiting for the rest: the reply has begun.
+      if (dec_.buffered() > 0) gotAny = true;
+    }
+    dec_.reset();
+  }
+}
+
+int LinkCore::heart() {
+  std::lock_guard l(m_);
+  Frame r;
+  return transact(Cmd::Heart, {}, r);
+}
+
+int LinkCore::simple(Cmd cmd) {
+  std::lock_guard l(m_);
+  Frame r;
+  int rc = transact(cmd, {}, r);
+  // The card restarts: over TCP it closes the link.
+  if (rc == Ok && cmd == Cmd::Reboot && transport_ == Transport::Tcp) closeLocked();
+  return rc;
+}
+
+int LinkCore::getWidthHeight(int* w, int* h) {
+  ScreenSizeRecord s{};
+  int rc = getRecord(Cmd::GetSize, &s, sizeof s);
+  if (rc != Ok) return rc;
+  if (!w || !h) return OutOfRange;
+  *w = s.width;
+  *h = s.height;
+  return Ok;
+}
+
+int LinkCore::getRecord(Cmd cmd, void* out, size_t size) {
+  std::lock_guard l(m_);
+  Frame r;
+  int rc = transact(cmd, {}, r, size);
+  if (rc != Ok) return rc;
+  if (r.payload.size() != size) return WrongReply;
+  if (!out) return OutOfRange;
+  std::memcpy(out, r.payload.data(), size);
+  return Ok;
+}
+
+int LinkCore::setRecord(Cmd cmd, const void* in, size_t size) {
+  std::lock_guard l(m_);
+  if (!in) return fd_ < 0 ? NotConnected : OutOfRange;
+  Frame r;
+  return transact(cmd, std::span<const uint8_t>(static_cast<const uint8_t*>(in), size), r);
+}
+
+int LinkCore::setInts(Cmd cmd, std::initializer_list<int32_t> values) {
+  Writer w;
+  for (int32_t v : values) w.i32(v);
+  std::lock_guard l(m_);
+  Frame r;
+  return transact(cmd, w.b, r);
+}
+
+int LinkCore::programNumber() {
+  int32_t v = 0;
+  int rc = getRecord(Cmd::GetProgramCount, &v, 4);
+  return rc == Ok ? v : -rc;
+}
+
+int LinkCore::type() {
+  int32_t v = 0;
+  int rc = getRecord(Cmd::GetModel, &v, 4);
+  return rc == Ok ? v : -rc;
+}
+
+int LinkCore::getScan(int* flags) {
+  int32_t v[2] = {};
+  int rc = getRecord(Cmd::GetScan, v, sizeof v);
+  if (rc != Ok) return -rc;
+  if (flags) *flags = v[1];
+  return v[0];
+}
+
+int LinkCore::getBrightness() {
+  int32_t v = 0;
+  int rc = getRecord(Cmd::GetBrightness, &v, 4);
+  return rc == Ok ? v : -rc;
+}
+
+int LinkCore::getDayNight(DayNightRecord* out) { return getRecord(Cmd::GetDayNight, out, sizeof *out); }
+
+const char* LinkCore::getText(Cmd cmd) {
+  std::lock_guard l(m_);
+  Frame r;
+  int rc = transact(cmd, {}, r);
+  if (rc != Ok) {
+    text_ = linkStatusText(rc);
+  } else {
+    // The text ends at its first NUL, and is kept short whatever the card sends.
+    text_.assign(r.payload.begin(), r.payload.end());
+    text_ = text_.substr(0, std::min(text_.find('\0'), size_t(255)));
+  }
+  return text_.c_str();
+}
+
+int LinkCore::modProgramIo(int line, const ProgramIoTable* table) {
+  std::lock_guard l(m_);
+  if (fd_ < 0) return NotConnected;
+  if (!table || line < -1 || line > 5) return OutOfRange;
+  Writer w;
+  w.i32(line).bytes(table, sizeof *table);
+  Frame r;
+  return transact(Cmd::SetIo, w.b, r);
+}
+
+int LinkCore::upload(UploadKind kind, std::span<const uint8_t> data, uint32_t count) {
+  Frame r;
+  Writer begin;
+  begin.u8(uint8_t(kind)).u8(0).u8(0).u8(0).u32(uint32_t(data.size())).u32(count).u32(crc32(data));
+  if (int rc = transact(Cmd::UploadBegin, begin.b, r); rc != Ok) return rc;
+  const size_t chunk = chunkSize();
+  std::vector<uint8_t> payload;
+  for (size_t off = 0; off < data.size(); off += chunk) {
+    size_t n = std::min(chunk, data.size() - off);
+    payload.clear();
+    Writer w;
+    w.u32(uint32_t(off));
+    payload = std::move(w.b);
+    payload.insert(payload.end(), data.begin() + ptrdiff_t(off), data.begin() + ptrdiff_t(off + n));
+    if (int rc = transact(Cmd::UploadChunk, payload, r); rc != Ok) return rc;
+  }
+  return transact(Cmd::UploadEnd, {}, r);
+}
+
+int LinkCore::updateBytes(int count, const unsigned char* bytes) {
+  std::lock_guard l(m_);
+  if (fd_ < 0) return NotConnected;
+  if (count < 1 || size_t(count) > (size_t(1) << 20) || !bytes) return OutOfRange;
+  return upload(UploadKind::Firmware, std::span<const uint8_t>(bytes, size_t(count)), 0);
+}
+
+}  // namespace nq

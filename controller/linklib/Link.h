@@ -1,0 +1,77 @@
+#pragma once
+// One link to a controller card over a TCP socket or a serial line, and every operation the
+// libraries export, on top of the wire protocol. A LinkCore serialises its calls with a mutex.
+
+#include <cstdint>
+#include <mutex>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "Protocol.h"
+#include "Records.h"
+
+namespace nq {
+
+class LinkCore {
+ public:
+  enum class Transport { Serial, Tcp };
+  explicit LinkCore(Transport t) : transport_(t) {}
+  ~LinkCore();
+
+  // Link management.
+  int connectTcp(const char* ip, int port);
+  int openSerial(const char* port, int baud);
+  int close();
+  int setGprs(int gprs, int timeoutMs);
+
+  // Operations.
+  int heart();
+  int getWidthHeight(int* w, int* h);
+  int programNumber();
+  int type();
+  int simple(Cmd cmd);  // Format, Reboot
+  int modProgram(const ProgramSendRecord* rec);
+  int getProgram(int count);
+  int updateBytes(int count, const unsigned char* bytes);
+  int updateFile(const char* path);
+  int getBaud(const char* port);
+  int getRecord(Cmd cmd, void* out, size_t size);
+  int setRecord(Cmd cmd, const void* in, size_t size);
+  int setInts(Cmd cmd, std::initializer_list<int32_t> values);
+  int getScan(int* flags);
+  int getBrightness();
+  int getDayNight(DayNightRecord* out);
+  const char* getText(Cmd cmd);
+  int modProgramIo(int line, const ProgramIoTable* table);
+
+  // Discovery (network library).
+  int getNetCard(NetCardEntry* table);
+  int sendArpPacket(int adapter);
+  int getNetIp(NetIpEntry* table);
+
+ private:
+  int transact(Cmd cmd, std::span<const uint8_t> payload, Frame& reply, size_t expectReply = 64);
+  int upload(UploadKind kind, std::span<const uint8_t> data, uint32_t count);
+  int replyTimeoutMs() const;
+  int wireMs(size_t bytes) const;
+  size_t chunkSize() const;
+  void closeLocked();
+  int failLost();
+
+  Transport transport_;
+  std::mutex m_;
+  int fd_ = -1;
+  int baud_ = 0;
+  int serialTimeoutMs_ = 500;
+  int gprs_ = 0;
+  uint16_t seq_ = 0;
+  FrameDecoder dec_;
+  std::string text_;
+  int discFd_ = -1;
+};
+
+// Where a fetch puts the library: $LEDSIGN_HOME, else the executable's directory.
+std::string homeDirectory();
+
+}  // namespace nq

@@ -1,0 +1,142 @@
+// Sending the library's programs, fetching them back, and firmware from a file.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+
+#include "Bmp.h"
+#include "GbkIni.h"
+#include "Link.h"
+#include "ResultCodes.h"
+
+namespace nq {
+
+namespace {
+
+bool slotText(const char* slot, size_t size, std::string& out) {
+  size_t n = strnlen(slot, size);
+  if (n == size) return false;  // no NUL inside its slot
+  out.assign(slot, n);
+  return true;
+}
+
+void removeTree(const std::string& dir, const std::vector<std::string>& names) {
+  for (const auto& n : names) ::unlink((dir + "/" + n).c_str());
+  ::rmdir(dir.c_str());
+}
+
+}  // namespace
+
+std::string homeDirectory() {
+  if (const char* h = std::getenv("LEDSIGN_HOME"); h && *h) return h;
+  char buf[4096];
+  ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+  if (n <= 0) return ".";
+  std::string exe(buf, size_t(n));
+  size_t slash = exe.rfind('/');
+  return slash == std::string::npos ? "." : exe.substr(0, slash);
+}
+
+int LinkCore::modProgram(const ProgramSendRecord* rec) {
+  std::lock_guard l(m_);
+  if (fd_ < 0) return NotConnected;
+  if (!rec || rec->count < 1 || rec->count > NQ_MAX_PROGRAMS) return OutOfRange;
+  // Every file is read and checked before the first byte goes to the card.
+  std::string iniPath;
+  if (!slotText(rec->iniPath, sizeof rec->iniPath, iniPath)) return OutOfRange;
+  IniFile ini;
+  if (iniPath.empty() || !ini.load(iniPath)) return UnreadableFile;
+  std::vector<uint8_t> stream;
+  for (int i = 0; i < rec->count; ++i) {
+    std::string path;
+    if (!slotText(rec->bitmapPaths[i], NQ_PATH_SLOT, path)) return OutOfRange;
+    auto img = path.empty() ? std::nullopt : readBmpFile(path);
+    if (!img) return UnreadableFile;
+    if (img->width > kMaxProgramWidth || img->height > kMaxProgramHeight) return OutOfRange;
+    auto settings = readProgramSettings(ini, i);
+    if (!settings) return UnreadableFile;
+    if (!settingsInRange(*settings)) return OutOfRange;
+    encodeProgram(stream, *img, *settings);
+  }
+  return upload(UploadKind::Programs, stream, uint32_t(rec->count));
+}
+
+int LinkCore::getProgram(int count) {
+  std::lock_guard l(m_);
+  if (fd_ < 0) return NotConnected;
+  if (count < 1 || count > NQ_MAX_PROGRAMS) return OutOfRange;
+  Frame r;
+  Writer w;
+  w.i32(count);
+  if (int rc = transact(Cmd::FetchBegin, w.b, r); rc != Ok) return rc;
+  Reader rd(r.payload);
+  uint32_t total = 0, crc = 0;
+  if (r.payload.size() != 8 || !rd.u32(total) || !rd.u32(crc)) return WrongReply;
+  const size_t maxTotal = size_t(count) * (kProgramHeaderSize + planeBytes(kMaxProgramWidth, kMaxProgramHeight, 3));
+  if (total > maxTotal) return WrongReply;
+  std::vector<uint8_t> stream;
+  stream.reserve(total);
+  const size_t chunk = chunkSize();
+  while (stream.size() < total) {
+    Writer c;
+    c.u32(uint32_t(stream.size())).u32(uint32_t(chunk));
+    if (int rc = transact(Cmd::FetchChunk, c.b, r, chunk); rc != Ok) return rc;
+    if (r.payload.empty() || r.payload.size() > total - stream.size()) return WrongReply;
+    stream.insert(stream.end(), r.payload.begin(), r.payload.end());
+  }
+  if (crc32(stream) != crc) return ChecksumError;
+  std::vector<WireProgram> programs;
+  if (!parseProgramStream(stream, count, programs)) return WrongReply;
+
+  // Everything is written into a staging folder first; only a complete set is moved into
+  // Program/, so a failed fetch leaves the library exactly as it was.
+  const std::string home = homeDirectory();
+  static std::atomic<int> serial{0};
+  const std::string stage = home + "/.Program-fetch-" + std::to_string(::getpid()) + "-" + std::to_string(++serial);
+  if (::mkdir(stage.c_str(), 0755) != 0) return WriteFailed;
+  std::vector<std::string> names;
+  std::string ini;
+  for (int k = 0; k < count; ++k) {
+    const WireProgram& p = programs[size_t(k)];
+    std::string name = std::to_string(k) + ".bmp";
+    names.push_back(name);
+    if (!writeFileAtomic(stage + "/" + name, encodeBmp24(decodeProgram(p)))) {
+      removeTree(stage, names);
+      return WriteFailed;
+    }
+    appendProgramSection(ini, k, p.width, p.height, p.settings);
+  }
+  names.push_back("set.ini");
+  if (!writeFileAtomic(stage + "/set.ini", std::vector<uint8_t>(ini.begin(), ini.end()))) {
+    removeTree(stage, names);
+    return WriteFailed;
+  }
+  const std::string dest = home + "/Program";
+  ::mkdir(dest.c_str(), 0755);
+  // Renames inside one file system: set.ini goes last, so its sections never name a picture
+  // that is not in place yet.
+  for (const auto& n : names)
+    if (::rename((stage + "/" + n).c_str(), (dest + "/" + n).c_str()) != 0) {
+      removeTree(stage, names);
+      return WriteFailed;
+    }
+  ::rmdir(stage.c_str());
+  return Ok;
+}
+
+int LinkCore::updateFile(const char* path) {
+  std::lock_guard l(m_);
+  if (fd_ < 0) return NotConnected;
+  if (!path || !*path) return OutOfRange;
+  std::vector<uint8_t> image;
+  struct stat st {};
+  if (::stat(path, &st) != 0 || !S_ISREG(st.st_mode)) return UnreadableFile;
+  if (st.st_size < 1 || st.st_size > (1 << 20)) return OutOfRange;
+  if (!readWholeFile(path, image, size_t(1) << 20)) return UnreadableFile;
+  if (image.empty()) return OutOfRange;
+  return upload(UploadKind::Firmware, image, 0);
+}
+
+}  // namespace nq
