@@ -102,14 +102,15 @@ int LinkCore::getProgram(int count) {
     const WireProgram& p = programs[size_t(k)];
     std::string name = std::to_string(k) + ".bmp";
     names.push_back(name);
-    if (!writeFileAtomic(stage + "/" + name, encodeBmp24(decodeProgram(p)))) {
+    if (!writeFileAtomic(stage + "/" + name, encodeBmp24(decodeProgram(p)), false)) {
       removeTree(stage, names);
       return WriteFailed;
     }
     appendProgramSection(ini, k, p.width, p.height, p.settings);
   }
   names.push_back("set.ini");
-  if (!writeFileAtomic(stage + "/set.ini", std::vector<uint8_t>(ini.begin(), ini.end()))) {
+  // The staged files need no fsync: atomicity comes from the renames below.
+  if (!writeFileAtomic(stage + "/set.ini", std::vector<uint8_t>(ini.begin(), ini.end()), false)) {
     removeTree(stage, names);
     return WriteFailed;
   }

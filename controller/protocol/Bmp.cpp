@@ -221,7 +221,7 @@ std::vector<uint8_t> encodeBmp24(const Image& img) {
   return f;
 }
 
-bool writeFileAtomic(const std::string& path, std::span<const uint8_t> data) {
+bool writeFileAtomic(const std::string& path, std::span<const uint8_t> data, bool durable) {
   std::string tmp = path + ".tmp" + std::to_string(::getpid());
   int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return false;
@@ -236,7 +236,7 @@ bool writeFileAtomic(const std::string& path, std::span<const uint8_t> data) {
     }
     done += size_t(n);
   }
-  bool ok = ::fsync(fd) == 0;
+  bool ok = !durable || ::fsync(fd) == 0;
   ok = ::close(fd) == 0 && ok;
   if (!ok || ::rename(tmp.c_str(), path.c_str()) != 0) {
     ::unlink(tmp.c_str());

@@ -20,7 +20,7 @@ std::optional<Image> readBmpFile(const std::string& path);
 std::vector<uint8_t> encodeBmp24(const Image& img);
 
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& out, size_t limit);
-// Writes via a temporary file in the same directory, fsync and rename.
-bool writeFileAtomic(const std::string& path, std::span<const uint8_t> data);
+// Writes via a temporary file in the same directory, fsync (when durable) and rename.
+bool writeFileAtomic(const std::string& path, std::span<const uint8_t> data, bool durable = true);
 
 }  // namespace nq

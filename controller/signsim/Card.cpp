@@ -187,6 +187,7 @@ bool Card::perform(int fd, const ReplyAction& a, int paceBaud) {
   if (a.delayMs > 0 && !sleepFor(a.delayMs)) return false;
   if (a.bytes.empty()) return true;
   auto send = [&](std::span<const uint8_t> d) {
+    wireOut_ += d.size();
     if (paceBaud <= 0) return nq::writeAll(fd, d, steady_clock::now() + seconds(10));
     // One byte is ten bit times on an 8N1 line.
     auto t0 = steady_clock::now();
@@ -222,6 +223,7 @@ void Card::linkLoop(int fd) {
     ssize_t n = ::read(fd, buf.data(), buf.size());
     if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
     if (n <= 0) break;
+    wireIn_ += uint64_t(n);
     bool keep = true;
     for (const auto& a : s.onBytes(std::span<const uint8_t>(buf.data(), size_t(n)))) {
       if (!perform(fd, a, 0) || a.closeAfter) {
@@ -256,6 +258,7 @@ void Card::ptyLoop() {
       std::lock_guard l(store_.mutex());
       baud = store_.config().rs232.baud;
     }
+    wireIn_ += uint64_t(n);
     // Bytes sent at another speed arrive as garbage on a real line: the card ignores them.
     if (nq::serialSpeed(ptyMaster_) != baud) {
       s.reset();

@@ -46,6 +46,8 @@ class Card {
   // A protocol engine bound to this card, for in-process tests.
   std::unique_ptr<Session> newSession();
   int liveLinks() const { return links_.load(); }
+  // Bytes read from and written to all links so far (for the benchmarks' wire overhead).
+  uint64_t wireBytes() const { return wireIn_.load() + wireOut_.load(); }
 
   static constexpr int kMaxLinks = 8;
 
@@ -79,6 +81,7 @@ class Card {
   };
   std::list<LinkThread> linkThreads_;
   std::atomic<int> links_{0};
+  std::atomic<uint64_t> wireIn_{0}, wireOut_{0};
 };
 
 }  // namespace signsim

@@ -1,0 +1,177 @@
+// Link library and virtual card figures:
+//  - 255 programs of 320 x 64 in two colours sent and fetched over loopback TCP: seconds and
+//    wire bytes per payload byte (goal: at most 1.05, well under 2 s);
+//  - payload rate over the pty paced at 115200 baud as a share of the line rate (goal >= 0.9);
+//  - peak resident memory of signsim holding 255 programs, and of a process sending them.
+#include <benchmark/benchmark.h>
+#include <dlfcn.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "Bmp.h"
+#include "Card.h"
+#include "GbkIni.h"
+#include "NqLink.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Library {
+  ProgramSendRecord rec{};
+  size_t payload = 0;  // bytes of the program stream
+  fs::path dir;
+};
+
+// count programs of 320 x 64, colour class 3, with a busy pattern.
+Library makeLibrary(int count) {
+  Library lib;
+  std::string t = (fs::temp_directory_path() / "ctl-bench-XXXXXX").string();
+  lib.dir = mkdtemp(t.data());
+  fs::create_directories(lib.dir / "Program");
+  std::string ini;
+  for (int i = 0; i < count; ++i) {
+    nq::Image img(320, 64);
+    for (int y = 0; y < 64; ++y)
+      for (int x = 0; x < 320; ++x) {
+        nq::LedColour c = nq::LedColour((x * 7 + y * 3 + i) % 4);
+        nq::pureRgb(c, img.px(x, y));
+      }
+    auto path = (lib.dir / "Program" / (std::to_string(i) + ".bmp")).string();
+    nq::writeFileAtomic(path, nq::encodeBmp24(img));
+    std::strncpy(lib.rec.bitmapPaths[i], path.c_str(), NQ_PATH_SLOT - 1);
+    nq::ProgramSettings s{3, i % 16, i % 6, i % 256};
+    nq::appendProgramSection(ini, i, 320, 64, s);
+    lib.payload += nq::kProgramHeaderSize + nq::planeBytes(320, 64, 3);
+  }
+  auto iniPath = (lib.dir / "Program" / "set.ini").string();
+  nq::writeFileAtomic(iniPath, std::vector<uint8_t>(ini.begin(), ini.end()));
+  std::strncpy(lib.rec.iniPath, iniPath.c_str(), NQ_INI_PATH_SLOT - 1);
+  lib.rec.count = count;
+  return lib;
+}
+
+template <typename F>
+F* fn(void* lib, const char* name) {
+  return reinterpret_cast<F*>(dlsym(lib, name));
+}
+
+long peakKiB(pid_t pid) {
+  std::ifstream in("/proc/" + (pid ? std::to_string(pid) : std::string("self")) + "/status");
+  std::string line;
+  while (std::getline(in, line))
+    if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+  return -1;
+}
+
+void BM_SendAndFetch255OverTcp(benchmark::State& state) {
+  void* net = dlopen(NQ_NET_LIBRARY_PATH, RTLD_NOW);
+  Library lib = makeLibrary(255);
+  signsim::CardOptions o;
+  o.pty = false;
+  signsim::Card card(o);
+  card.start(nullptr);
+  setenv("LEDSIGN_HOME", lib.dir.c_str(), 1);
+  fn<int(const char*, int)>(net, "NQ_NET_LED_Connect")("127.0.0.1", card.tcpPort());
+  uint64_t wire = 0;
+  int rc = 0;
+  for (auto _ : state) {
+    uint64_t before = card.wireBytes();
+    rc |= fn<int(ProgramSendRecord*)>(net, "NQ_NET_LED_ModProgram")(&lib.rec);
+    rc |= fn<int(int)>(net, "NQ_NET_LED_GetProgram")(255);
+    wire += card.wireBytes() - before;
+  }
+  if (rc != 0) state.SkipWithError("transfer failed");
+  state.counters["wire_per_payload"] = double(wire) / double(2 * lib.payload * state.iterations());
+  state.counters["payload_bytes"] = double(lib.payload);
+  fn<int()>(net, "NQ_NET_LED_Disnect")();
+  card.stop();
+  fs::remove_all(lib.dir);
+  dlclose(net);
+}
+BENCHMARK(BM_SendAndFetch255OverTcp)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_PtyPayloadShareAt115200(benchmark::State& state) {
+  void* com = dlopen(NQ_COM_LIBRARY_PATH, RTLD_NOW);
+  Library lib = makeLibrary(int(state.range(0)));
+  signsim::CardOptions o;
+  o.tcpPort = -1;
+  signsim::Card card(o);
+  card.start(nullptr);
+  fn<int(int, int)>(com, "NQ_COM_LED_Set_GPRS")(0, 500);
+  fn<int(const char*, int)>(com, "NQ_COM_LED_OpenSerial")(card.ptyPath().c_str(), 115200);
+  double seconds = 0;
+  int rc = 0;
+  for (auto _ : state) {
+    auto t0 = std::chrono::steady_clock::now();
+    rc |= fn<int(ProgramSendRecord*)>(com, "NQ_COM_LED_ModProgram")(&lib.rec);
+    seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+  }
+  if (rc != 0) state.SkipWithError("transfer failed");
+  // 115200 baud, 8N1: 11520 bytes per second on the line.
+  state.counters["payload_share_of_line"] = double(lib.payload) * double(state.iterations()) / (seconds * 11520.0);
+  fn<int()>(com, "NQ_COM_LED_CloseSerial")();
+  card.stop();
+  fs::remove_all(lib.dir);
+  dlclose(com);
+}
+BENCHMARK(BM_PtyPayloadShareAt115200)->Arg(4)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+// Both peaks are measured in fresh processes: signsim as started by the run command, and a
+// forked sender that only loads the network library.
+void BM_PeakMemory255Programs(benchmark::State& state) {
+  Library lib = makeLibrary(255);
+  long simKiB = -1, senderKiB = -1;
+  for (auto _ : state) {
+    int out[2];
+    if (pipe(out) != 0) break;
+    pid_t sim = fork();
+    if (sim == 0) {
+      dup2(out[1], 1);
+      execl(SIGNSIM_PATH, "signsim", "--port", "0", "--no-pty", nullptr);
+      _exit(127);
+    }
+    close(out[1]);
+    char buf[256] = {};
+    ssize_t n = read(out[0], buf, sizeof buf - 1);
+    int port = 0;
+    if (n > 0) std::sscanf(buf, "signsim ready tcp=%d", &port);
+    int report[2];
+    if (pipe(report) != 0) break;
+    pid_t sender = fork();
+    if (sender == 0) {
+      void* net = dlopen(NQ_NET_LIBRARY_PATH, RTLD_NOW);
+      int rc = fn<int(const char*, int)>(net, "NQ_NET_LED_Connect")("127.0.0.1", port);
+      if (rc == 0) rc = fn<int(ProgramSendRecord*)>(net, "NQ_NET_LED_ModProgram")(&lib.rec);
+      long kib = rc == 0 ? peakKiB(0) : -1;
+      if (write(report[1], &kib, sizeof kib) != sizeof kib) _exit(1);
+      _exit(0);
+    }
+    if (read(report[0], &senderKiB, sizeof senderKiB) != sizeof senderKiB) senderKiB = -1;
+    waitpid(sender, nullptr, 0);
+    simKiB = peakKiB(sim);
+    kill(sim, SIGTERM);
+    waitpid(sim, nullptr, 0);
+    close(out[0]);
+    close(report[0]);
+    close(report[1]);
+  }
+  if (simKiB < 0 || senderKiB < 0) state.SkipWithError("measurement failed");
+  state.counters["signsim_peak_KiB"] = double(simKiB);
+  state.counters["sender_peak_KiB"] = double(senderKiB);
+  fs::remove_all(lib.dir);
+}
+BENCHMARK(BM_PeakMemory255Programs)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+}  // namespace
+
+BENCHMARK_MAIN();
