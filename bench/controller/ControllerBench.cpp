@@ -118,13 +118,18 @@ void BM_PtyPayloadShareAt115200(benchmark::State& state) {
   }
   if (rc != 0) state.SkipWithError("transfer failed");
   // 115200 baud, 8N1: 11520 bytes per second on the line.
-  state.counters["payload_share_of_line"] = double(lib.payload) * double(state.iterations()) / (seconds * 11520.0);
+  state.counters["payload_share_of_line"] =
+      double(lib.payload) * double(state.iterations()) / (seconds * 11520.0);
   fn<int()>(com, "NQ_COM_LED_CloseSerial")();
   card.stop();
   fs::remove_all(lib.dir);
   dlclose(com);
 }
-BENCHMARK(BM_PtyPayloadShareAt115200)->Arg(4)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_PtyPayloadShareAt115200)
+    ->Arg(4)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
 
 // Both peaks are measured in fresh processes: signsim as started by the run command, and a
 // forked sender that only loads the network library.

@@ -13,10 +13,16 @@ nq::LinkCore& link() {
 }
 }  // namespace
 
-NQ_EXPORT int NQ_COM_LED_OpenSerial(const char* port, int baud) { return link().openSerial(port, baud); }
+NQ_EXPORT int NQ_COM_LED_OpenSerial(const char* port, int baud) {
+  return link().openSerial(port, baud);
+}
 NQ_EXPORT int NQ_COM_LED_CloseSerial(void) { return link().close(); }
-NQ_EXPORT int NQ_COM_LED_Set_GPRS(int gprs, int timeoutMs) { return link().setGprs(gprs, timeoutMs); }
-NQ_EXPORT int NQ_COM_LED_GetWidthHeight(int* width, int* height) { return link().getWidthHeight(width, height); }
+NQ_EXPORT int NQ_COM_LED_Set_GPRS(int gprs, int timeoutMs) {
+  return link().setGprs(gprs, timeoutMs);
+}
+NQ_EXPORT int NQ_COM_LED_GetWidthHeight(int* width, int* height) {
+  return link().getWidthHeight(width, height);
+}
 NQ_EXPORT int NQ_COM_LED_ProgramNumber(void) { return link().programNumber(); }
 NQ_EXPORT int NQ_COM_LED_Type(void) { return link().type(); }
 NQ_EXPORT int NQ_COM_LED_Format(void) { return link().simple(Cmd::Format); }
@@ -34,15 +40,23 @@ NQ_EXPORT int NQ_COM_LED_GetSerialPara(SerialParaRecord* para) {
 NQ_EXPORT int NQ_COM_LED_ModSerialPara(SerialParaRecord* para) {
   return link().setRecord(Cmd::SetSerial, para, sizeof *para);
 }
-NQ_EXPORT int NQ_COM_LED_GetNetPara(NetParaRecord* para) { return link().getRecord(Cmd::GetNet, para, sizeof *para); }
-NQ_EXPORT int NQ_COM_LED_ModNetPara(NetParaRecord* para) { return link().setRecord(Cmd::SetNet, para, sizeof *para); }
+NQ_EXPORT int NQ_COM_LED_GetNetPara(NetParaRecord* para) {
+  return link().getRecord(Cmd::GetNet, para, sizeof *para);
+}
+NQ_EXPORT int NQ_COM_LED_ModNetPara(NetParaRecord* para) {
+  return link().setRecord(Cmd::SetNet, para, sizeof *para);
+}
 NQ_EXPORT int NQ_COM_LED_GetScanPara(int* flags) { return link().getScan(flags); }
 NQ_EXPORT int NQ_COM_LED_ModScanPara(int scanIndex, int rowDecoding, int flags) {
   return link().setInts(Cmd::SetScan, {scanIndex, rowDecoding, flags});
 }
 NQ_EXPORT int NQ_COM_LED_GetBrightnessPara(void) { return link().getBrightness(); }
-NQ_EXPORT int NQ_COM_LED_ModBrightnessPara(int level) { return link().setInts(Cmd::SetBrightness, {level}); }
-NQ_EXPORT int NQ_COM_LED_GetDayNightBrightness(DayNightRecord* levels) { return link().getDayNight(levels); }
+NQ_EXPORT int NQ_COM_LED_ModBrightnessPara(int level) {
+  return link().setInts(Cmd::SetBrightness, {level});
+}
+NQ_EXPORT int NQ_COM_LED_GetDayNightBrightness(DayNightRecord* levels) {
+  return link().getDayNight(levels);
+}
 NQ_EXPORT int NQ_COM_LED_ModDayNightBrightness(int day, int night) {
   return link().setInts(Cmd::SetDayNight, {day, night});
 }
@@ -58,4 +72,6 @@ NQ_EXPORT int NQ_COM_LED_ModTime(int year, int month, int day, int hour, int min
 NQ_EXPORT int NQ_COM_LED_GetProgramIO(ProgramIoTable* table) {
   return link().getRecord(Cmd::GetIo, table, sizeof *table);
 }
-NQ_EXPORT int NQ_COM_LED_ModProgramIO(ProgramIoTable* table) { return link().modProgramIo(-1, table); }
+NQ_EXPORT int NQ_COM_LED_ModProgramIO(ProgramIoTable* table) {
+  return link().modProgramIo(-1, table);
+}

@@ -89,7 +89,8 @@ int LinkCore::sendArpPacket(int adapter) {
   sa.sin_port = htons(uint16_t(envMillis("NQ_DISCOVERY_PORT", kDefaultDiscoveryPort)));
   std::vector<uint8_t> frame;
   encodeFrame(frame, uint8_t(Cmd::Discover), ++seq_, 0, {});
-  if (::sendto(discFd_, frame.data(), frame.size(), 0, reinterpret_cast<sockaddr*>(&sa), sizeof sa) < 0)
+  if (::sendto(discFd_, frame.data(), frame.size(), 0, reinterpret_cast<sockaddr*>(&sa),
+               sizeof sa) < 0)
     return LinkLost;
   return Ok;
 }
@@ -100,7 +101,8 @@ int LinkCore::getNetIp(NetIpEntry* table) {
   std::memset(table, 0, sizeof(NetIpEntry) * 1024);
   if (discFd_ < 0) return 0;
   // Answers are collected for a bounded window; the last entry always stays empty.
-  const auto deadline = steady_clock::now() + milliseconds(envMillis("NQ_DISCOVERY_WINDOW_MS", 1000));
+  const auto deadline =
+      steady_clock::now() + milliseconds(envMillis("NQ_DISCOVERY_WINDOW_MS", 1000));
   std::set<std::pair<std::string, int>> seen;
   int count = 0;
   while (count < 1023 && waitReadable(discFd_, deadline) == 1) {
@@ -111,7 +113,8 @@ int LinkCore::getNetIp(NetIpEntry* table) {
     dec.feed(std::span<const uint8_t>(buf, size_t(n)));
     auto ev = dec.next();
     if (!ev || ev->kind != FrameDecoder::Kind::Frame || ev->frame.status != 0 ||
-        ev->frame.command != (uint8_t(Cmd::Discover) | kReplyBit) || ev->frame.payload.size() != sizeof(NetIpEntry))
+        ev->frame.command != (uint8_t(Cmd::Discover) | kReplyBit) ||
+        ev->frame.payload.size() != sizeof(NetIpEntry))
       continue;
     NetIpEntry e;
     std::memcpy(&e, ev->frame.payload.data(), sizeof e);

@@ -69,8 +69,10 @@ int LinkCore::connectTcp(const char* ip, int port) {
     r = ::poll(&p, 1, kConnectTimeoutMs);
     int err = 0;
     socklen_t len = sizeof err;
-    if (r == 1 && ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &err, &len) == 0 && err == 0) r = 0;
-    else r = -1;
+    if (r == 1 && ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &err, &len) == 0 && err == 0)
+      r = 0;
+    else
+      r = -1;
   }
   if (r != 0) {
     ::close(fd);
@@ -112,7 +114,8 @@ int LinkCore::setGprs(int gprs, int timeoutMs) {
 
 // Sends one request and waits for its reply. Stale replies (another sequence number) are
 // skipped; a reply or request that fails its checksum is repeated at most kChecksumRetries times.
-int LinkCore::transact(Cmd cmd, std::span<const uint8_t> payload, Frame& reply, size_t expectReply) {
+int LinkCore::transact(Cmd cmd, std::span<const uint8_t> payload, Frame& reply,
+                       size_t expectReply) {
   if (fd_ < 0) return NotConnected;
   const uint16_t seq = ++seq_;
   std::vector<uint8_t> frame;
@@ -124,10 +127,12 @@ int LinkCore::transact(Cmd cmd, std::span<const uint8_t> payload, Frame& reply, 
   dec_.reset();
   const int timeout = replyTimeoutMs();
   for (int attempt = 0;; ++attempt) {
-    if (!writeAll(fd_, frame, steady_clock::now() + milliseconds(timeout + 2 * wireMs(frame.size()))))
+    if (!writeAll(fd_, frame,
+                  steady_clock::now() + milliseconds(timeout + 2 * wireMs(frame.size()))))
       return failLost();
     const auto deadline =
-        steady_clock::now() + milliseconds(timeout + 2 * wireMs(expectReply + kHeaderSize + kTrailerSize));
+        steady_clock::now() +
+        milliseconds(timeout + 2 * wireMs(expectReply + kHeaderSize + kTrailerSize));
     bool gotAny = false;
     bool retry = false;
     while (!retry) {
@@ -141,10 +146,12 @@ int LinkCore::transact(Cmd cmd, std::span<const uint8_t> payload, Frame& reply, 
       dec_.feed(std::span<const uint8_t>(buf, size_t(n)));
       while (auto ev = dec_.next()) {
         const Frame& f = ev->frame;
-        if (!(f.command & kReplyBit) || f.seq != seq) continue;  // a late reply to an earlier request
+        if (!(f.command & kReplyBit) || f.seq != seq)
+          continue;  // a late reply to an earlier request
         gotAny = true;
-        bool badSum = ev->kind == FrameDecoder::Kind::Corrupt ||
-                      (f.command == (uint8_t(cmd) | kReplyBit) && f.status == uint8_t(Status::BadChecksum));
+        bool badSum =
+            ev->kind == FrameDecoder::Kind::Corrupt ||
+            (f.command == (uint8_t(cmd) | kReplyBit) && f.status == uint8_t(Status::BadChecksum));
         if (badSum) {
           if (attempt >= kChecksumRetries) return ChecksumError;
           retry = true;
@@ -239,7 +246,9 @@ int LinkCore::getBrightness() {
   return rc == Ok ? v : -rc;
 }
 
-int LinkCore::getDayNight(DayNightRecord* out) { return getRecord(Cmd::GetDayNight, out, sizeof *out); }
+int LinkCore::getDayNight(DayNightRecord* out) {
+  return getRecord(Cmd::GetDayNight, out, sizeof *out);
+}
 
 const char* LinkCore::getText(Cmd cmd) {
   std::lock_guard l(m_);

@@ -19,9 +19,15 @@ NQ_EXPORT int NQ_SendHeart(void) { return link().heart(); }
 NQ_EXPORT int NQ_NET_LED_GetNetCard(NetCardEntry* table16) { return link().getNetCard(table16); }
 NQ_EXPORT int NQ_NET_LED_SendArpPacket(int adapter) { return link().sendArpPacket(adapter); }
 NQ_EXPORT int NQ_NET_LED_GetNetIP(NetIpEntry* table1024) { return link().getNetIp(table1024); }
-NQ_EXPORT int NQ_NET_LED_Get485Para(SerialParaRecord* para) { return link().getRecord(Cmd::Get485, para, sizeof *para); }
-NQ_EXPORT int NQ_NET_LED_Mod485Para(SerialParaRecord* para) { return link().setRecord(Cmd::Set485, para, sizeof *para); }
-NQ_EXPORT int NQ_NET_LED_GetWidthHeight(int* width, int* height) { return link().getWidthHeight(width, height); }
+NQ_EXPORT int NQ_NET_LED_Get485Para(SerialParaRecord* para) {
+  return link().getRecord(Cmd::Get485, para, sizeof *para);
+}
+NQ_EXPORT int NQ_NET_LED_Mod485Para(SerialParaRecord* para) {
+  return link().setRecord(Cmd::Set485, para, sizeof *para);
+}
+NQ_EXPORT int NQ_NET_LED_GetWidthHeight(int* width, int* height) {
+  return link().getWidthHeight(width, height);
+}
 NQ_EXPORT int NQ_NET_LED_ProgramNumber(void) { return link().programNumber(); }
 NQ_EXPORT int NQ_NET_LED_Type(void) { return link().type(); }
 NQ_EXPORT int NQ_NET_LED_Format(void) { return link().simple(Cmd::Format); }
@@ -40,15 +46,23 @@ NQ_EXPORT int NQ_NET_LED_GetSerialPara(SerialParaRecord* para) {
 NQ_EXPORT int NQ_NET_LED_ModSerialPara(SerialParaRecord* para) {
   return link().setRecord(Cmd::SetSerial, para, sizeof *para);
 }
-NQ_EXPORT int NQ_NET_LED_GetNetPara(NetParaRecord* para) { return link().getRecord(Cmd::GetNet, para, sizeof *para); }
-NQ_EXPORT int NQ_NET_LED_ModNetPara(NetParaRecord* para) { return link().setRecord(Cmd::SetNet, para, sizeof *para); }
+NQ_EXPORT int NQ_NET_LED_GetNetPara(NetParaRecord* para) {
+  return link().getRecord(Cmd::GetNet, para, sizeof *para);
+}
+NQ_EXPORT int NQ_NET_LED_ModNetPara(NetParaRecord* para) {
+  return link().setRecord(Cmd::SetNet, para, sizeof *para);
+}
 NQ_EXPORT int NQ_NET_LED_GetScanPara(int* flags) { return link().getScan(flags); }
 NQ_EXPORT int NQ_NET_LED_ModScanPara(int scanIndex, int rowDecoding, int flags) {
   return link().setInts(Cmd::SetScan, {scanIndex, rowDecoding, flags});
 }
 NQ_EXPORT int NQ_NET_LED_GetBrightnessPara(void) { return link().getBrightness(); }
-NQ_EXPORT int NQ_NET_LED_ModBrightnessPara(int level) { return link().setInts(Cmd::SetBrightness, {level}); }
-NQ_EXPORT int NQ_NET_LED_GetDayNightBrightness(DayNightRecord* levels) { return link().getDayNight(levels); }
+NQ_EXPORT int NQ_NET_LED_ModBrightnessPara(int level) {
+  return link().setInts(Cmd::SetBrightness, {level});
+}
+NQ_EXPORT int NQ_NET_LED_GetDayNightBrightness(DayNightRecord* levels) {
+  return link().getDayNight(levels);
+}
 NQ_EXPORT int NQ_NET_LED_ModDayNightBrightness(int day, int night) {
   return link().setInts(Cmd::SetDayNight, {day, night});
 }
@@ -64,4 +78,6 @@ NQ_EXPORT int NQ_NET_LED_ModTime(int year, int month, int day, int hour, int min
 NQ_EXPORT int NQ_NET_LED_GetProgramIO(ProgramIoTable* table) {
   return link().getRecord(Cmd::GetIo, table, sizeof *table);
 }
-NQ_EXPORT int NQ_NET_LED_ModProgramIO(int line, ProgramIoTable* table) { return link().modProgramIo(line, table); }
+NQ_EXPORT int NQ_NET_LED_ModProgramIO(int line, ProgramIoTable* table) {
+  return link().modProgramIo(line, table);
+}

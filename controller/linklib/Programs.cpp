@@ -74,7 +74,8 @@ int LinkCore::getProgram(int count) {
   Reader rd(r.payload);
   uint32_t total = 0, crc = 0;
   if (r.payload.size() != 8 || !rd.u32(total) || !rd.u32(crc)) return WrongReply;
-  const size_t maxTotal = size_t(count) * (kProgramHeaderSize + planeBytes(kMaxProgramWidth, kMaxProgramHeight, 3));
+  const size_t maxTotal =
+      size_t(count) * (kProgramHeaderSize + planeBytes(kMaxProgramWidth, kMaxProgramHeight, 3));
   if (total > maxTotal) return WrongReply;
   std::vector<uint8_t> stream;
   stream.reserve(total);
@@ -94,7 +95,8 @@ int LinkCore::getProgram(int count) {
   // Program/, so a failed fetch leaves the library exactly as it was.
   const std::string home = homeDirectory();
   static std::atomic<int> serial{0};
-  const std::string stage = home + "/.Program-fetch-" + std::to_string(::getpid()) + "-" + std::to_string(++serial);
+  const std::string stage =
+      home + "/.Program-fetch-" + std::to_string(::getpid()) + "-" + std::to_string(++serial);
   if (::mkdir(stage.c_str(), 0755) != 0) return WriteFailed;
   std::vector<std::string> names;
   std::string ini;

@@ -9,7 +9,9 @@
 namespace nq {
 
 namespace {
-uint32_t le32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
+uint32_t le32(const uint8_t* p) {
+  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
 uint16_t le16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
 
 struct Mask {
@@ -58,8 +60,16 @@ std::optional<Image> decodeBmp(std::span<const uint8_t> f) {
   if (w < 1 || hh < 1 || w > kMaxBmpDimension || hh > kMaxBmpDimension) return std::nullopt;
   const int width = int(w), height = int(hh);
   Mask mr, mg, mb;
-  if (bpp == 16) { mr = Mask(0x7C00); mg = Mask(0x03E0); mb = Mask(0x001F); }
-  if (bpp == 32) { mr = Mask(0xFF0000); mg = Mask(0xFF00); mb = Mask(0xFF); }
+  if (bpp == 16) {
+    mr = Mask(0x7C00);
+    mg = Mask(0x03E0);
+    mb = Mask(0x001F);
+  }
+  if (bpp == 32) {
+    mr = Mask(0xFF0000);
+    mg = Mask(0xFF00);
+    mb = Mask(0xFF);
+  }
   if (compression == 3 || compression == 6) {
     if (bpp != 16 && bpp != 32) return std::nullopt;
     size_t at = 14 + 40;
@@ -142,18 +152,32 @@ std::optional<Image> decodeBmp(std::span<const uint8_t> f) {
     for (int x = 0; x < width; ++x) {
       uint8_t* p = img.px(x, y);
       switch (bpp) {
-        case 1: setIndex(img, x, y, (r[x / 8] >> (7 - x % 8)) & 1); break;
-        case 4: setIndex(img, x, y, (r[x / 2] >> (x % 2 ? 0 : 4)) & 15); break;
-        case 8: setIndex(img, x, y, r[x]); break;
+        case 1:
+          setIndex(img, x, y, (r[x / 8] >> (7 - x % 8)) & 1);
+          break;
+        case 4:
+          setIndex(img, x, y, (r[x / 2] >> (x % 2 ? 0 : 4)) & 15);
+          break;
+        case 8:
+          setIndex(img, x, y, r[x]);
+          break;
         case 16: {
           uint32_t v = le16(r + 2 * x);
-          p[0] = mr.get(v); p[1] = mg.get(v); p[2] = mb.get(v);
+          p[0] = mr.get(v);
+          p[1] = mg.get(v);
+          p[2] = mb.get(v);
           break;
         }
-        case 24: p[0] = r[3 * x + 2]; p[1] = r[3 * x + 1]; p[2] = r[3 * x]; break;
+        case 24:
+          p[0] = r[3 * x + 2];
+          p[1] = r[3 * x + 1];
+          p[2] = r[3 * x];
+          break;
         case 32: {
           uint32_t v = le32(r + 4 * x);
-          p[0] = mr.get(v); p[1] = mg.get(v); p[2] = mb.get(v);
+          p[0] = mr.get(v);
+          p[1] = mg.get(v);
+          p[2] = mb.get(v);
           break;
         }
       }
@@ -196,7 +220,9 @@ std::vector<uint8_t> encodeBmp24(const Image& img) {
   const size_t stride = (size_t(img.width) * 3 + 3) & ~size_t(3);
   const size_t dataSize = stride * size_t(img.height);
   std::vector<uint8_t> f(54 + dataSize, 0);
-  auto put32 = [&](size_t at, uint32_t v) { for (int i = 0; i < 4; ++i) f[at + i] = uint8_t(v >> (8 * i)); };
+  auto put32 = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) f[at + i] = uint8_t(v >> (8 * i));
+  };
   f[0] = 'B';
   f[1] = 'M';
   put32(2, uint32_t(f.size()));

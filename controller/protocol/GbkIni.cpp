@@ -67,7 +67,8 @@ bool IniFile::load(const std::string& path) {
   return parse(std::string(data.begin(), data.end()));
 }
 
-std::optional<std::string> IniFile::value(const std::string& section, const std::string& key) const {
+std::optional<std::string> IniFile::value(const std::string& section,
+                                          const std::string& key) const {
   for (const auto& s : sections_)
     if (s.name == section)
       for (const auto& [k, v] : s.keys)
@@ -75,7 +76,8 @@ std::optional<std::string> IniFile::value(const std::string& section, const std:
   return std::nullopt;
 }
 
-std::optional<int> IniFile::intValue(const std::string& section, const std::string& key, int def) const {
+std::optional<int> IniFile::intValue(const std::string& section, const std::string& key,
+                                     int def) const {
   auto v = value(section, key);
   if (!v) return def;
   int out;
@@ -95,7 +97,8 @@ std::optional<ProgramSettings> readProgramSettings(const IniFile& ini, int n) {
   return ProgramSettings{*c, *m, *s, *d};
 }
 
-void appendProgramSection(std::string& out, int n, int width, int height, const ProgramSettings& s) {
+void appendProgramSection(std::string& out, int n, int width, int height,
+                          const ProgramSettings& s) {
   auto kv = [&](const std::string& k, int v) { out += k + "=" + std::to_string(v) + "\r\n"; };
   out += "[" + programSection(n) + "]\r\n";
   kv(gbk::kWidth, width);

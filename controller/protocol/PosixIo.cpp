@@ -22,7 +22,8 @@ void setNonBlocking(int fd) {
 }
 
 static int msUntil(Clock::time_point deadline) {
-  auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+  auto left =
+      std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
   if (left < 0) return 0;
   return left > 60000 ? 60000 : int(left) + 1;
 }

@@ -30,9 +30,12 @@ int colourClassOf(const Image& img) {
   for (int y = 0; y < img.height; ++y)
     for (int x = 0; x < img.width; ++x) {
       const uint8_t* p = img.px(x, y);
-      bool red = (p[0] == 255 && p[1] == 0 && p[2] == 0) || (p[0] == 237 && p[1] == 28 && p[2] == 36);
-      bool green = (p[0] == 0 && p[1] == 128 && p[2] == 0) || (p[0] == 34 && p[1] == 177 && p[2] == 76);
-      bool yellow = (p[0] == 255 && p[1] == 255 && p[2] == 0) || (p[0] == 255 && p[1] == 242 && p[2] == 0);
+      bool red =
+          (p[0] == 255 && p[1] == 0 && p[2] == 0) || (p[0] == 237 && p[1] == 28 && p[2] == 36);
+      bool green =
+          (p[0] == 0 && p[1] == 128 && p[2] == 0) || (p[0] == 34 && p[1] == 177 && p[2] == 76);
+      bool yellow =
+          (p[0] == 255 && p[1] == 255 && p[2] == 0) || (p[0] == 255 && p[1] == 242 && p[2] == 0);
       if (yellow) return 3;
       if (red) {
         if (cls == 2) return 3;
@@ -79,7 +82,8 @@ void encodeProgram(std::vector<uint8_t>& out, const Image& img, const ProgramSet
       LedColour c = ledColourOf(p[0], p[1], p[2]);
       for (int k = 0; k < planes; ++k)
         if (c & bits[k])
-          out[base + size_t(k) * plane + size_t(y) * stride + size_t(x) / 8] |= uint8_t(0x80 >> (x % 8));
+          out[base + size_t(k) * plane + size_t(y) * stride + size_t(x) / 8] |=
+              uint8_t(0x80 >> (x % 8));
     }
 }
 

@@ -20,7 +20,9 @@ struct Image {
   std::vector<uint8_t> rgb;
   Image() = default;
   Image(int w, int h) : width(w), height(h), rgb(size_t(w) * size_t(h) * 3, 0) {}
-  const uint8_t* px(int x, int y) const { return rgb.data() + (size_t(y) * size_t(width) + size_t(x)) * 3; }
+  const uint8_t* px(int x, int y) const {
+    return rgb.data() + (size_t(y) * size_t(width) + size_t(x)) * 3;
+  }
   uint8_t* px(int x, int y) { return rgb.data() + (size_t(y) * size_t(width) + size_t(x)) * 3; }
 };
 

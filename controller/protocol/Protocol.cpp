@@ -28,22 +28,38 @@ struct Name {
   const char* name;
 };
 constexpr Name kNames[] = {
-    {Cmd::Heart, "Heart"},           {Cmd::GetSize, "GetSize"},
-    {Cmd::SetSize, "SetSize"},       {Cmd::GetProgramCount, "GetProgramCount"},
-    {Cmd::GetModel, "GetModel"},     {Cmd::Format, "Format"},
-    {Cmd::Reboot, "Reboot"},         {Cmd::GetSerial, "GetSerial"},
-    {Cmd::SetSerial, "SetSerial"},   {Cmd::Get485, "Get485"},
-    {Cmd::Set485, "Set485"},         {Cmd::GetNet, "GetNet"},
-    {Cmd::SetNet, "SetNet"},         {Cmd::GetScan, "GetScan"},
-    {Cmd::SetScan, "SetScan"},       {Cmd::GetBrightness, "GetBrightness"},
-    {Cmd::SetBrightness, "SetBrightness"}, {Cmd::GetDayNight, "GetDayNight"},
-    {Cmd::SetDayNight, "SetDayNight"}, {Cmd::GetOnOff, "GetOnOff"},
-    {Cmd::SetOnOff, "SetOnOff"},     {Cmd::GetTime, "GetTime"},
-    {Cmd::SetTime, "SetTime"},       {Cmd::GetVersion, "GetVersion"},
-    {Cmd::GetIo, "GetIo"},           {Cmd::SetIo, "SetIo"},
-    {Cmd::UploadBegin, "UploadBegin"}, {Cmd::UploadChunk, "UploadChunk"},
-    {Cmd::UploadEnd, "UploadEnd"},   {Cmd::FetchBegin, "FetchBegin"},
-    {Cmd::FetchChunk, "FetchChunk"}, {Cmd::Discover, "Discover"},
+    {Cmd::Heart, "Heart"},
+    {Cmd::GetSize, "GetSize"},
+    {Cmd::SetSize, "SetSize"},
+    {Cmd::GetProgramCount, "GetProgramCount"},
+    {Cmd::GetModel, "GetModel"},
+    {Cmd::Format, "Format"},
+    {Cmd::Reboot, "Reboot"},
+    {Cmd::GetSerial, "GetSerial"},
+    {Cmd::SetSerial, "SetSerial"},
+    {Cmd::Get485, "Get485"},
+    {Cmd::Set485, "Set485"},
+    {Cmd::GetNet, "GetNet"},
+    {Cmd::SetNet, "SetNet"},
+    {Cmd::GetScan, "GetScan"},
+    {Cmd::SetScan, "SetScan"},
+    {Cmd::GetBrightness, "GetBrightness"},
+    {Cmd::SetBrightness, "SetBrightness"},
+    {Cmd::GetDayNight, "GetDayNight"},
+    {Cmd::SetDayNight, "SetDayNight"},
+    {Cmd::GetOnOff, "GetOnOff"},
+    {Cmd::SetOnOff, "SetOnOff"},
+    {Cmd::GetTime, "GetTime"},
+    {Cmd::SetTime, "SetTime"},
+    {Cmd::GetVersion, "GetVersion"},
+    {Cmd::GetIo, "GetIo"},
+    {Cmd::SetIo, "SetIo"},
+    {Cmd::UploadBegin, "UploadBegin"},
+    {Cmd::UploadChunk, "UploadChunk"},
+    {Cmd::UploadEnd, "UploadEnd"},
+    {Cmd::FetchBegin, "FetchBegin"},
+    {Cmd::FetchChunk, "FetchChunk"},
+    {Cmd::Discover, "Discover"},
 };
 }  // namespace
 
@@ -125,8 +141,8 @@ std::optional<FrameDecoder::Event> FrameDecoder::next() {
       return std::nullopt;
     }
     const uint8_t* t = h + kHeaderSize + n;
-    uint32_t want = uint32_t(t[0]) | uint32_t(t[1]) << 8 | uint32_t(t[2]) << 16 |
-                    uint32_t(t[3]) << 24;
+    uint32_t want =
+        uint32_t(t[0]) | uint32_t(t[1]) << 8 | uint32_t(t[2]) << 16 | uint32_t(t[3]) << 24;
     uint32_t got = crc32(std::span<const uint8_t>(h + 2, kHeaderSize - 2 + n));
     Event ev;
     ev.frame.command = h[3];

@@ -62,14 +62,14 @@ enum class Cmd : uint8_t {
 // Reply status codes (byte 8 of a reply).
 enum class Status : uint8_t {
   Ok = 0,
-  BadChecksum = 1,     // the request failed its CRC; the sender may repeat it
+  BadChecksum = 1,  // the request failed its CRC; the sender may repeat it
   UnknownCommand = 2,
-  BadLength = 3,       // payload length wrong for the command
-  OutOfRange = 4,      // a value the card does not accept
-  NoSpace = 5,         // a program exceeds the card's program memory, or a transfer is too big
-  BadSequence = 6,     // chunk or end without a matching begin, or at the wrong offset
-  BadTransfer = 7,     // a completed upload failed its CRC or does not parse
-  StorageFailed = 8,   // the card could not write its flash (state directory)
+  BadLength = 3,      // payload length wrong for the command
+  OutOfRange = 4,     // a value the card does not accept
+  NoSpace = 5,        // a program exceeds the card's program memory, or a transfer is too big
+  BadSequence = 6,    // chunk or end without a matching begin, or at the wrong offset
+  BadTransfer = 7,    // a completed upload failed its CRC or does not parse
+  StorageFailed = 8,  // the card could not write its flash (state directory)
 };
 
 enum class UploadKind : uint8_t { Programs = 1, Firmware = 2 };
@@ -117,9 +117,19 @@ class FrameDecoder {
 // Little-endian payload helpers.
 class Writer {
  public:
-  Writer& u8(uint8_t v) { b.push_back(v); return *this; }
-  Writer& u16(uint16_t v) { b.push_back(uint8_t(v)); b.push_back(uint8_t(v >> 8)); return *this; }
-  Writer& u32(uint32_t v) { for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i))); return *this; }
+  Writer& u8(uint8_t v) {
+    b.push_back(v);
+    return *this;
+  }
+  Writer& u16(uint16_t v) {
+    b.push_back(uint8_t(v));
+    b.push_back(uint8_t(v >> 8));
+    return *this;
+  }
+  Writer& u32(uint32_t v) {
+    for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i)));
+    return *this;
+  }
   Writer& i32(int32_t v) { return u32(uint32_t(v)); }
   Writer& bytes(const void* p, size_t n) {
     auto c = static_cast<const uint8_t*>(p);
@@ -132,7 +142,11 @@ class Writer {
 class Reader {
  public:
   explicit Reader(std::span<const uint8_t> s) : s_(s) {}
-  bool u8(uint8_t& v) { if (!need(1)) return false; v = s_[p_++]; return true; }
+  bool u8(uint8_t& v) {
+    if (!need(1)) return false;
+    v = s_[p_++];
+    return true;
+  }
   bool u16(uint16_t& v) {
     if (!need(2)) return false;
     v = uint16_t(s_[p_] | (s_[p_ + 1] << 8));
@@ -146,7 +160,12 @@ class Reader {
     p_ += 4;
     return true;
   }
-  bool i32(int32_t& v) { uint32_t u; if (!u32(u)) return false; v = int32_t(u); return true; }
+  bool i32(int32_t& v) {
+    uint32_t u;
+    if (!u32(u)) return false;
+    v = int32_t(u);
+    return true;
+  }
   bool bytes(void* out, size_t n) {
     if (!need(n)) return false;
     for (size_t i = 0; i < n; ++i) static_cast<uint8_t*>(out)[i] = s_[p_ + i];

@@ -28,7 +28,9 @@ Card::Card(CardOptions opts) : opts_(std::move(opts)), store_(opts_.stateDir) {
 
 Card::~Card() { stop(); }
 
-SessionContext Card::context() { return {&store_, &faults_, [this] { return liveNet(); }}; }
+SessionContext Card::context() {
+  return {&store_, &faults_, [this] { return liveNet(); }};
+}
 
 std::unique_ptr<Session> Card::newSession() { return std::make_unique<Session>(context()); }
 
@@ -62,7 +64,8 @@ bool Card::start(std::string* error) {
     sa.sin_family = AF_INET;
     sa.sin_addr = addr;
     sa.sin_port = htons(uint16_t(opts_.tcpPort));
-    if (::bind(listenFd_, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0) return fail("tcp bind");
+    if (::bind(listenFd_, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0)
+      return fail("tcp bind");
     if (::listen(listenFd_, 8) != 0) return fail("listen");
     socklen_t len = sizeof sa;
     ::getsockname(listenFd_, reinterpret_cast<sockaddr*>(&sa), &len);
@@ -82,7 +85,8 @@ bool Card::start(std::string* error) {
   }
   if (opts_.pty) {
     ptyMaster_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (ptyMaster_ < 0 || ::grantpt(ptyMaster_) != 0 || ::unlockpt(ptyMaster_) != 0) return fail("pty");
+    if (ptyMaster_ < 0 || ::grantpt(ptyMaster_) != 0 || ::unlockpt(ptyMaster_) != 0)
+      return fail("pty");
     char name[256];
     if (::ptsname_r(ptyMaster_, name, sizeof name) != 0) return fail("ptsname");
     ptyPath_ = name;
@@ -292,13 +296,14 @@ void Card::udpLoop() {
     if (w == 0) continue;
     sockaddr_in from{};
     socklen_t len = sizeof from;
-    ssize_t n = ::recvfrom(udpFd_, buf.data(), buf.size(), MSG_DONTWAIT, reinterpret_cast<sockaddr*>(&from), &len);
+    ssize_t n = ::recvfrom(udpFd_, buf.data(), buf.size(), MSG_DONTWAIT,
+                           reinterpret_cast<sockaddr*>(&from), &len);
     if (n <= 0) continue;
     nq::FrameDecoder dec;
     dec.feed(std::span<const uint8_t>(buf.data(), size_t(n)));
     auto ev = dec.next();
-    if (!ev || ev->kind != nq::FrameDecoder::Kind::Frame || ev->frame.command != uint8_t(nq::Cmd::Discover) ||
-        !ev->frame.payload.empty())
+    if (!ev || ev->kind != nq::FrameDecoder::Kind::Frame ||
+        ev->frame.command != uint8_t(nq::Cmd::Discover) || !ev->frame.payload.empty())
       continue;
     NetParaRecord net;
     {

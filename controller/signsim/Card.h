@@ -16,13 +16,13 @@
 namespace signsim {
 
 struct CardOptions {
-  std::string stateDir;            // empty: memory only
+  std::string stateDir;  // empty: memory only
   std::string bindAddress = "127.0.0.1";
-  int tcpPort = 0;                 // 0 picks a free port, -1 no TCP
+  int tcpPort = 0;  // 0 picks a free port, -1 no TCP
   bool pty = true;
-  std::string ptyLink;             // stable symlink to the pty slave
-  int discoveryPort = -1;          // -1 no discovery, 0 picks a free port
-  bool pace = true;                // pace the pty at the line rate
+  std::string ptyLink;     // stable symlink to the pty slave
+  int discoveryPort = -1;  // -1 no discovery, 0 picks a free port
+  bool pace = true;        // pace the pty at the line rate
   // Override what the state directory holds when set.
   std::optional<int> width, height, model, baud;
 };

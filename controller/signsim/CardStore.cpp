@@ -52,13 +52,20 @@ void CardStore::load() {
       std::string k = line.substr(0, eq), v = line.substr(eq + 1);
       auto f = split(v, ',');
       auto serial = [&](SerialParaRecord& r) {
-        if (f.size() == 4) r = {num(f[0], r.baud), num(f[1], r.parity), num(f[2], r.dataBits), num(f[3], r.stopBits)};
+        if (f.size() == 4)
+          r = {num(f[0], r.baud), num(f[1], r.parity), num(f[2], r.dataBits),
+               num(f[3], r.stopBits)};
       };
-      if (k == "width") cfg_.width = num(v, cfg_.width);
-      else if (k == "height") cfg_.height = num(v, cfg_.height);
-      else if (k == "model") cfg_.model = num(v, cfg_.model);
-      else if (k == "rs232") serial(cfg_.rs232);
-      else if (k == "rs485") serial(cfg_.rs485);
+      if (k == "width")
+        cfg_.width = num(v, cfg_.width);
+      else if (k == "height")
+        cfg_.height = num(v, cfg_.height);
+      else if (k == "model")
+        cfg_.model = num(v, cfg_.model);
+      else if (k == "rs232")
+        serial(cfg_.rs232);
+      else if (k == "rs485")
+        serial(cfg_.rs485);
       else if (k == "net" && f.size() == 4) {
         NetParaRecord n{};
         copyFixed(n.ip, 16, f[0]);
@@ -66,14 +73,22 @@ void CardStore::load() {
         copyFixed(n.gateway, 16, f[2]);
         n.port = num(f[3], 8000);
         cfg_.net = n;
-      } else if (k == "scan") cfg_.scanCode = num(v, 0);
-      else if (k == "scanflags") cfg_.scanFlags = num(v, 0);
-      else if (k == "brightness") cfg_.brightness = num(v, 16);
-      else if (k == "day") cfg_.day = num(v, 32);
-      else if (k == "night") cfg_.night = num(v, 8);
-      else if (k == "onoff" && f.size() == 4) for (int i = 0; i < 4; ++i) cfg_.onOff[i] = num(f[size_t(i)], 0);
-      else if (k == "clockoffset") cfg_.clockOffset = std::strtoll(v.c_str(), nullptr, 10);
-      else if (k == "version") cfg_.version = v.substr(0, 15);
+      } else if (k == "scan")
+        cfg_.scanCode = num(v, 0);
+      else if (k == "scanflags")
+        cfg_.scanFlags = num(v, 0);
+      else if (k == "brightness")
+        cfg_.brightness = num(v, 16);
+      else if (k == "day")
+        cfg_.day = num(v, 32);
+      else if (k == "night")
+        cfg_.night = num(v, 8);
+      else if (k == "onoff" && f.size() == 4)
+        for (int i = 0; i < 4; ++i) cfg_.onOff[i] = num(f[size_t(i)], 0);
+      else if (k == "clockoffset")
+        cfg_.clockOffset = std::strtoll(v.c_str(), nullptr, 10);
+      else if (k == "version")
+        cfg_.version = v.substr(0, 15);
     }
   }
   if (nq::readWholeFile(dir_ + "/programs.bin", data, 64 << 20) && data.size() >= 4) {
@@ -103,10 +118,11 @@ bool CardStore::saveConfig() {
   if (cfg_.net)
     o << "net=" << fixed(cfg_.net->ip, 16) << ',' << fixed(cfg_.net->mask, 16) << ','
       << fixed(cfg_.net->gateway, 16) << ',' << cfg_.net->port << '\n';
-  o << "scan=" << cfg_.scanCode << "\nscanflags=" << cfg_.scanFlags << "\nbrightness=" << cfg_.brightness
-    << "\nday=" << cfg_.day << "\nnight=" << cfg_.night << "\nonoff=" << cfg_.onOff[0] << ','
-    << cfg_.onOff[1] << ',' << cfg_.onOff[2] << ',' << cfg_.onOff[3] << "\nclockoffset=" << cfg_.clockOffset
-    << "\nversion=" << cfg_.version << '\n';
+  o << "scan=" << cfg_.scanCode << "\nscanflags=" << cfg_.scanFlags
+    << "\nbrightness=" << cfg_.brightness << "\nday=" << cfg_.day << "\nnight=" << cfg_.night
+    << "\nonoff=" << cfg_.onOff[0] << ',' << cfg_.onOff[1] << ',' << cfg_.onOff[2] << ','
+    << cfg_.onOff[3] << "\nclockoffset=" << cfg_.clockOffset << "\nversion=" << cfg_.version
+    << '\n';
   std::string s = o.str();
   return write("card.txt", std::vector<uint8_t>(s.begin(), s.end()));
 }

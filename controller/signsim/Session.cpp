@@ -26,14 +26,15 @@ std::optional<Fault> parseFault(const std::string& text) {
   };
   if (!cut('x', f.times) || !cut('@', f.skip) || !cut(':', f.value)) return std::nullopt;
   static const std::pair<const char*, FaultKind> kinds[] = {
-      {"none", FaultKind::None},         {"noreply", FaultKind::NoReply},
+      {"none", FaultKind::None},           {"noreply", FaultKind::NoReply},
       {"wrongcode", FaultKind::WrongCode}, {"badsum", FaultKind::BadChecksum},
-      {"delay", FaultKind::Delay},       {"refuse", FaultKind::Refuse},
-      {"drop", FaultKind::Drop},         {"stall", FaultKind::Stall}};
+      {"delay", FaultKind::Delay},         {"refuse", FaultKind::Refuse},
+      {"drop", FaultKind::Drop},           {"stall", FaultKind::Stall}};
   for (const auto& [name, kind] : kinds)
     if (s == name) {
       f.kind = kind;
-      if (kind == FaultKind::Refuse && (f.value < 1 || f.value > 255)) f.value = int(Status::OutOfRange);
+      if (kind == FaultKind::Refuse && (f.value < 1 || f.value > 255))
+        f.value = int(Status::OutOfRange);
       return f;
     }
   return std::nullopt;
@@ -82,7 +83,9 @@ void Session::reset() {
   haveLast_ = false;
 }
 
-size_t Session::memoryInUse() const { return dec_.buffered() + upData_.capacity() + fetch_.capacity(); }
+size_t Session::memoryInUse() const {
+  return dec_.buffered() + upData_.capacity() + fetch_.capacity();
+}
 
 nq::Frame Session::reply(const nq::Frame& req, Status st, std::vector<uint8_t> payload) {
   nq::Frame f;
@@ -125,7 +128,8 @@ std::vector<ReplyAction> Session::onBytes(std::span<const uint8_t> bytes) {
       } else {
         uint32_t pcrc = nq::crc32(req.payload);
         bool close = false;
-        if (haveLast_ && req.command == lastCmd_ && req.seq == lastSeq_ && pcrc == lastPayloadCrc_) {
+        if (haveLast_ && req.command == lastCmd_ && req.seq == lastSeq_ &&
+            pcrc == lastPayloadCrc_) {
           rep = lastReply_;
           close = lastClose_;
         } else {
@@ -140,11 +144,20 @@ std::vector<ReplyAction> Session::onBytes(std::span<const uint8_t> bytes) {
         a.closeAfter = close;
       }
       switch (f.kind) {
-        case FaultKind::WrongCode: rep.command = uint8_t((rep.command ^ 0x7F) | nq::kReplyBit); break;
-        case FaultKind::Delay: a.delayMs = f.value; break;
-        case FaultKind::Stall: a.stallMs = f.value; break;
-        case FaultKind::Drop: a.dropAfter = size_t(std::max(0, f.value)); break;
-        default: break;
+        case FaultKind::WrongCode:
+          rep.command = uint8_t((rep.command ^ 0x7F) | nq::kReplyBit);
+          break;
+        case FaultKind::Delay:
+          a.delayMs = f.value;
+          break;
+        case FaultKind::Stall:
+          a.stallMs = f.value;
+          break;
+        case FaultKind::Drop:
+          a.dropAfter = size_t(std::max(0, f.value));
+          break;
+        default:
+          break;
       }
       a.bytes = nq::encodeFrame(rep);
       if (f.kind == FaultKind::BadChecksum) a.bytes.back() ^= 0x5A;
@@ -281,7 +294,8 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
       r.i32(index);
       r.i32(row);
       r.i32(flags);
-      if (index < 0 || index > 3 || (row != 0 && row != 1) || (flags & ~0x11)) return reply(req, Status::OutOfRange);
+      if (index < 0 || index > 3 || (row != 0 && row != 1) || (flags & ~0x11))
+        return reply(req, Status::OutOfRange);
       // The change numbers the first two modes the other way round from the read.
       static constexpr int kGroup[4] = {1, 0, 2, 3};
       c.scanCode = kGroup[index] * 4 + row * 2;
@@ -315,14 +329,16 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
     case Cmd::GetOnOff: {
       if (!need(0)) return reply(req, Status::BadLength);
       char buf[16];
-      snprintf(buf, sizeof buf, "%02d:%02d-%02d:%02d", c.onOff[0], c.onOff[1], c.onOff[2], c.onOff[3]);
+      snprintf(buf, sizeof buf, "%02d:%02d-%02d:%02d", c.onOff[0], c.onOff[1], c.onOff[2],
+               c.onOff[3]);
       return reply(req, Status::Ok, raw(buf, strlen(buf)));
     }
     case Cmd::SetOnOff: {
       int32_t v[4] = {};
       if (!need(16)) return reply(req, Status::BadLength);
       for (auto& x : v) r.i32(x);
-      if (v[0] < 0 || v[0] > 23 || v[2] < 0 || v[2] > 23 || v[1] < 0 || v[1] > 59 || v[3] < 0 || v[3] > 59)
+      if (v[0] < 0 || v[0] > 23 || v[2] < 0 || v[2] > 23 || v[1] < 0 || v[1] > 59 || v[3] < 0 ||
+          v[3] > 59)
         return reply(req, Status::OutOfRange);
       for (int i = 0; i < 4; ++i) c.onOff[i] = v[i];
       return reply(req, saved());
@@ -336,8 +352,8 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
       int32_t v[6] = {};
       if (!need(24)) return reply(req, Status::BadLength);
       for (auto& x : v) r.i32(x);
-      if (v[0] < 1970 || v[0] > 2099 || v[1] < 1 || v[1] > 12 || v[2] < 1 || v[2] > 31 || v[3] < 0 ||
-          v[3] > 23 || v[4] < 0 || v[4] > 59 || v[5] < 0 || v[5] > 59)
+      if (v[0] < 1970 || v[0] > 2099 || v[1] < 1 || v[1] > 12 || v[2] < 1 || v[2] > 31 ||
+          v[3] < 0 || v[3] > 23 || v[4] < 0 || v[4] > 59 || v[5] < 0 || v[5] > 59)
         return reply(req, Status::OutOfRange);
       struct tm tm {};
       tm.tm_year = v[0] - 1900;
@@ -397,7 +413,8 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
       r.u32(max);
       if (!fetchActive_ || off > fetch_.size()) return reply(req, Status::BadSequence);
       size_t n = std::min<size_t>({max, fetch_.size() - off, nq::kMaxPayload});
-      return reply(req, Status::Ok, std::vector<uint8_t>(fetch_.begin() + off, fetch_.begin() + ptrdiff_t(off + n)));
+      return reply(req, Status::Ok,
+                   std::vector<uint8_t>(fetch_.begin() + off, fetch_.begin() + ptrdiff_t(off + n)));
     }
     default:
       return reply(req, Status::UnknownCommand);
@@ -420,9 +437,11 @@ Status Session::upload(const nq::Frame& req, uint8_t cmd) {
     upActive_ = false;
     upData_.clear();
     if (kind == uint8_t(nq::UploadKind::Programs)) {
-      if (count < 1 || count > 255 || total < count * nq::kProgramHeaderSize) return Status::OutOfRange;
+      if (count < 1 || count > 255 || total < count * nq::kProgramHeaderSize)
+        return Status::OutOfRange;
       // Nothing bigger than 255 programs of the largest picture, two planes.
-      if (total > 255 * (nq::kProgramHeaderSize + nq::planeBytes(nq::kMaxProgramWidth, nq::kMaxProgramHeight, 3)))
+      if (total > 255 * (nq::kProgramHeaderSize +
+                         nq::planeBytes(nq::kMaxProgramWidth, nq::kMaxProgramHeight, 3)))
         return Status::NoSpace;
     } else if (kind == uint8_t(nq::UploadKind::Firmware)) {
       if (total < 1) return Status::OutOfRange;
@@ -443,7 +462,8 @@ Status Session::upload(const nq::Frame& req, uint8_t cmd) {
     uint32_t off = 0;
     if (!r.u32(off)) return Status::BadLength;
     auto data = r.rest();
-    if (off != upData_.size() || data.size() > upTotal_ - upData_.size()) return Status::BadSequence;
+    if (off != upData_.size() || data.size() > upTotal_ - upData_.size())
+      return Status::BadSequence;
     upData_.insert(upData_.end(), data.begin(), data.end());
     return Status::Ok;
   }

@@ -42,11 +42,11 @@ class FaultTable {
 };
 
 struct ReplyAction {
-  std::vector<uint8_t> bytes;  // empty with NoReply
-  int delayMs = 0;             // before sending
-  int stallMs = 0;             // after the first half
-  size_t dropAfter = SIZE_MAX; // close the link after this many bytes
-  bool closeAfter = false;     // reboot
+  std::vector<uint8_t> bytes;   // empty with NoReply
+  int delayMs = 0;              // before sending
+  int stallMs = 0;              // after the first half
+  size_t dropAfter = SIZE_MAX;  // close the link after this many bytes
+  bool closeAfter = false;      // reboot
 };
 
 struct SessionContext {

@@ -102,7 +102,8 @@ int main(int argc, char** argv) {
       if (eq != std::string::npos) {
         std::string name = faultText.substr(0, eq);
         faultText = faultText.substr(eq + 1);
-        if (auto c = nq::commandByName(name)) cmd = *c;
+        if (auto c = nq::commandByName(name))
+          cmd = *c;
         else if (!intArg(name.c_str(), cmd)) {
           std::fprintf(stderr, "signsim: unknown command %s\n", name.c_str());
           return 2;

@@ -11,10 +11,10 @@ using namespace nq;
 namespace {
 
 std::vector<uint8_t> validFrame(std::mt19937& rng) {
-  static const Cmd cmds[] = {Cmd::Heart,      Cmd::SetSize,     Cmd::SetSerial,   Cmd::SetNet,
-                             Cmd::SetScan,    Cmd::SetTime,     Cmd::SetIo,       Cmd::UploadBegin,
-                             Cmd::UploadChunk, Cmd::UploadEnd,  Cmd::FetchBegin,  Cmd::FetchChunk,
-                             Cmd::GetVersion, Cmd::Reboot};
+  static const Cmd cmds[] = {Cmd::Heart,       Cmd::SetSize,   Cmd::SetSerial,  Cmd::SetNet,
+                             Cmd::SetScan,     Cmd::SetTime,   Cmd::SetIo,      Cmd::UploadBegin,
+                             Cmd::UploadChunk, Cmd::UploadEnd, Cmd::FetchBegin, Cmd::FetchChunk,
+                             Cmd::GetVersion,  Cmd::Reboot};
   std::vector<uint8_t> payload(rng() % 64 == 0 ? rng() % 3000 : rng() % 40);
   for (auto& b : payload) b = uint8_t(rng());
   std::vector<uint8_t> out;
@@ -55,16 +55,22 @@ TEST(CardDecoder, SurvivesRandomAndMutatedFrames) {
     switch (round % 3) {
       case 0:  // plain noise, rich in magic bytes
         bytes.resize(rng() % 512);
-        for (auto& b : bytes) b = rng() % 3 == 0 ? kMagic0 : rng() % 3 == 0 ? kMagic1 : uint8_t(rng());
+        for (auto& b : bytes)
+          b = rng() % 3 == 0 ? kMagic0 : rng() % 3 == 0 ? kMagic1 : uint8_t(rng());
         break;
       case 1: {  // a valid frame with a few bytes changed, dropped or inserted
         bytes = validFrame(rng);
         for (int k = int(rng() % 4); k >= 0; --k) {
           size_t at = rng() % bytes.size();
           switch (rng() % 3) {
-            case 0: bytes[at] ^= uint8_t(1 + rng() % 255); break;
-            case 1: bytes.erase(bytes.begin() + ptrdiff_t(at)); break;
-            default: bytes.insert(bytes.begin() + ptrdiff_t(at), uint8_t(rng()));
+            case 0:
+              bytes[at] ^= uint8_t(1 + rng() % 255);
+              break;
+            case 1:
+              bytes.erase(bytes.begin() + ptrdiff_t(at));
+              break;
+            default:
+              bytes.insert(bytes.begin() + ptrdiff_t(at), uint8_t(rng()));
           }
           if (bytes.empty()) break;
         }

@@ -12,14 +12,35 @@
 namespace {
 
 // The operation table, typed out independently of the sources.
-const std::set<std::string> kCommon = {
-    "GetWidthHeight", "ProgramNumber", "Type", "Format", "Reboot", "ModProgram", "GetProgram", "Update",
-    "Mod_KuanGao", "GetSerialPara", "ModSerialPara", "GetNetPara", "ModNetPara", "GetScanPara", "ModScanPara",
-    "GetBrightnessPara", "ModBrightnessPara", "GetDayNightBrightness", "ModDayNightBrightness", "GetOnOffTime",
-    "GetTime", "GetVersion", "ModOnOffTime", "ModTime", "GetProgramIO", "ModProgramIO"};
+const std::set<std::string> kCommon = {"GetWidthHeight",
+                                       "ProgramNumber",
+                                       "Type",
+                                       "Format",
+                                       "Reboot",
+                                       "ModProgram",
+                                       "GetProgram",
+                                       "Update",
+                                       "Mod_KuanGao",
+                                       "GetSerialPara",
+                                       "ModSerialPara",
+                                       "GetNetPara",
+                                       "ModNetPara",
+                                       "GetScanPara",
+                                       "ModScanPara",
+                                       "GetBrightnessPara",
+                                       "ModBrightnessPara",
+                                       "GetDayNightBrightness",
+                                       "ModDayNightBrightness",
+                                       "GetOnOffTime",
+                                       "GetTime",
+                                       "GetVersion",
+                                       "ModOnOffTime",
+                                       "ModTime",
+                                       "GetProgramIO",
+                                       "ModProgramIO"};
 const std::set<std::string> kSerialOnly = {"OpenSerial", "CloseSerial", "Set_GPRS", "GetBaud"};
-const std::set<std::string> kNetOnly = {"Connect", "Disnect", "GetNetCard", "SendArpPacket", "GetNetIP",
-                                        "Get485Para", "Mod485Para"};
+const std::set<std::string> kNetOnly = {"Connect",  "Disnect",    "GetNetCard", "SendArpPacket",
+                                        "GetNetIP", "Get485Para", "Mod485Para"};
 
 std::set<std::string> expected(const std::string& prefix, const std::set<std::string>& only) {
   std::set<std::string> out;
@@ -65,7 +86,8 @@ struct LibraryRow {
 TEST(Exports, EveryOperationResolvesAndNothingElseIsExported) {
   const LibraryRow rows[] = {
       {NQ_COM_LIBRARY_PATH, expected("NQ_COM_LED_", kSerialOnly)},
-      {NQ_NET_LIBRARY_PATH, [] {
+      {NQ_NET_LIBRARY_PATH,
+       [] {
          auto s = expected("NQ_NET_LED_", kNetOnly);
          s.insert("NQ_SendHeart");
          return s;

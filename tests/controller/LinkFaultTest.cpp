@@ -117,10 +117,13 @@ TEST_F(NetFaults, AFetchFailingInTheMiddleLeavesTheLibraryAsItWas) {
   ASSERT_EQ(net<int(ProgramSendRecord*)>("ModProgram")(&rec), 0);
   // The home's library: two old programs and an unrelated file.
   ProgramSendRecord old;
-  writeLibrary(home.path, {TestProgram{filled(16, 16, 255, 0, 0), {1, 0, 0, 1}},
-                           TestProgram{filled(8, 8, 0, 128, 0), {2, 0, 0, 2}}}, old);
+  writeLibrary(home.path,
+               {TestProgram{filled(16, 16, 255, 0, 0), {1, 0, 0, 1}},
+                TestProgram{filled(8, 8, 0, 128, 0), {2, 0, 0, 2}}},
+               old);
   const auto before = snapshotDir(home.path);
-  const char* faults[] = {"drop:3@1", "noreply@2", "badsum@1", "stall:700@1", "wrongcode@2", "refuse:6@1"};
+  const char* faults[] = {"drop:3@1",    "noreply@2",   "badsum@1",
+                          "stall:700@1", "wrongcode@2", "refuse:6@1"};
   for (const char* f : faults) {
     ASSERT_EQ(connectNet(), 0);
     card->faults().set(int(Cmd::FetchChunk), *signsim::parseFault(f));

@@ -69,7 +69,8 @@ struct TestProgram {
 };
 
 // Writes Program/<n>.bmp and Program/set.ini into home and fills a send record.
-inline void writeLibrary(const fs::path& home, const std::vector<TestProgram>& programs, ProgramSendRecord& rec) {
+inline void writeLibrary(const fs::path& home, const std::vector<TestProgram>& programs,
+                         ProgramSendRecord& rec) {
   fs::create_directories(home / "Program");
   std::memset(&rec, 0, sizeof rec);
   std::string ini;
@@ -78,7 +79,8 @@ inline void writeLibrary(const fs::path& home, const std::vector<TestProgram>& p
     auto bytes = nq::encodeBmp24(programs[i].image);
     ASSERT_TRUE(nq::writeFileAtomic(path, bytes));
     std::strncpy(rec.bitmapPaths[i], path.c_str(), NQ_PATH_SLOT - 1);
-    nq::appendProgramSection(ini, int(i), programs[i].image.width, programs[i].image.height, programs[i].settings);
+    nq::appendProgramSection(ini, int(i), programs[i].image.width, programs[i].image.height,
+                             programs[i].settings);
   }
   auto iniPath = (home / "Program" / "set.ini").string();
   ASSERT_TRUE(nq::writeFileAtomic(iniPath, std::vector<uint8_t>(ini.begin(), ini.end())));
@@ -119,12 +121,17 @@ class CardFixture : public ::testing::Test {
     if (card) card->stop();
   }
   int connectNet() {
-    return netLibrary().fn<int(const char*, int)>("NQ_NET_LED_Connect")("127.0.0.1", card->tcpPort());
+    return netLibrary().fn<int(const char*, int)>("NQ_NET_LED_Connect")("127.0.0.1",
+                                                                        card->tcpPort());
   }
   template <typename F>
-  F* net(const std::string& name) { return netLibrary().fn<F>("NQ_NET_LED_" + name); }
+  F* net(const std::string& name) {
+    return netLibrary().fn<F>("NQ_NET_LED_" + name);
+  }
   template <typename F>
-  F* com(const std::string& name) { return comLibrary().fn<F>("NQ_COM_LED_" + name); }
+  F* com(const std::string& name) {
+    return comLibrary().fn<F>("NQ_COM_LED_" + name);
+  }
 
   TempDir state, home;
   std::unique_ptr<signsim::Card> card;

@@ -43,7 +43,8 @@ TEST_F(SerialLink, OperationsOverThePty) {
   EXPECT_EQ(com<int(int)>("GetProgram")(3), 0);
   auto img = readBmpFile((home.path / "Program" / "0.bmp").string());
   ASSERT_TRUE(img);
-  EXPECT_EQ(std::vector<int>({img->px(31, 0)[0], img->px(31, 0)[1], img->px(31, 0)[2]}), std::vector<int>({255, 255, 0}));
+  EXPECT_EQ(std::vector<int>({img->px(31, 0)[0], img->px(31, 0)[1], img->px(31, 0)[2]}),
+            std::vector<int>({255, 255, 0}));
   img = readBmpFile((home.path / "Program" / "2.bmp").string());
   ASSERT_TRUE(img);
   EXPECT_EQ(img->px(4, 4)[1], 128);

@@ -13,7 +13,8 @@ std::vector<TestProgram> threePrograms() {
   setPx(a.image, 2, 0, 255, 255, 0);
   setPx(a.image, 63, 31, 34, 177, 76);
   setPx(a.image, 10, 10, 0, 0, 255);  // blue: nearest is black
-  TestProgram b{filled(32, 16, 255, 255, 255), {1, 15, 5, 255}};  // white: nearest yellow, red plane
+  TestProgram b{filled(32, 16, 255, 255, 255),
+                {1, 15, 5, 255}};  // white: nearest yellow, red plane
   setPx(b.image, 5, 5, 0, 0, 0);
   TestProgram c{filled(48, 8, 0, 0, 0), {2, 0, 0, 0}};
   setPx(c.image, 47, 7, 0, 128, 0);
@@ -27,9 +28,9 @@ struct Expected {
   uint8_t r, g, b;
 };
 const Expected kExpected[] = {
-    {0, 0, 0, 255, 0, 0},   {0, 1, 0, 0, 128, 0}, {0, 2, 0, 255, 255, 0}, {0, 63, 31, 0, 128, 0},
-    {0, 10, 10, 0, 0, 0},   {0, 5, 5, 0, 0, 0},   {1, 0, 0, 255, 0, 0},   {1, 5, 5, 0, 0, 0},
-    {1, 31, 15, 255, 0, 0}, {2, 47, 7, 0, 128, 0}, {2, 0, 7, 0, 0, 0},    {2, 1, 1, 0, 0, 0},
+    {0, 0, 0, 255, 0, 0},   {0, 1, 0, 0, 128, 0},  {0, 2, 0, 255, 255, 0}, {0, 63, 31, 0, 128, 0},
+    {0, 10, 10, 0, 0, 0},   {0, 5, 5, 0, 0, 0},    {1, 0, 0, 255, 0, 0},   {1, 5, 5, 0, 0, 0},
+    {1, 31, 15, 255, 0, 0}, {2, 47, 7, 0, 128, 0}, {2, 0, 7, 0, 0, 0},     {2, 1, 1, 0, 0, 0},
 };
 
 }  // namespace
@@ -86,7 +87,8 @@ TEST_F(NetLink, EveryParameterReadsBackWhatWasSet) {
   struct ScanRow {
     int index, row, flags, code;
   };
-  for (ScanRow r : {ScanRow{0, 1, 17, 6}, ScanRow{1, 0, 0, 0}, ScanRow{2, 1, 1, 10}, ScanRow{3, 0, 16, 12}}) {
+  for (ScanRow r :
+       {ScanRow{0, 1, 17, 6}, ScanRow{1, 0, 0, 0}, ScanRow{2, 1, 1, 10}, ScanRow{3, 0, 16, 12}}) {
     EXPECT_EQ(net<int(int, int, int)>("ModScanPara")(r.index, r.row, r.flags), 0);
     int flags = -1;
     EXPECT_EQ(net<int(int*)>("GetScanPara")(&flags), r.code);
@@ -145,12 +147,18 @@ TEST_F(NetLink, ThreeProgramsTravelAndComeBackPixelForPixel) {
   std::vector<uint8_t> ini;
   ASSERT_TRUE(readWholeFile((lib / "set.ini").string(), ini, 1 << 20));
   const std::string want =
-      "[\xBD\xDA\xC4\xBF" "0]\r\n\xC6\xC1\xBF\xED=64\r\n\xC6\xC1\xB8\xDF=32\r\n\xD1\xD5\xC9\xAB=3\r\n"
-      "\xB2\xA5\xB7\xC5\xB7\xBD\xCA\xBD=1\r\n\xB2\xA5\xB7\xC5\xCB\xD9\xB6\xC8=2\r\n\xCD\xA3\xC1\xF4\xCA\xB1\xBC\xE4=10\r\n"
-      "[\xBD\xDA\xC4\xBF" "1]\r\n\xC6\xC1\xBF\xED=32\r\n\xC6\xC1\xB8\xDF=16\r\n\xD1\xD5\xC9\xAB=1\r\n"
-      "\xB2\xA5\xB7\xC5\xB7\xBD\xCA\xBD=15\r\n\xB2\xA5\xB7\xC5\xCB\xD9\xB6\xC8=5\r\n\xCD\xA3\xC1\xF4\xCA\xB1\xBC\xE4=255\r\n"
-      "[\xBD\xDA\xC4\xBF" "2]\r\n\xC6\xC1\xBF\xED=48\r\n\xC6\xC1\xB8\xDF=8\r\n\xD1\xD5\xC9\xAB=2\r\n"
-      "\xB2\xA5\xB7\xC5\xB7\xBD\xCA\xBD=0\r\n\xB2\xA5\xB7\xC5\xCB\xD9\xB6\xC8=0\r\n\xCD\xA3\xC1\xF4\xCA\xB1\xBC\xE4=0\r\n";
+      "[\xBD\xDA\xC4\xBF"
+      "0]\r\n\xC6\xC1\xBF\xED=64\r\n\xC6\xC1\xB8\xDF=32\r\n\xD1\xD5\xC9\xAB=3\r\n"
+      "\xB2\xA5\xB7\xC5\xB7\xBD\xCA\xBD=1\r\n\xB2\xA5\xB7\xC5\xCB\xD9\xB6\xC8="
+      "2\r\n\xCD\xA3\xC1\xF4\xCA\xB1\xBC\xE4=10\r\n"
+      "[\xBD\xDA\xC4\xBF"
+      "1]\r\n\xC6\xC1\xBF\xED=32\r\n\xC6\xC1\xB8\xDF=16\r\n\xD1\xD5\xC9\xAB=1\r\n"
+      "\xB2\xA5\xB7\xC5\xB7\xBD\xCA\xBD=15\r\n\xB2\xA5\xB7\xC5\xCB\xD9\xB6\xC8="
+      "5\r\n\xCD\xA3\xC1\xF4\xCA\xB1\xBC\xE4=255\r\n"
+      "[\xBD\xDA\xC4\xBF"
+      "2]\r\n\xC6\xC1\xBF\xED=48\r\n\xC6\xC1\xB8\xDF=8\r\n\xD1\xD5\xC9\xAB=2\r\n"
+      "\xB2\xA5\xB7\xC5\xB7\xBD\xCA\xBD=0\r\n\xB2\xA5\xB7\xC5\xCB\xD9\xB6\xC8="
+      "0\r\n\xCD\xA3\xC1\xF4\xCA\xB1\xBC\xE4=0\r\n";
   EXPECT_EQ(std::string(ini.begin(), ini.end()), want);
   // Nothing of the staging folder is left in the home.
   for (const auto& e : fs::directory_iterator(home.path)) EXPECT_EQ(e.path().filename(), "Program");
@@ -171,11 +179,16 @@ TEST_F(NetLink, BadRecordsAndFilesAreRefusedBeforeAnythingIsSent) {
     int code;
   };
   const Row rows[] = {
-      {"missing bitmap", [](ProgramSendRecord& r) { std::strcat(r.bitmapPaths[1], ".gone"); }, UnreadableFile},
-      {"missing set.ini", [](ProgramSendRecord& r) { std::strcat(r.iniPath, ".gone"); }, UnreadableFile},
-      {"not a bitmap", [](ProgramSendRecord& r) { std::strcpy(r.bitmapPaths[2], r.iniPath); }, UnreadableFile},
-      {"path without NUL", [](ProgramSendRecord& r) { std::memset(r.bitmapPaths[0], 'a', NQ_PATH_SLOT); }, OutOfRange},
-      {"ini path without NUL", [](ProgramSendRecord& r) { std::memset(r.iniPath, 'a', NQ_INI_PATH_SLOT); }, OutOfRange},
+      {"missing bitmap", [](ProgramSendRecord& r) { std::strcat(r.bitmapPaths[1], ".gone"); },
+       UnreadableFile},
+      {"missing set.ini", [](ProgramSendRecord& r) { std::strcat(r.iniPath, ".gone"); },
+       UnreadableFile},
+      {"not a bitmap", [](ProgramSendRecord& r) { std::strcpy(r.bitmapPaths[2], r.iniPath); },
+       UnreadableFile},
+      {"path without NUL",
+       [](ProgramSendRecord& r) { std::memset(r.bitmapPaths[0], 'a', NQ_PATH_SLOT); }, OutOfRange},
+      {"ini path without NUL",
+       [](ProgramSendRecord& r) { std::memset(r.iniPath, 'a', NQ_INI_PATH_SLOT); }, OutOfRange},
       {"count 0", [](ProgramSendRecord& r) { r.count = 0; }, OutOfRange},
       {"count 256", [](ProgramSendRecord& r) { r.count = 256; }, OutOfRange},
   };
@@ -207,8 +220,10 @@ TEST_F(NetLink, ProgramMemoryOfTheModelsIsEnforced) {
     ASSERT_EQ(connectNet(), 0);
     ProgramSendRecord rec;
     TempDir source;
-    writeLibrary(source.path, {TestProgram{filled(r.width, r.height, 255, 0, 0), {r.cls, 0, 0, 1}}}, rec);
-    EXPECT_EQ(net<int(ProgramSendRecord*)>("ModProgram")(&rec), r.code) << r.model << " " << r.width << "x" << r.height;
+    writeLibrary(source.path, {TestProgram{filled(r.width, r.height, 255, 0, 0), {r.cls, 0, 0, 1}}},
+                 rec);
+    EXPECT_EQ(net<int(ProgramSendRecord*)>("ModProgram")(&rec), r.code)
+        << r.model << " " << r.width << "x" << r.height;
   }
 }
 
@@ -224,7 +239,8 @@ TEST_F(NetLink, InputLineTableFirmwareAndReboot) {
   EXPECT_EQ(net<int(ProgramIoTable*)>("GetProgramIO")(&back), 0);
   EXPECT_EQ(std::memcmp(&t, &back, sizeof t), 0);
   t.lines[0].count = 17;
-  EXPECT_EQ(net<int(int, ProgramIoTable*)>("ModProgramIO")(0, &t), Refused + int(Status::OutOfRange));
+  EXPECT_EQ(net<int(int, ProgramIoTable*)>("ModProgramIO")(0, &t),
+            Refused + int(Status::OutOfRange));
   EXPECT_EQ(net<int(int, ProgramIoTable*)>("ModProgramIO")(6, &back), OutOfRange);
 
   std::vector<unsigned char> image(131072 + 17);

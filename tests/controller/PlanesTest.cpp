@@ -13,9 +13,9 @@ TEST(LedColour, ExactColoursAndNearestForTheRest) {
     LedColour want;
   };
   const Row rows[] = {
-      {255, 0, 0, Red},      {237, 28, 36, Red},     {0, 128, 0, Green},   {34, 177, 76, Green},
-      {255, 255, 0, Yellow}, {255, 242, 0, Yellow},  {0, 0, 0, Black},     {255, 255, 255, Yellow},
-      {0, 0, 255, Black},    {200, 30, 30, Red},     {0, 255, 0, Green},   {60, 60, 60, Black},
+      {255, 0, 0, Red},      {237, 28, 36, Red},    {0, 128, 0, Green}, {34, 177, 76, Green},
+      {255, 255, 0, Yellow}, {255, 242, 0, Yellow}, {0, 0, 0, Black},   {255, 255, 255, Yellow},
+      {0, 0, 255, Black},    {200, 30, 30, Red},    {0, 255, 0, Green}, {60, 60, 60, Black},
       {128, 0, 0, Red},      {127, 0, 0, Black},
   };
   for (const auto& r : rows)
@@ -101,9 +101,21 @@ TEST(Planes, StreamDefectsAreRejected) {
   auto longer = good;
   longer.push_back(0);
   const Row rows[] = {
-      {"truncated", shorter, 1},         {"trailing", longer, 1},       {"count too big", good, 2},
-      {"zero width", with(0, 0), 1},     {"class 4", with(4, 4), 1},    {"mode 16", with(5, 16), 1},
-      {"speed 6", with(6, 6), 1},        {"width 641", [&] { auto b = good; b[0] = 0x81; b[1] = 2; return b; }(), 1},
+      {"truncated", shorter, 1},
+      {"trailing", longer, 1},
+      {"count too big", good, 2},
+      {"zero width", with(0, 0), 1},
+      {"class 4", with(4, 4), 1},
+      {"mode 16", with(5, 16), 1},
+      {"speed 6", with(6, 6), 1},
+      {"width 641",
+       [&] {
+         auto b = good;
+         b[0] = 0x81;
+         b[1] = 2;
+         return b;
+       }(),
+       1},
   };
   for (const auto& r : rows) EXPECT_FALSE(parseProgramStream(r.bytes, r.count, out)) << r.what;
   EXPECT_TRUE(parseProgramStream(good, 1, out));
@@ -111,10 +123,11 @@ TEST(Planes, StreamDefectsAreRejected) {
 
 TEST(Bmp, ReadsHandMadeFiles) {
   // 2 x 2, 24 bits, bottom-up: top row red, green; bottom row yellow, black.
-  std::vector<uint8_t> f24 = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 2, 0, 0, 0,
-                              2,   0,   0,  0, 1, 0, 24, 0, 0, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                              0,   0,   0,  0, 0, 0, 0, 0, 0, 0, 0x00, 0xFF, 0xFF, 0, 0, 0, 0, 0,
-                              0x00, 0x00, 0xFF, 0x00, 0x80, 0x00, 0, 0};
+  std::vector<uint8_t> f24 = {
+      'B',  'M',  70,   0, 0, 0, 0, 0, 0,    0,    54,   0,    0,    0,    40, 0, 0,  0,
+      2,    0,    0,    0, 2, 0, 0, 0, 1,    0,    24,   0,    0,    0,    0,  0, 16, 0,
+      0,    0,    0,    0, 0, 0, 0, 0, 0,    0,    0,    0,    0,    0,    0,  0, 0,  0,
+      0x00, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0x00, 0x00, 0xFF, 0x00, 0x80, 0x00, 0,  0};
   auto img = decodeBmp(f24);
   ASSERT_TRUE(img);
   ASSERT_EQ(img->width, 2);
@@ -124,9 +137,10 @@ TEST(Bmp, ReadsHandMadeFiles) {
   EXPECT_EQ(encodeBmp24(*img).size(), f24.size());
 
   // 3 x 1, 1 bit, palette black and red: pixels red, black, red.
-  std::vector<uint8_t> f1 = {'B', 'M', 66, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0, 40, 0, 0, 0, 3, 0, 0, 0, 1, 0, 0, 0, 1, 0,
-                             1,   0,   0,  0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0,
-                             0,   0,   0,  0, 0, 0, 0xFF, 0, 0xA0, 0, 0, 0};
+  std::vector<uint8_t> f1 = {'B', 'M', 66, 0, 0, 0, 0, 0, 0, 0,    62, 0,    0, 0, 40, 0, 0,
+                             0,   3,   0,  0, 0, 1, 0, 0, 0, 1,    0,  1,    0, 0, 0,  0, 0,
+                             4,   0,   0,  0, 0, 0, 0, 0, 0, 0,    0,  0,    2, 0, 0,  0, 0,
+                             0,   0,   0,  0, 0, 0, 0, 0, 0, 0xFF, 0,  0xA0, 0, 0, 0};
   img = decodeBmp(f1);
   ASSERT_TRUE(img);
   EXPECT_EQ(img->rgb, (std::vector<uint8_t>{255, 0, 0, 0, 0, 0, 255, 0, 0}));
@@ -171,6 +185,8 @@ TEST(GbkIni, ReadsAndWritesTheProgramSettings) {
   EXPECT_EQ(d->playSpeed, 4);
   EXPECT_EQ(d->dwell, 5);
   IniFile bad;
-  bad.parse("[\xBD\xDA\xC4\xBF" "0]\r\n\xD1\xD5\xC9\xAB=x1\r\n");
+  bad.parse(
+      "[\xBD\xDA\xC4\xBF"
+      "0]\r\n\xD1\xD5\xC9\xAB=x1\r\n");
   EXPECT_FALSE(readProgramSettings(bad, 0));
 }

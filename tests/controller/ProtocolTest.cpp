@@ -9,8 +9,6 @@
 
 using namespace nq;
 
-
-
 static std::vector<FrameDecoder::Event> decodeAll(std::span<const uint8_t> bytes) {
   FrameDecoder d;
   d.feed(bytes);
@@ -35,7 +33,8 @@ TEST(RecordLayout, SizesAndOffsetsMatchTheInterface) {
       {"NetIpEntry.port", offsetof(NetIpEntry, port), 48},
       {"ProgramIoEntry", sizeof(ProgramIoEntry), 68},
       {"ProgramIoTable", sizeof(ProgramIoTable), 408},
-      {"ProgramIoTable.lines[5].programs[15]", offsetof(ProgramIoTable, lines[5].programs[15]), 5 * 68 + 4 + 60},
+      {"ProgramIoTable.lines[5].programs[15]", offsetof(ProgramIoTable, lines[5].programs[15]),
+       5 * 68 + 4 + 60},
       {"ScreenSizeRecord", sizeof(ScreenSizeRecord), 8},
       {"SerialParaRecord", sizeof(SerialParaRecord), 16},
       {"SerialParaRecord.stopBits", offsetof(SerialParaRecord, stopBits), 12},
@@ -49,8 +48,8 @@ TEST(RecordLayout, SizesAndOffsetsMatchTheInterface) {
 
 TEST(Frame, EncodesGoldenBytes) {
   // Worked out by hand: header sum check and CRC-32 (zlib) of bytes 2..end of payload.
-  const std::vector<uint8_t> heart = {0xA5, 0x5A, 0x01, 0x01, 0x01, 0x00, 0x00, 0x00, 0x00, 0xFE,
-                                      0xFD, 0xD8, 0xA6, 0x9E};
+  const std::vector<uint8_t> heart = {0xA5, 0x5A, 0x01, 0x01, 0x01, 0x00, 0x00,
+                                      0x00, 0x00, 0xFE, 0xFD, 0xD8, 0xA6, 0x9E};
   std::vector<uint8_t> out;
   encodeFrame(out, uint8_t(Cmd::Heart), 1, 0, {});
   EXPECT_EQ(out, heart);
@@ -79,7 +78,9 @@ TEST(Frame, RoundTripsPayloadSizes) {
 
 TEST(Frame, DecodesAcrossArbitrarySplits) {
   std::vector<uint8_t> stream;
-  for (int i = 0; i < 5; ++i) encodeFrame(stream, uint8_t(Cmd::GetTime), uint16_t(i), 0, std::vector<uint8_t>(size_t(i) * 100, uint8_t(i)));
+  for (int i = 0; i < 5; ++i)
+    encodeFrame(stream, uint8_t(Cmd::GetTime), uint16_t(i), 0,
+                std::vector<uint8_t>(size_t(i) * 100, uint8_t(i)));
   for (size_t step : {size_t(1), size_t(3), size_t(13), size_t(1000)}) {
     FrameDecoder d;
     int frames = 0;
@@ -110,7 +111,8 @@ TEST(Frame, CorruptedBytesAreRejectedAndTheNextFrameSurvives) {
     stream.insert(stream.end(), next.begin(), next.end());
     auto ev = decodeAll(stream);
     ASSERT_FALSE(ev.empty()) << i;
-    for (size_t k = 0; k + 1 < ev.size(); ++k) EXPECT_EQ(ev[k].kind, FrameDecoder::Kind::Corrupt) << i;
+    for (size_t k = 0; k + 1 < ev.size(); ++k)
+      EXPECT_EQ(ev[k].kind, FrameDecoder::Kind::Corrupt) << i;
     EXPECT_EQ(ev.back().kind, FrameDecoder::Kind::Frame) << i;
     EXPECT_EQ(ev.back().frame.seq, 43) << i;
     if (i >= kHeaderSize) {
