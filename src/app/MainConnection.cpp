@@ -128,8 +128,7 @@ void TMainForm::connectionTail(int width, int height) {
   QImage black(ScreenWidth, ScreenHeight, QImage::Format_RGB32);
   black.fill(Qt::black);
   showPicture(black);
-  SpeedButton5->setVisible(false);
-  SpeedButton4->setVisible(true);
+  markConnected();
 
   const Transport t = transport();
   ControllerProgramCount = link().ProgramNumber(t);

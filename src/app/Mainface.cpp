@@ -103,8 +103,7 @@ TMainForm::TMainForm(Prompt& prompt, const QString& home, QWidget* parent)
   QImage black(ScreenWidth, ScreenHeight, QImage::Format_RGB32);
   black.fill(Qt::black);
   showPicture(black);
-  SpeedButton5->setVisible(true);
-  SpeedButton4->setVisible(false);
+  markDisconnected();
   ComboBox2->setCurrentIndex(0);
   ComboBox3->setCurrentIndex(4);
   UpDown3->setPosition(5);
@@ -329,11 +328,16 @@ void TMainForm::setEditingButtonsEnabled(bool enabled) {
 }
 
 void TMainForm::markDisconnected() {
+  connected_ = false;
   SpeedButton4->setVisible(false);
   SpeedButton5->setVisible(true);
 }
 
-bool TMainForm::isConnected() const { return !SpeedButton5->isVisibleTo(const_cast<TMainForm*>(this)); }
+void TMainForm::markConnected() {
+  connected_ = true;
+  SpeedButton5->setVisible(false);
+  SpeedButton4->setVisible(true);
+}
 
 QString TMainForm::dwellTextForNewProgram() const {
   return Edit4->text().isEmpty() ? QString::number(UpDown3->position()) : Edit4->text();

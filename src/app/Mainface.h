@@ -112,9 +112,11 @@ class TMainForm : public QMainWindow {
   // picked node is not a program node.
   int pickedProgramNumber() const;
 
-  // Mark disconnected: the connect button shows again.
+  // The connection state is which of the two buttons shows: connect while disconnected,
+  // disconnect while connected. Mark disconnected shows the connect button again.
   void markDisconnected();
-  bool isConnected() const;
+  void markConnected();
+  bool isConnected() const { return connected_; }
 
   // Handlers.
   void SpeedButton1Click();
@@ -161,6 +163,7 @@ class TMainForm : public QMainWindow {
   Prompt& prompt_;
   ProgramStore store_;
   ControllerLink* link_ = nullptr;
+  bool connected_ = false;
   QImage shownPicture_;
 };
 

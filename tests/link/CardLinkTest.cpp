@@ -1,0 +1,153 @@
+// The main window and the settings window against the virtual card, in-process, over loopback
+// TCP and a pseudo-terminal, through the real link libraries.
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "Card.h"
+#include "Commconfig.h"
+#include "LinkLibraries.h"
+#include "Mainface.h"
+#include "ScriptedPrompt.h"
+#include "TestHome.h"
+
+namespace {
+
+class CardLink : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    // Short waits: a stopped card is noticed quickly, discovery answers come at once.
+    qputenv("NQ_LINK_TIMEOUT_MS", "1000");
+    qputenv("NQ_DISCOVERY_WINDOW_MS", "400");
+    libraries = new LinkLibraries(qEnvironmentVariable("LEDSIGN_BIN_DIR"));
+  }
+  static void TearDownTestSuite() {
+    delete libraries;
+    libraries = nullptr;
+  }
+
+  void startCard(bool pty, int baud = 115200) {
+    signsim::CardOptions options;
+    options.tcpPort = 0;
+    options.pty = pty;
+    options.pace = false;
+    options.discoveryPort = 0;
+    options.width = 96;
+    options.height = 48;
+    options.model = 1;
+    options.baud = baud;
+    card = std::make_unique<signsim::Card>(options);
+    std::string error;
+    ASSERT_TRUE(card->start(&error)) << error;
+    qputenv("NQ_DISCOVERY_PORT", QByteArray::number(card->discoveryPort()));
+  }
+
+  void SetUp() override {
+    ASSERT_TRUE(libraries->serialLoaded() && libraries->netLoaded());
+    qputenv("LEDSIGN_HOME", home.path().toLocal8Bit());
+    main = std::make_unique<TMainForm>(prompt, home.path());
+    main->setLink(libraries);
+    main->sleep = [](int) {};
+  }
+  void TearDown() override {
+    if (main->isConnected()) main->SpeedButton4Click();
+    if (card) card->stop();
+  }
+
+  void useTcp() {
+    main->commSettings.Transport = QStringLiteral("1");
+    main->commSettings.ControllerIp = QStringLiteral("127.0.0.1");
+    main->commSettings.ControllerPort = card->tcpPort();
+  }
+
+  static LinkLibraries* libraries;
+  TestHome home;
+  ScriptedPrompt prompt;
+  std::unique_ptr<TMainForm> main;
+  std::unique_ptr<signsim::Card> card;
+};
+
+LinkLibraries* CardLink::libraries = nullptr;
+
+TEST_F(CardLink, ConnectsOverTcpAndNoticesWhenTheCardStops) {
+  startCard(false);
+  useTcp();
+  main->SpeedButton5Click();
+  ASSERT_TRUE(prompt.messages.isEmpty()) << prompt.messages.join('|').toStdString();
+  EXPECT_TRUE(main->isConnected());
+  EXPECT_EQ(main->ScreenWidth, 96);
+  EXPECT_EQ(main->ScreenHeight, 48);
+  EXPECT_EQ(main->shownPicture().size(), QSize(96, 48));
+  EXPECT_EQ(main->ControllerModel, 1);
+  EXPECT_EQ(main->ControllerProgramCount, 0);
+
+  main->Timer1Timer();
+  EXPECT_TRUE(main->isConnected());
+  card->stop();
+  main->Timer1Timer();
+  EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("获取心跳包失败")});
+  EXPECT_FALSE(main->isConnected());
+}
+
+TEST_F(CardLink, AClosedPortIsReportedWithTheLibrarysCode) {
+  startCard(false);
+  useTcp();
+  const int port = card->tcpPort();
+  card->stop();
+  main->commSettings.ControllerPort = port;  // nothing listens there any more
+  main->SpeedButton5Click();
+  ASSERT_EQ(prompt.messages.size(), 1);
+  EXPECT_TRUE(prompt.messages.front().startsWith(QStringLiteral("连接失败 错误代码:")));
+  EXPECT_FALSE(main->isConnected());
+}
+
+TEST_F(CardLink, ConnectsOverThePseudoTerminal) {
+  startCard(true, 19200);
+  main->commSettings.Transport = QStringLiteral("0");
+  main->commSettings.SerialPort = QString::fromStdString(card->ptyPath());
+  main->commSettings.BaudRate = 19200;
+  main->SpeedButton5Click();
+  ASSERT_TRUE(prompt.messages.isEmpty()) << prompt.messages.join('|').toStdString();
+  EXPECT_TRUE(main->isConnected());
+  EXPECT_EQ(main->ScreenWidth, 96);
+  EXPECT_EQ(main->ControllerModel, 1);
+}
+
+TEST_F(CardLink, BaudQueryFindsTheCardsRate) {
+  startCard(true, 2400);
+  main->commSettings.PortNames = {QString::fromStdString(card->ptyPath())};
+  TCommForm dialog(*main);
+  dialog.show();
+  dialog.baudPage->QueryButton->click();
+  dialog.waitForQueries();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(dialog.baudPage->Memo1->toPlainText(), QStringLiteral("波特率为：2400"));
+}
+
+TEST_F(CardLink, IpQueryOnLoopbackListsTheCard) {
+  startCard(false);
+  TCommForm dialog(*main);
+  dialog.show();
+  dialog.PageControl1->setCurrentWidget(dialog.ipPage);
+  QComboBox* adapters = dialog.ipPage->ComboBox4;
+  const int loopback = adapters->findText(QStringLiteral("127.0.0.1 lo"));
+  ASSERT_GE(loopback, 0) << adapters->currentText().toStdString();
+  adapters->setCurrentIndex(loopback);
+  dialog.ipPage->QueryButton->click();
+  QTableWidget* grid = dialog.ipPage->StringGrid1;
+  ASSERT_NE(grid->item(1, 1), nullptr);
+  EXPECT_EQ(grid->item(1, 1)->text(), QStringLiteral("127.0.0.1"));
+  EXPECT_EQ(grid->item(1, 4)->text(), QString::number(card->tcpPort()));
+
+  dialog.StringGrid1DblClick(1);
+  dialog.netPage->OkButton->click();
+  EXPECT_EQ(main->commSettings.ControllerPort, card->tcpPort());
+  EXPECT_EQ(CommSettings::load(main->commSettingsPath()).ControllerPort, card->tcpPort());
+}
+
+}  // namespace
