@@ -1,10 +1,10 @@
 // Main-window figures: one tree pick against the library size, and the peak resident memory of
 // a session that creates 255 programs of 640 x 256 and picks each once.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTreeWidget>
-#include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include "Mainface.h"
 #include "Prompt.h"
@@ -41,7 +41,12 @@ void BM_PickProgram(benchmark::State& state) {
   }
   state.SetComplexityN(count);
 }
-BENCHMARK(BM_PickProgram)->Arg(32)->Arg(64)->Arg(128)->Arg(255)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_PickProgram)
+    ->Arg(32)
+    ->Arg(64)
+    ->Arg(128)
+    ->Arg(255)
+    ->Unit(benchmark::kMillisecond)
     ->Complexity();
 
 long peakResidentKiB() {

@@ -1,7 +1,7 @@
 // Program store figures: delete in a full library, appending, and the colour class scan.
+#include <benchmark/benchmark.h>
 #include <QGuiApplication>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 #include "ProgramStore.h"
 
@@ -11,7 +11,8 @@ constexpr int kWidth = 640;
 constexpr int kHeight = 256;
 
 void fill(ProgramStore& store, int count) {
-  for (int k = 0; k < count; ++k) store.append(k, kWidth, kHeight, k % 16, k % 6, QStringLiteral("5"));
+  for (int k = 0; k < count; ++k)
+    store.append(k, kWidth, kHeight, k % 16, k % 6, QStringLiteral("5"));
 }
 
 // Deleting program 0 of 255 renames 254 pictures and rewrites the settings once.
@@ -42,13 +43,19 @@ void BM_AppendPrograms(benchmark::State& state) {
   }
   state.SetComplexityN(count);
   // Seconds per program appended.
-  state.counters["s_per_program"] = benchmark::Counter(
-      static_cast<double>(count),
-      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["s_per_program"] =
+      benchmark::Counter(static_cast<double>(count), benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_AppendPrograms)
-    ->Arg(32)->Arg(64)->Arg(128)->Arg(255)
-    ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)->Complexity();
+    ->Arg(32)
+    ->Arg(64)
+    ->Arg(128)
+    ->Arg(255)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3)
+    ->Complexity();
 
 void BM_ColourClass(benchmark::State& state) {
   QImage picture(kWidth, kHeight, QImage::Format_RGB32);

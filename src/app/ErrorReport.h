@@ -9,7 +9,8 @@
 
 QString describeException(const std::exception& e);
 
-// Runs one operator action (which throws LedError or any std::exception on failure); whatever escapes it is shown once and swallowed.
+// Runs one operator action (which throws LedError or any std::exception on failure); whatever
+// escapes it is shown once and swallowed.
 template <typename Action>
 void runGuarded(Prompt& prompt, QWidget* owner, Action&& action) {
   try {

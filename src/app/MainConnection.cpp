@@ -118,9 +118,9 @@ void TMainForm::SpeedButton5Click() {
 void TMainForm::connectionTail(int width, int height) {
   // A sign size the picture area cannot hold is refused before anything changes.
   if (width <= 0 || height <= 0 || width > 16384 || height > 16384) {
-    prompt_.message(this, QStringLiteral("获取宽高失败：控制卡报告的屏幕尺寸无效（%1 × %2）")
-                              .arg(width)
-                              .arg(height));
+    prompt_.message(
+        this,
+        QStringLiteral("获取宽高失败：控制卡报告的屏幕尺寸无效（%1 × %2）").arg(width).arg(height));
     return;
   }
   ScreenWidth = width;

@@ -38,10 +38,22 @@ const QString kRoot = QStringLiteral("新节目表");
 const QString kPublish = QStringLiteral("发布信息");
 const QString kProgram = QStringLiteral("节目");
 
-const char* const kPlayModes[] = {
-    "立即显示（无特效）", "左移", "右移", "上移", "下移", "左开", "右开", "上开",
-    "下开", "闪烁", "斜角进入", "反斜角进入", "向左移入并移出", "向右移入并移出", "递减条竖",
-    "递减条横"};
+const char* const kPlayModes[] = {"立即显示（无特效）",
+                                  "左移",
+                                  "右移",
+                                  "上移",
+                                  "下移",
+                                  "左开",
+                                  "右开",
+                                  "上开",
+                                  "下开",
+                                  "闪烁",
+                                  "斜角进入",
+                                  "反斜角进入",
+                                  "向左移入并移出",
+                                  "向右移入并移出",
+                                  "递减条竖",
+                                  "递减条横"};
 const char* const kPlaySpeeds[] = {"最快", "较快", "快", "慢", "较慢", "最慢"};
 
 // A theme icon by its freedesktop name, then by a second name, then the style's own.
@@ -178,17 +190,17 @@ void TMainForm::buildToolBar() {
     row->addWidget(b);
     return b;
   };
-  SpeedButton5 = makeButton("network-connect", "network-transmit-receive",
-                            QStyle::SP_DriveNetIcon, QStringLiteral("连接大屏"));
+  SpeedButton5 = makeButton("network-connect", "network-transmit-receive", QStyle::SP_DriveNetIcon,
+                            QStringLiteral("连接大屏"));
   SpeedButton4 = makeButton("network-disconnect", "network-offline", QStyle::SP_BrowserStop,
                             QStringLiteral("断开与大屏的连接"));
-  SpeedButton1 = makeButton("document-new", "document-new", QStyle::SP_FileIcon,
-                            QStringLiteral("新建节目"));
+  SpeedButton1 =
+      makeButton("document-new", "document-new", QStyle::SP_FileIcon, QStringLiteral("新建节目"));
   SpeedButton2 = makeButton("edit-delete", "user-trash", QStyle::SP_TrashIcon,
                             QStringLiteral("删除选中的节目"));
-  SpeedButton3 = makeButton("document-edit", "accessories-text-editor",
-                            QStyle::SP_FileDialogDetailedView,
-                            QStringLiteral("用文本编辑器编辑选中的节目"));
+  SpeedButton3 =
+      makeButton("document-edit", "accessories-text-editor", QStyle::SP_FileDialogDetailedView,
+                 QStringLiteral("用文本编辑器编辑选中的节目"));
   SpeedButton7 = makeButton("insert-image", "image-x-generic", QStyle::SP_DirOpenIcon,
                             QStringLiteral("为选中的节目加载BMP图片"));
   SpeedButton8 = makeButton("media-playback-start", "media-playback-start", QStyle::SP_MediaPlay,
@@ -252,7 +264,8 @@ void TMainForm::buildCentre() {
   Edit4 = new QLineEdit(centre);
   Edit4->setFixedWidth(48);
   // Digits only, whether typed or pasted.
-  Edit4->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), Edit4));
+  Edit4->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), Edit4));
   Edit4->installEventFilter(this);
   controls->addWidget(Edit4);
   UpDown3 = new TUpDown(Edit4, 0, 255, centre);
@@ -392,8 +405,12 @@ void TMainForm::showProgram(int n) {
   if (!pictureError.isEmpty()) throw LedError(pictureError);
 }
 
-void TMainForm::ComboBox2Change() { runGuarded(prompt_, this, [this] { writeBackPlaySettings(); }); }
-void TMainForm::ComboBox3Change() { runGuarded(prompt_, this, [this] { writeBackPlaySettings(); }); }
+void TMainForm::ComboBox2Change() {
+  runGuarded(prompt_, this, [this] { writeBackPlaySettings(); });
+}
+void TMainForm::ComboBox3Change() {
+  runGuarded(prompt_, this, [this] { writeBackPlaySettings(); });
+}
 
 void TMainForm::Edit4Change() {
   const QString text = Edit4->text();
@@ -463,8 +480,8 @@ void TMainForm::SpeedButton7Click() {
   runGuarded(prompt_, this, [this] {
     const int n = pickProgram(QStringLiteral("请选择你要编辑的节目表!"));
     if (n < 0) return;
-    const QString path =
-        prompt_.openFile(this, QStringLiteral("加载图片"), QStringLiteral("BMP 图片 (*.bmp);;所有文件 (*)"));
+    const QString path = prompt_.openFile(this, QStringLiteral("加载图片"),
+                                          QStringLiteral("BMP 图片 (*.bmp);;所有文件 (*)"));
     if (path.isEmpty()) return;
     const QByteArray bytes = readWholeFile(path, MaxBmpFileBytes);
     const QImage picture = decodeBmp(bytes, QStringLiteral("图片文件 %1").arg(path));
@@ -474,9 +491,9 @@ void TMainForm::SpeedButton7Click() {
     }
     // The file is stored byte for byte, so the program keeps the file's pixel format.
     store_.writePictureFile(n, bytes);
-    store_.writeSettings(n, ProgramEntry{ProgramWidth[n], ProgramHeight[n], colourClass(picture),
-                                         ComboBox2->currentIndex(), ComboBox3->currentIndex(),
-                                         UpDown3->position()});
+    store_.writeSettings(
+        n, ProgramEntry{ProgramWidth[n], ProgramHeight[n], colourClass(picture),
+                        ComboBox2->currentIndex(), ComboBox3->currentIndex(), UpDown3->position()});
     showPicture(picture);
   });
 }

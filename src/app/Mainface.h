@@ -50,9 +50,7 @@ class TMainForm : public QMainWindow {
   // The communication settings (section "配置参数" of the home's set.ini).
   CommSettings commSettings;
   QString commSettingsPath() const;
-  Transport transport() const {
-    return commSettings.serial() ? Transport::Serial : Transport::Net;
-  }
+  Transport transport() const { return commSettings.serial() ? Transport::Serial : Transport::Net; }
   // The link libraries; without them every controller action says which one is missing.
   void setLink(ControllerLink* link) { link_ = link; }
   ControllerLink& link();

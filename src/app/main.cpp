@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
   options.addOption(homeOption);
   options.process(app);
 
-  const QString home = resolveHome(QCoreApplication::applicationDirPath(), options.value(homeOption));
+  const QString home =
+      resolveHome(QCoreApplication::applicationDirPath(), options.value(homeOption));
   exportHomeToLinkLibraries(home);
   installFontSubstitutions();
   if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor")) {

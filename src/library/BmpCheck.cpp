@@ -66,8 +66,15 @@ BmpHeaderInfo checkBmpHeader(const QByteArray& bytes) {
   }
   if (planes != 1) return fail(QStringLiteral("BMP位图的位面数无效"));
   switch (info.bitCount) {
-    case 1: case 4: case 8: case 16: case 24: case 32: break;
-    default: return fail(QStringLiteral("不支持的BMP颜色位数：%1").arg(info.bitCount));
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+      break;
+    default:
+      return fail(QStringLiteral("不支持的BMP颜色位数：%1").arg(info.bitCount));
   }
   // 0 plain, 1 RLE8, 2 RLE4, 3 bit fields, 6 bit fields with alpha.
   const int c = info.compression;
@@ -108,8 +115,8 @@ QImage decodeBmp(const QByteArray& bytes, const QString& what) {
 
 QByteArray encodeBmp24(const QImage& image) {
   // Qt writes every image deeper than 8 bits as 24-bit BMP; an indexed one is expanded first.
-  QImage rgb = image.format() == QImage::Format_RGB32 ? image
-                                                      : image.convertToFormat(QImage::Format_RGB32);
+  QImage rgb =
+      image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);

@@ -6,7 +6,9 @@
 
 namespace {
 
-bool sameName(const QByteArray& a, const QByteArray& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameName(const QByteArray& a, const QByteArray& b) {
+  return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 }  // namespace
 
@@ -28,7 +30,8 @@ std::optional<int> parseDecimal(const QByteArray& text) {
     if (v > static_cast<long long>(std::numeric_limits<int>::max()) + 1) return std::nullopt;
   }
   if (negative) v = -v;
-  if (v > std::numeric_limits<int>::max() || v < std::numeric_limits<int>::min()) return std::nullopt;
+  if (v > std::numeric_limits<int>::max() || v < std::numeric_limits<int>::min())
+    return std::nullopt;
   return static_cast<int>(v);
 }
 
@@ -141,6 +144,7 @@ void GbkIni::setValue(const QString& section, const QString& key, int value) {
 void GbkIni::removeSection(const QString& section) {
   const QByteArray name = toGbk(section);
   for (size_t i = sections_.size(); i-- > 1;) {
-    if (sameName(sections_[i].name, name)) sections_.erase(sections_.begin() + static_cast<long>(i));
+    if (sameName(sections_[i].name, name))
+      sections_.erase(sections_.begin() + static_cast<long>(i));
   }
 }

@@ -106,7 +106,8 @@ ImportResult importLibrary(const ProgramStore& store, const QString& folder) {
   QDir(staging).removeRecursively();
   QDir(backup).removeRecursively();
   if (!QDir().mkpath(staging) || !QDir().mkpath(backup) || !QDir().mkpath(store.programDir())) {
-    throw LedError(QStringLiteral("%1：无法在 %2 中建立临时文件夹").arg(failure, native(store.home())));
+    throw LedError(
+        QStringLiteral("%1：无法在 %2 中建立临时文件夹").arg(failure, native(store.home())));
   }
   struct Cleanup {
     QString a, b;

@@ -92,7 +92,8 @@ void removeIfExists(const QString& path) {
 
 void ProgramStore::wipe() {
   QDir().mkpath(programDir());
-  for (int n = 0; n < MaxPrograms && QFile::exists(picturePath(n)); ++n) removeIfExists(picturePath(n));
+  for (int n = 0; n < MaxPrograms && QFile::exists(picturePath(n)); ++n)
+    removeIfExists(picturePath(n));
   removeIfExists(settingsPath());
   for (int n = 0; n < MaxPrograms && QFile::exists(rtfPath(n)); ++n) removeIfExists(rtfPath(n));
 }
@@ -211,10 +212,10 @@ void ProgramStore::deleteProgram(int s, int count) {
 }
 
 int colourClass(const QImage& picture) {
-  const QImage img = (picture.format() == QImage::Format_RGB32 ||
-                      picture.format() == QImage::Format_ARGB32)
-                         ? picture
-                         : picture.convertToFormat(QImage::Format_RGB32);
+  const QImage img =
+      (picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32)
+          ? picture
+          : picture.convertToFormat(QImage::Format_RGB32);
   int cls = 0;
   for (int y = 0; y < img.height(); ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
@@ -222,10 +223,21 @@ int colourClass(const QImage& picture) {
       const QRgb p = row[x] & 0x00ffffffu;
       int colour;  // 1 red, 2 green, 3 yellow, 0 anything else
       switch (p) {
-        case 0xff0000u: case 0xed1c24u: colour = 1; break;
-        case 0x008000u: case 0x22b14cu: colour = 2; break;
-        case 0xffff00u: case 0xfff200u: colour = 3; break;
-        default: colour = 0; break;
+        case 0xff0000u:
+        case 0xed1c24u:
+          colour = 1;
+          break;
+        case 0x008000u:
+        case 0x22b14cu:
+          colour = 2;
+          break;
+        case 0xffff00u:
+        case 0xfff200u:
+          colour = 3;
+          break;
+        default:
+          colour = 0;
+          break;
       }
       if (colour == 0) continue;
       if (colour == 3) return 3;

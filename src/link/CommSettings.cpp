@@ -69,10 +69,9 @@ void CommSettings::writeNetPage(const QString& settingsFile, const QString& ipTe
 QStringList listSerialPorts(const QString& sysfsTtyDir) {
   QStringList ports;
   const QDir tty(sysfsTtyDir);
-  const QStringList names = tty.entryList({QStringLiteral("ttyS*"), QStringLiteral("ttyUSB*"),
-                                           QStringLiteral("ttyACM*")},
-                                          QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System,
-                                          QDir::Name);
+  const QStringList names =
+      tty.entryList({QStringLiteral("ttyS*"), QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")},
+                    QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
   for (const QString& name : names) {
     const QDir dev(tty.filePath(name));
     if (!QFileInfo::exists(dev.filePath(QStringLiteral("device")))) continue;

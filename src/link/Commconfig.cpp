@@ -195,7 +195,8 @@ void TCommForm::FormShow() {
   serialPage->ComboBox1->clear();
   serialPage->ComboBox1->addItems(s.PortNames);
   serialPage->ComboBox1->setCurrentIndex(s.PortNames.isEmpty() ? -1 : 0);
-  if (const int at = s.PortNames.indexOf(s.SerialPort); at >= 0) serialPage->ComboBox1->setCurrentIndex(at);
+  if (const int at = s.PortNames.indexOf(s.SerialPort); at >= 0)
+    serialPage->ComboBox1->setCurrentIndex(at);
   serialPage->ComboBox2->setCurrentIndex(0);
   if (const int at = serialPage->ComboBox2->findText(QString::number(s.BaudRate)); at >= 0) {
     serialPage->ComboBox2->setCurrentIndex(at);
@@ -272,7 +273,11 @@ void TCommForm::BaudQueryClick() {
                                       : QStringLiteral("波特率为：") + QString::number(baud);
       if (self) {
         QMetaObject::invokeMethod(
-            self, [self, line] { if (self) self->appendBaudLine(line); }, Qt::QueuedConnection);
+            self,
+            [self, line] {
+              if (self) self->appendBaudLine(line);
+            },
+            Qt::QueuedConnection);
       }
     });
     queries_ << query;
@@ -292,8 +297,8 @@ void TCommForm::IpPageShow() {
     for (int k = 0; k < cardCount_; ++k) {
       const QString address = slotText(cards_[k].address, sizeof cards_[k].address);
       if (address.isEmpty()) continue;
-      ipPage->ComboBox4->addItem(
-          address + QLatin1Char(' ') + slotText(cards_[k].description, sizeof cards_[k].description));
+      ipPage->ComboBox4->addItem(address + QLatin1Char(' ') +
+                                 slotText(cards_[k].description, sizeof cards_[k].description));
     }
     if (ipPage->ComboBox4->count() > 0) ipPage->ComboBox4->setCurrentIndex(0);
   });
@@ -309,7 +314,8 @@ void TCommForm::IpQueryClick() {
     for (int k = 0; k < cardCount_; ++k) {
       const QString address = slotText(cards_[k].address, sizeof cards_[k].address);
       if (address.isEmpty()) continue;
-      if (address + QLatin1Char(' ') + slotText(cards_[k].description, sizeof cards_[k].description) ==
+      if (address + QLatin1Char(' ') +
+              slotText(cards_[k].description, sizeof cards_[k].description) ==
           chosen) {
         link.SendArpPacket(k + 1);
         break;

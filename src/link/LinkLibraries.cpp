@@ -54,14 +54,15 @@ const char* LinkLibraries::prefix(Transport t) {
 }
 
 // Calls an operation that both libraries offer, by the transport's prefix.
-#define LINK_CALL(t, name, Signature, ...)                                            \
+#define LINK_CALL(t, name, Signature, ...) \
   resolve<Signature>(library(t), (QByteArray(prefix(t)) + #name).constData())(__VA_ARGS__)
 
 using IntFn = int (*)();
 using TextFn = const char* (*)();
 
 int LinkLibraries::OpenSerial(const QString& port, int baud) {
-  return resolve<int (*)(const char*, int)>(serial_, "NQ_COM_LED_OpenSerial")(gbk(port).constData(), baud);
+  return resolve<int (*)(const char*, int)>(serial_, "NQ_COM_LED_OpenSerial")(gbk(port).constData(),
+                                                                              baud);
 }
 int LinkLibraries::CloseSerial() { return resolve<IntFn>(serial_, "NQ_COM_LED_CloseSerial")(); }
 int LinkLibraries::Set_GPRS(int gprs, int timeoutMs) {
@@ -71,7 +72,8 @@ int LinkLibraries::GetBaud(const QString& port) {
   return resolve<int (*)(const char*)>(serial_, "NQ_COM_LED_GetBaud")(gbk(port).constData());
 }
 int LinkLibraries::UpdateFile(const QString& path) {
-  return resolve<int (*)(const char*)>(serial_, "NQ_COM_LED_Update")(gbk(QDir::toNativeSeparators(path)).constData());
+  return resolve<int (*)(const char*)>(
+      serial_, "NQ_COM_LED_Update")(gbk(QDir::toNativeSeparators(path)).constData());
 }
 int LinkLibraries::Connect(const QString& ip, int port) {
   return resolve<int (*)(const char*, int)>(net_, "NQ_NET_LED_Connect")(gbk(ip).constData(), port);
@@ -141,11 +143,14 @@ int LinkLibraries::GetDayNightBrightness(Transport t, DayNightRecord* levels) {
 int LinkLibraries::ModDayNightBrightness(Transport t, int day, int night) {
   return LINK_CALL(t, ModDayNightBrightness, int (*)(int, int), day, night);
 }
-QString LinkLibraries::GetOnOffTime(Transport t) { return fromGbk(LINK_CALL(t, GetOnOffTime, TextFn)); }
+QString LinkLibraries::GetOnOffTime(Transport t) {
+  return fromGbk(LINK_CALL(t, GetOnOffTime, TextFn));
+}
 QString LinkLibraries::GetTime(Transport t) { return fromGbk(LINK_CALL(t, GetTime, TextFn)); }
 QString LinkLibraries::GetVersion(Transport t) { return fromGbk(LINK_CALL(t, GetVersion, TextFn)); }
 int LinkLibraries::ModOnOffTime(Transport t, int onHour, int onMinute, int offHour, int offMinute) {
-  return LINK_CALL(t, ModOnOffTime, int (*)(int, int, int, int), onHour, onMinute, offHour, offMinute);
+  return LINK_CALL(t, ModOnOffTime, int (*)(int, int, int, int), onHour, onMinute, offHour,
+                   offMinute);
 }
 int LinkLibraries::ModTime(Transport t, int year, int month, int day, int hour, int minute,
                            int second) {

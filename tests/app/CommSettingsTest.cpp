@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <gtest/gtest.h>
 
 #include "CommSettings.h"
 #include "GbkIni.h"
@@ -35,7 +35,8 @@ TEST(CommSettings, PagesWriteTheirKeysAndKeepTheRest) {
   TestHome home;
   const QString file = home.file("set.ini");
   ASSERT_TRUE(home.write("set.ini", "[other]\r\nkeep=1\r\n"));
-  CommSettings::writeSerialPage(file, QStringLiteral("/dev/ttyUSB0"), QStringLiteral("115200"), 1, 800);
+  CommSettings::writeSerialPage(file, QStringLiteral("/dev/ttyUSB0"), QStringLiteral("115200"), 1,
+                                800);
   CommSettings::writeNetPage(file, QStringLiteral("127.0.0.1"), QStringLiteral("8001"));
   CommSettings::writeTransport(file, QStringLiteral("1"));
   const CommSettings s = CommSettings::load(file);
@@ -45,8 +46,9 @@ TEST(CommSettings, PagesWriteTheirKeysAndKeepTheRest) {
   EXPECT_EQ(s.TimeoutMs, 800);
   EXPECT_EQ(s.ControllerPort, 8001);
   EXPECT_FALSE(s.serial());
-  EXPECT_TRUE(home.read("set.ini").startsWith("[other]\r\nkeep=1\r\n[\xC5\xE4\xD6\xC3\xB2\xCE\xCA\xFD]\r\n"
-                                              "\xB4\xAE\xBF\xDA=/dev/ttyUSB0\r\n"));
+  EXPECT_TRUE(
+      home.read("set.ini").startsWith("[other]\r\nkeep=1\r\n[\xC5\xE4\xD6\xC3\xB2\xCE\xCA\xFD]\r\n"
+                                      "\xB4\xAE\xBF\xDA=/dev/ttyUSB0\r\n"));
 }
 
 TEST(SerialPorts, ListsDevicesWithHardwareThenTheExtraPaths) {

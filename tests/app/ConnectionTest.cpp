@@ -36,9 +36,10 @@ class Connection : public MainWindow {
   void useTransport(const char* value) {
     ASSERT_TRUE(home.write("set.ini", QByteArray("[\xC5\xE4\xD6\xC3\xB2\xCE\xCA\xFD]\r\n"
                                                  "\xCD\xA8\xD1\xB6\xB7\xBD\xCA\xBD=") +
-                                          value + "\r\nLEDIP=127.0.0.1\r\nLEDPORT=1\r\n"
-                                                  "\xB4\xAE\xBF\xDA=/dev/ttyX\r\n"
-                                                  "\xB2\xA8\xCC\xD8\xC2\xCA=9600\r\n"));
+                                          value +
+                                          "\r\nLEDIP=127.0.0.1\r\nLEDPORT=1\r\n"
+                                          "\xB4\xAE\xBF\xDA=/dev/ttyX\r\n"
+                                          "\xB2\xA8\xCC\xD8\xC2\xCA=9600\r\n"));
     start();
     attach();
   }
@@ -100,8 +101,8 @@ TEST_F(Connection, FailuresBeforeTheSizeLeaveEverythingAsItWas) {
     const bool serial = QByteArray(row.transport) == "0";
     if (serial) {
       ON_CALL(link, GetWidthHeight)
-        .WillByDefault(DoAll(SetArgPointee<1>(32), SetArgPointee<2>(32), Return(0)));
-    ON_CALL(link, OpenSerial).WillByDefault(Invoke([this, &row](const QString&, int) {
+          .WillByDefault(DoAll(SetArgPointee<1>(32), SetArgPointee<2>(32), Return(0)));
+      ON_CALL(link, OpenSerial).WillByDefault(Invoke([this, &row](const QString&, int) {
         events << QStringLiteral("open");
         return row.openResult;
       }));

@@ -122,7 +122,8 @@ TEST_F(ExportImport, FailedCopiesAreReportedAndLoseNothing) {
   importFrom(folder.path());
   ASSERT_EQ(prompt.messages.size(), 1);
   EXPECT_TRUE(prompt.messages.front().contains(QStringLiteral("导入失败")));
-  for (int k = 0; k < 3; ++k) EXPECT_EQ(home.read(QStringLiteral("Program/%1.bmp").arg(k)), before[k]);
+  for (int k = 0; k < 3; ++k)
+    EXPECT_EQ(home.read(QStringLiteral("Program/%1.bmp").arg(k)), before[k]);
   EXPECT_EQ(home.read("Program/set.ini"), settings);
   EXPECT_EQ(form->ProgramCount, 3);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "GbkIni.h"

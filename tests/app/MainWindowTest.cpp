@@ -36,9 +36,9 @@ TEST_F(MainWindow, StartsWithAnEmptyWipedLibraryAndTheDefaultControls) {
 }
 
 TEST_F(MainWindow, EveryToolButtonExplainsItself) {
-  for (QToolButton* b : {form->SpeedButton1, form->SpeedButton2, form->SpeedButton3,
-                         form->SpeedButton4, form->SpeedButton5, form->SpeedButton6,
-                         form->SpeedButton7, form->SpeedButton8}) {
+  for (QToolButton* b :
+       {form->SpeedButton1, form->SpeedButton2, form->SpeedButton3, form->SpeedButton4,
+        form->SpeedButton5, form->SpeedButton6, form->SpeedButton7, form->SpeedButton8}) {
     EXPECT_FALSE(b->toolTip().isEmpty());
     EXPECT_FALSE(b->icon().isNull());
   }
@@ -149,8 +149,10 @@ TEST_F(MainWindow, BadProgramFilesAreReportedOnceAndTheSettingsStillShow) {
 TEST_F(MainWindow, GarbageSettingsReadAsDefaults) {
   form->SpeedButton1Click();
   ASSERT_TRUE(home.write("Program/set.ini",
-                         "[\xBD\xDA\xC4\xBF" "0]\r\n\xB2\xA5\xB7\xC5\xB7\xBD\xCA\xBD=99\r\n"
-                         "\xB2\xA5\xB7\xC5\xCB\xD9\xB6\xC8=fast\r\n[\xBD\xDA\xC4\xBF" "0]\r\n"
+                         "[\xBD\xDA\xC4\xBF"
+                         "0]\r\n\xB2\xA5\xB7\xC5\xB7\xBD\xCA\xBD=99\r\n"
+                         "\xB2\xA5\xB7\xC5\xCB\xD9\xB6\xC8=fast\r\n[\xBD\xDA\xC4\xBF"
+                         "0]\r\n"
                          "\xCD\xA3\xC1\xF4\xCA\xB1\xBC\xE4=1"));
   pick(QStringLiteral("节目1"));
   EXPECT_EQ(form->ComboBox2->currentIndex(), 0);

@@ -7,7 +7,9 @@ namespace {
 // GBK bytes typed out by hand: 节目 BD DA C4 BF, 屏宽 C6 C1 BF ED, 屏高 C6 C1 B8 DF,
 // 颜色 D1 D5 C9 AB, 播放方式 B2 A5 B7 C5 B7 BD CA BD, 播放速度 B2 A5 B7 C5 CB D9 B6 C8,
 // 停留时间 CD A3 C1 F4 CA B1 BC E4.
-const QByteArray kSection0 = QByteArray("[\xBD\xDA\xC4\xBF" "0]");
+const QByteArray kSection0 = QByteArray(
+    "[\xBD\xDA\xC4\xBF"
+    "0]");
 const QByteArray kWidthKey = QByteArray("\xC6\xC1\xBF\xED");
 const QByteArray kModeKey = QByteArray("\xB2\xA5\xB7\xC5\xB7\xBD\xCA\xBD");
 
@@ -41,7 +43,11 @@ TEST(GbkIni, ToleratesDamagedFiles) {
       {"binary noise", QByteArray("\x00\xff[\r\n=\r\n]]]\x01", 12), std::nullopt},
       {"unterminated section line", "[" + kSection0.mid(1, 5) + "\r\n" + kWidthKey + "=5\r\n",
        std::nullopt},
-      {"blanks around names", " [ \xBD\xDA\xC4\xBF" "0 ] \r\n " + kWidthKey + " = 9 \r\n", 9},
+      {"blanks around names",
+       " [ \xBD\xDA\xC4\xBF"
+       "0 ] \r\n " +
+           kWidthKey + " = 9 \r\n",
+       9},
   };
   for (const Row& row : rows) {
     const GbkIni ini = GbkIni::parse(row.bytes);
@@ -51,9 +57,17 @@ TEST(GbkIni, ToleratesDamagedFiles) {
 
 TEST(GbkIni, StrictDecimalConversion) {
   const std::pair<const char*, std::optional<int>> rows[] = {
-      {"0", 0},           {"255", 255},         {"-3", -3},           {"+4", 4},
-      {" 12 ", 12},       {"", std::nullopt},   {"-", std::nullopt},  {"1 2", std::nullopt},
-      {"0x10", std::nullopt}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
+      {"0", 0},
+      {"255", 255},
+      {"-3", -3},
+      {"+4", 4},
+      {" 12 ", 12},
+      {"", std::nullopt},
+      {"-", std::nullopt},
+      {"1 2", std::nullopt},
+      {"0x10", std::nullopt},
+      {"2147483647", 2147483647},
+      {"-2147483648", -2147483647 - 1},
       {"2147483648", std::nullopt},
   };
   for (const auto& [text, value] : rows) EXPECT_EQ(parseDecimal(text), value) << text;

@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QBuffer>
 #include <QtEndian>
-#include <gtest/gtest.h>
 
 #include "BmpCheck.h"
 #include "LedError.h"
@@ -50,7 +50,8 @@ TEST(BmpHeader, RefusesBadFilesBeforeAllocating) {
       {"zero width", bmpHeader(0, 4, 24, 0, 0)},
       {"odd bit depth", withPixels(bmpHeader(4, 4, 7, 0, 16), 16)},
       {"unknown compression", withPixels(bmpHeader(4, 4, 24, 9, 48), 48)},
-      {"pixel offset past the end", [] {
+      {"pixel offset past the end",
+       [] {
          QByteArray b = withPixels(bmpHeader(2, 2, 24, 0, 16), 16);
          qToLittleEndian<quint32>(5000, b.data() + 10);
          return b;
@@ -73,7 +74,8 @@ TEST(BmpHeader, AcceptsTheBitmapKindsThatOperatorsHave) {
       {"24-bit", encodeBmp24(rgb)},
       {"8-bit", encoded(indexed, "BMP")},
       {"1-bit", encoded(mono, "BMP")},
-      {"top-down 24-bit", [&] {
+      {"top-down 24-bit",
+       [&] {
          QByteArray b = encodeBmp24(rgb);
          qToLittleEndian<qint32>(-3, b.data() + 22);
          return b;

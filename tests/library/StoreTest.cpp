@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <gtest/gtest.h>
 
 #include "BmpCheck.h"
 #include "GbkIni.h"
@@ -33,7 +33,8 @@ class Store : public ::testing::Test {
 TEST_F(Store, AppendWritesTheExampleFileByteForByte) {
   store.append(0, 64, 32, 0, 4, QStringLiteral("5"));
   const QByteArray expected =
-      "[\xBD\xDA\xC4\xBF" "0]\r\n"
+      "[\xBD\xDA\xC4\xBF"
+      "0]\r\n"
       "\xC6\xC1\xBF\xED=64\r\n"
       "\xC6\xC1\xB8\xDF=32\r\n"
       "\xD1\xD5\xC9\xAB=0\r\n"
@@ -84,7 +85,8 @@ TEST_F(Store, WipeCreatesTheProgramDirectory) {
 TEST_F(Store, PlaySettingsReadDefaultsForMissingOrGarbageValues) {
   EXPECT_EQ(store.readPlaySettings(0), (PlaySettings{0, 4, 5}));  // no file at all
   ASSERT_TRUE(home.write("Program/set.ini",
-                         "[\xBD\xDA\xC4\xBF" "0]\r\n\xB2\xA5\xB7\xC5\xB7\xBD\xCA\xBD=junk\r\n"
+                         "[\xBD\xDA\xC4\xBF"
+                         "0]\r\n\xB2\xA5\xB7\xC5\xB7\xBD\xCA\xBD=junk\r\n"
                          "\xB2\xA5\xB7\xC5\xCB\xD9\xB6\xC8=2"));
   EXPECT_EQ(store.readPlaySettings(0), (PlaySettings{0, 2, 5}));
   store.writePlaySettings(0, 9, 1, QStringLiteral("30"));
@@ -94,7 +96,8 @@ TEST_F(Store, PlaySettingsReadDefaultsForMissingOrGarbageValues) {
 TEST_F(Store, DeleteInTheMiddleRenumbersPicturesSectionsAndRichText) {
   makeLibrary(5);
   QDir(home.path()).mkpath("Rtf");
-  for (int k : {0, 1, 3, 4}) ASSERT_TRUE(home.write(QStringLiteral("Rtf/%1.rtf").arg(k), QByteArray::number(k)));
+  for (int k : {0, 1, 3, 4})
+    ASSERT_TRUE(home.write(QStringLiteral("Rtf/%1.rtf").arg(k), QByteArray::number(k)));
   store.deleteProgram(1, 5);
 
   const int oldNumbers[] = {0, 2, 3, 4};

@@ -1,5 +1,6 @@
 // The main window and the settings window against the virtual card, in-process, over loopback
 // TCP and a pseudo-terminal, through the real link libraries.
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QPlainTextEdit>
@@ -7,7 +8,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "Card.h"
 #include "Commconfig.h"

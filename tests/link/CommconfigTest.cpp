@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -7,7 +8,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <cstring>
-#include <gtest/gtest.h>
 
 #include "Commconfig.h"
 #include "Mainface.h"
@@ -131,7 +131,9 @@ TEST_F(CommDialog, NetPageStoresTheTextsAsTyped) {
 }
 
 TEST_F(CommDialog, BaudQueryAppendsOneLinePerPress) {
-  EXPECT_CALL(link, GetBaud(QStringLiteral("/dev/ttyS0"))).WillOnce(Return(9600)).WillOnce(Return(-1));
+  EXPECT_CALL(link, GetBaud(QStringLiteral("/dev/ttyS0")))
+      .WillOnce(Return(9600))
+      .WillOnce(Return(-1));
   dialog->show();
   dialog->baudPage->QueryButton->click();
   dialog->waitForQueries();

@@ -1,13 +1,13 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QStandardPaths>
-#include <gtest/gtest.h>
 
 #include "Fonts.h"
 
 // One QApplication for a whole suite, headless, with the Song face substitution installed.
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                  : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QStandardPaths::setTestModeEnabled(true);
   QApplication app(argc, argv);
   installFontSubstitutions();
