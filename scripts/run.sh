@@ -21,8 +21,8 @@ trap stop_card EXIT
 # Starts the card on the given TCP port; succeeds once it reports that it is ready.
 start_card() {
   : >"$log"
-  "$bin/signsim" --bind 127.0.0.1 --port "$1" --state "$state" --pty-link "$pty" \
-    --baud 115200 --discovery-port 0 >"$log" 2>&1 &
+  "$bin/signsim" --bind 127.0.0.1 --port "$1" --discovery-port "$2" --state "$state" \
+    --pty-link "$pty" --baud 115200 >"$log" 2>&1 &
   card=$!
   for _ in $(seq 100); do
     grep -q '^signsim ready' "$log" && return 0
@@ -33,8 +33,9 @@ start_card() {
   card=""
   return 1
 }
-start_card 8000 || start_card 0 || { cat "$log" >&2; echo "The virtual controller card did not start." >&2; exit 1; }
+start_card 8000 8001 || start_card 0 0 || { cat "$log" >&2; echo "The virtual controller card did not start." >&2; exit 1; }
 port=$(sed -n 's/^signsim ready tcp=\([0-9]*\).*/\1/p' "$log")
+discovery=$(sed -n 's/^signsim ready.* discovery=\([0-9]*\).*/\1/p' "$log")
 baud=115200
 echo "Virtual controller card: 127.0.0.1:$port, serial $pty"
 
@@ -49,4 +50,5 @@ echo "Virtual controller card: 127.0.0.1:$port, serial $pty"
 } >"$home/set.ini.new"
 mv "$home/set.ini.new" "$home/set.ini"
 
-LEDSIGN_EXTRA_PORTS="$pty" "$bin/ledsign" --home "$home" "$@"
+# The link library looks for controllers on the card's discovery port.
+NQ_DISCOVERY_PORT="$discovery" LEDSIGN_EXTRA_PORTS="$pty" "$bin/ledsign" --home "$home" "$@"
