@@ -10,6 +10,8 @@
 #include <cstring>
 
 #include "Commconfig.h"
+#include "LedError.h"
+#include "LinkLibraries.h"
 #include "Mainface.h"
 #include "MockLink.h"
 #include "ScriptedPrompt.h"
@@ -189,6 +191,37 @@ TEST_F(CommDialog, IpQueryFillsTheGridAndADoubleClickTakesAnAnswer) {
   dialog->PageControl1->setCurrentWidget(page);
   EXPECT_TRUE(page->QueryButton->isEnabled());
   EXPECT_TRUE(page->StringGrid1->item(1, 1)->text().isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(LinkLibraries, AMissingLibraryOrFunctionIsNamedAtTheCall) {
+  TestHome empty;
+  LinkLibraries missing(empty.path());
+  EXPECT_FALSE(missing.serialLoaded());
+  try {
+    missing.GetBaud(QStringLiteral("/dev/ttyS0"));
+    FAIL() << "no error";
+  } catch (const LedError& e) {
+    EXPECT_TRUE(e.text().contains(QStringLiteral("NQ_COM_LED"))) << e.text().toStdString();
+  }
+  try {
+    missing.Type(Transport::Net);
+    FAIL() << "no error";
+  } catch (const LedError& e) {
+    EXPECT_TRUE(e.text().contains(QStringLiteral("NQ_NET_LED"))) << e.text().toStdString();
+  }
+
+  // The application still starts and its connect button says what is missing.
+  ScriptedPrompt prompt;
+  TMainForm main(prompt, empty.path());
+  main.setLink(&missing);
+  main.commSettings.Transport = QStringLiteral("1");
+  main.SpeedButton5Click();
+  ASSERT_EQ(prompt.messages.size(), 1);
+  EXPECT_TRUE(prompt.messages.front().contains(QStringLiteral("NQ_NET_LED")));
 }
 
 }  // namespace
