@@ -24,7 +24,7 @@ class CardLink : public ::testing::Test {
     // Short waits: a stopped card is noticed quickly, discovery answers come at once.
     qputenv("NQ_LINK_TIMEOUT_MS", "1000");
     qputenv("NQ_DISCOVERY_WINDOW_MS", "400");
-    libraries = new LinkLibraries(qEnvironmentVariable("LEDSIGN_BIN_DIR"));
+    libraries = new LinkLibraries(QStringLiteral(LEDSIGN_BIN_DIR));
   }
   static void TearDownTestSuite() {
     delete libraries;
@@ -55,7 +55,7 @@ class CardLink : public ::testing::Test {
     main->sleep = [](int) {};
   }
   void TearDown() override {
-    if (main->isConnected()) main->SpeedButton4Click();
+    if (main && main->isConnected()) main->SpeedButton4Click();
     if (card) card->stop();
   }
 
