@@ -316,6 +316,11 @@ void TMainForm::RebuildProgramList() {
   TreeView1->setCurrentItem(nullptr);
 }
 
+void TMainForm::ResetProgramCount() {
+  ProgramCount = 0;
+  RebuildProgramList();
+}
+
 int TMainForm::pickedProgramNumber() const {
   const QList<QTreeWidgetItem*> picked = TreeView1->selectedItems();
   if (picked.isEmpty()) return -1;

@@ -106,6 +106,9 @@ class TMainForm : public QMainWindow {
 
   // Clears the tree and adds the root and one node (with its "发布信息" child) per program.
   void RebuildProgramList();
+  // Reset the count: the library shows no program; the files stay on disk and are overwritten
+  // as new programs are created.
+  void ResetProgramCount();
   // The number of the program whose node is picked, -1 when no node is picked, -2 when the
   // picked node is not a program node.
   int pickedProgramNumber() const;

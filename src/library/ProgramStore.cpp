@@ -112,6 +112,7 @@ void ProgramStore::append(int n, int width, int height, int mode, int speed,
   ini.setValue(s, kSpeed, speed);
   ini.setValue(s, kDwell, GbkIni::toGbk(dwellText));
   writeFileAtomically(settingsPath(), ini.serialize());
+  removeIfExists(rtfPath(n));
 }
 
 void ProgramStore::writePlaySettings(int n, int mode, int speed, const QString& dwellText) {

@@ -47,7 +47,8 @@ class ProgramStore {
   void wipe();
 
   // Creates program n: a black 24-bit picture of width x height and a new section with the six
-  // keys in their order ("颜色" 0). dwellText is stored as given.
+  // keys in their order ("颜色" 0). dwellText is stored as given. A rich-text file left under
+  // that number by an earlier program is removed: a new program has no text yet.
   void append(int n, int width, int height, int mode, int speed, const QString& dwellText);
 
   void writePlaySettings(int n, int mode, int speed, const QString& dwellText);

@@ -72,6 +72,26 @@ TEST_F(EditingActions, DeleteRenumbersAndRebuildsTheList) {
   EXPECT_FALSE(home.exists("Program/2.bmp"));
 }
 
+TEST_F(EditingActions, ResetCountKeepsTheFilesUntilNewProgramsReplaceThem) {
+  form->SpeedButton1Click();
+  form->SpeedButton1Click();
+  QImage red(32, 32, QImage::Format_RGB32);
+  red.fill(qRgb(255, 0, 0));
+  form->store().writePicture(0, red);
+  QDir(home.path()).mkpath("Rtf");
+  ASSERT_TRUE(home.write("Rtf/0.rtf", "{\\rtf1 old text}"));
+
+  form->ResetProgramCount();
+  EXPECT_EQ(form->ProgramCount, 0);
+  EXPECT_EQ(captions(), QStringList{"新节目表"});
+  EXPECT_TRUE(home.exists("Program/1.bmp"));
+
+  form->SpeedButton1Click();
+  EXPECT_EQ(form->store().readPicture(0).pixel(0, 0), qRgb(0, 0, 0));
+  // The new program must not open the old program's text.
+  EXPECT_FALSE(home.exists("Rtf/0.rtf"));
+}
+
 TEST_F(EditingActions, LoadPictureChecksTheFileAndTheSize) {
   form->ScreenWidth = 64;
   form->SpeedButton1Click();

@@ -92,6 +92,55 @@ TEST(BmpHeader, AcceptsTheBitmapKindsThatOperatorsHave) {
   }
 }
 
+// A BMP written out by hand: headers, a palette of BGRA quads, then the pixel bytes.
+QByteArray handMade(qint32 w, qint32 h, quint16 bits, quint32 compression, QByteArray palette,
+                    const QByteArray& pixels) {
+  QByteArray b = bmpHeader(w, h, bits, compression, static_cast<quint32>(pixels.size()));
+  const quint32 offset = 54 + static_cast<quint32>(palette.size());
+  qToLittleEndian<quint32>(offset, b.data() + 10);
+  qToLittleEndian<quint32>(offset + static_cast<quint32>(pixels.size()), b.data() + 2);
+  qToLittleEndian<quint32>(static_cast<quint32>(palette.size() / 4), b.data() + 46);
+  return b + palette + pixels;
+}
+
+TEST(BmpHeader, DecodesPalettesRunLengthAndSixteenBits) {
+  const QByteArray redGreen("\x00\x00\xff\x00\x00\x80\x00\x00", 8);  // 0 red, 1 green
+  struct Row {
+    const char* what;
+    QByteArray bytes;
+    QSize size;
+    QPoint at;  // top-left origin
+    QRgb colour;
+  };
+  const Row rows[] = {
+      // 4 bits: one row of three pixels, indices 1 0 1, padded to 4 bytes.
+      {"4-bit",
+       handMade(3, 1, 4, 0, redGreen + QByteArray(56, '\0'), QByteArray("\x10\x10\0\0", 4)),
+       {3, 1},
+       {1, 0},
+       qRgb(255, 0, 0)},
+      // RLE8: bottom row two pixels of index 1, top row two of index 0, then end of bitmap.
+      {"RLE8",
+       handMade(2, 2, 8, 1, redGreen, QByteArray("\x02\x01\x00\x00\x02\x00\x00\x01", 8)),
+       {2, 2},
+       {0, 1},
+       qRgb(0, 128, 0)},
+      // 16 bits, 5-5-5: full red 0x7c00 widens to 248, as the system's own decoder does.
+      {"16-bit",
+       handMade(2, 1, 16, 0, {}, QByteArray("\x00\x7c\x00\x7c", 4)),
+       {2, 1},
+       {1, 0},
+       qRgb(248, 0, 0)},
+  };
+  for (const Row& row : rows) {
+    const BmpHeaderInfo info = checkBmpHeader(row.bytes);
+    ASSERT_TRUE(info.ok) << row.what << ": " << info.error.toStdString();
+    const QImage img = decodeBmp(row.bytes, QStringLiteral("x"));
+    EXPECT_EQ(img.size(), row.size) << row.what;
+    EXPECT_EQ(img.pixel(row.at) & 0xffffffu, row.colour & 0xffffffu) << row.what;
+  }
+}
+
 TEST(BmpHeader, Encodes24BitBottomUpWithPaddedRows) {
   QImage img(3, 2, QImage::Format_RGB32);
   img.fill(qRgb(0, 0, 0));
