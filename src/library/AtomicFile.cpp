@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <filesystem>
+#include <system_error>
 
 #include "LedError.h"
 
@@ -34,4 +36,36 @@ QByteArray readWholeFile(const QString& path, qint64 maxBytes) {
     throw LedError(QStringLiteral("文件 %1 太大").arg(QDir::toNativeSeparators(path)));
   }
   return bytes;
+}
+
+namespace {
+
+std::filesystem::path toPath(const QString& s) { return std::filesystem::path(s.toStdU16String()); }
+
+}  // namespace
+
+FileMoveJournal::FileMoveJournal(QString failure) : failure_(std::move(failure)) {}
+
+FileMoveJournal::~FileMoveJournal() {
+  if (committed_) return;
+  for (auto it = done_.rbegin(); it != done_.rend(); ++it) {
+    std::error_code ec;
+    std::filesystem::rename(toPath(it->second), toPath(it->first), ec);
+  }
+}
+
+void FileMoveJournal::move(const QString& from, const QString& to) {
+  std::error_code ec;
+  std::filesystem::rename(toPath(from), toPath(to), ec);
+  if (ec) {
+    throw LedError(QStringLiteral("%1：无法把 %2 移到 %3（%4）")
+                       .arg(failure_, QDir::toNativeSeparators(from), QDir::toNativeSeparators(to),
+                            QString::fromStdString(ec.message())));
+  }
+  done_.push_back({from, to});
+}
+
+void FileMoveJournal::moveIfExists(const QString& from, const QString& to) {
+  std::error_code ec;
+  if (std::filesystem::exists(toPath(from), ec)) move(from, to);
 }

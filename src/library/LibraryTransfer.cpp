@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "AtomicFile.h"
 #include "LedError.h"
 #include "ProgramStore.h"
 
@@ -35,34 +36,6 @@ void copyReplacing(const QString& from, const QString& to, const QString& failur
     throw LedError(QStringLiteral("%1：无法写入 %2（%3）").arg(failure, native(to), errorText(ec)));
   }
 }
-
-// Moves files one by one and puts every one back when a later move fails.
-class MoveJournal {
- public:
-  explicit MoveJournal(QString failure) : failure_(std::move(failure)) {}
-  ~MoveJournal() {
-    if (committed_) return;
-    for (auto it = done_.rbegin(); it != done_.rend(); ++it) {
-      std::error_code ec;
-      fs::rename(toPath(it->second), toPath(it->first), ec);
-    }
-  }
-  void move(const QString& from, const QString& to) {
-    std::error_code ec;
-    fs::rename(toPath(from), toPath(to), ec);
-    if (ec) {
-      throw LedError(QStringLiteral("%1：无法把 %2 移到 %3（%4）")
-                         .arg(failure_, native(from), native(to), errorText(ec)));
-    }
-    done_.push_back({from, to});
-  }
-  void commit() { committed_ = true; }
-
- private:
-  QString failure_;
-  std::vector<std::pair<QString, QString>> done_;
-  bool committed_ = false;
-};
 
 QString pictureName(int n) { return QStringLiteral("%1.bmp").arg(n); }
 
@@ -125,7 +98,7 @@ ImportResult importLibrary(const ProgramStore& store, const QString& folder) {
   }
 
   const QDir library(store.programDir());
-  MoveJournal journal(failure);
+  FileMoveJournal journal(failure);
   for (const QString& name : names) {
     if (QFileInfo::exists(library.filePath(name))) {
       journal.move(library.filePath(name), QDir(backup).filePath(name));

@@ -2,16 +2,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 #include "AtomicFile.h"
 #include "BmpCheck.h"
 #include "GbkIni.h"
 #include "LedError.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -26,38 +22,7 @@ QString sectionName(int n) { return QStringLiteral("节目%1").arg(n); }
 
 constexpr qint64 kMaxIniBytes = 16 * 1024 * 1024;
 
-fs::path toPath(const QString& s) { return fs::path(s.toStdU16String()); }
-
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
-
-// Renames done so far by a multi-file operation, undone in reverse order when a later step fails.
-class RenameJournal {
- public:
-  ~RenameJournal() {
-    if (!committed_) rollback();
-  }
-  void move(const QString& from, const QString& to) {
-    std::error_code ec;
-    if (!fs::exists(toPath(from), ec)) return;
-    fs::rename(toPath(from), toPath(to), ec);
-    if (ec) {
-      throw LedError(QStringLiteral("无法把文件 %1 改名为 %2：%3")
-                         .arg(native(from), native(to), QString::fromStdString(ec.message())));
-    }
-    done_.push_back({from, to});
-  }
-  void commit() { committed_ = true; }
-
- private:
-  void rollback() {
-    for (auto it = done_.rbegin(); it != done_.rend(); ++it) {
-      std::error_code ec;
-      fs::rename(toPath(it->second), toPath(it->first), ec);
-    }
-  }
-  std::vector<std::pair<QString, QString>> done_;
-  bool committed_ = false;
-};
 
 }  // namespace
 
@@ -201,11 +166,11 @@ void ProgramStore::deleteProgram(int s, int count) {
   // The deleted files are first moved aside, so that a failing rename can put everything back.
   const QString trashPicture = QDir(programDir()).filePath(QStringLiteral(".deleting.bmp"));
   const QString trashRtf = QDir(rtfDir()).filePath(QStringLiteral(".deleting.rtf"));
-  RenameJournal journal;
-  journal.move(picturePath(s), trashPicture);
-  for (int k = s + 1; k < count; ++k) journal.move(picturePath(k), picturePath(k - 1));
-  journal.move(rtfPath(s), trashRtf);
-  for (int k = s + 1; k < count; ++k) journal.move(rtfPath(k), rtfPath(k - 1));
+  FileMoveJournal journal(QStringLiteral("删除节目失败"));
+  journal.moveIfExists(picturePath(s), trashPicture);
+  for (int k = s + 1; k < count; ++k) journal.moveIfExists(picturePath(k), picturePath(k - 1));
+  journal.moveIfExists(rtfPath(s), trashRtf);
+  for (int k = s + 1; k < count; ++k) journal.moveIfExists(rtfPath(k), rtfPath(k - 1));
   writeFileAtomically(settingsPath(), newIni);
   journal.commit();
   QFile::remove(trashPicture);

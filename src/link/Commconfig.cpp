@@ -12,7 +12,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QStringDecoder>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QThread>
@@ -40,8 +39,7 @@ QHBoxLayout* buttonRow(QPushButton* ok, QPushButton* cancel) {
 
 // A NUL-terminated GBK text of a fixed slot.
 QString slotText(const char* slot, size_t size) {
-  QStringDecoder decoder("GBK");
-  return decoder.decode(QByteArray(slot, static_cast<qsizetype>(strnlen(slot, size))));
+  return GbkIni::fromGbk(QByteArray(slot, static_cast<qsizetype>(strnlen(slot, size))));
 }
 
 }  // namespace

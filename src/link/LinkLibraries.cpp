@@ -2,23 +2,14 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
+#include "GbkIni.h"
 #include "LedError.h"
 
 namespace {
 
-QByteArray gbk(const QString& text) {
-  QStringEncoder encoder("GBK");
-  return encoder.encode(text);
-}
-
-QString fromGbk(const char* text) {
-  if (!text) return {};
-  QStringDecoder decoder("GBK");
-  return decoder.decode(QByteArray(text));
-}
+QByteArray gbk(const QString& text) { return GbkIni::toGbk(text); }
+QString fromGbk(const char* text) { return text ? GbkIni::fromGbk(QByteArray(text)) : QString(); }
 
 }  // namespace
 
