@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
@@ -510,6 +511,11 @@ void TMainForm::SpeedButton8Click() {
 }
 
 void TMainForm::E1Click() { QApplication::exit(0); }
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  if (event->isAccepted()) QApplication::exit(0);
+}
 
 void TMainForm::O1Click() {
   runGuarded(prompt_, this, [this] {

@@ -146,6 +146,8 @@ class TMainForm : public QMainWindow {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Closing the main window ends the application, even while the editor is open.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void buildToolBar();
