@@ -338,10 +338,18 @@ bool TWordsForm::RenderRichText() {
   return true;
 }
 
+void TWordsForm::renderAndPlaceBand(int placement) {
+  // The caret goes to the start of the text, without a selection, before every rendering.
+  QTextCursor start = RichEdit1->textCursor();
+  start.setPosition(0);
+  RichEdit1->setTextCursor(start);
+  RenderRichText();
+  setPicture(ledtext::placeTextBand(picture_, placement));
+}
+
 void TWordsForm::PlaceTextBand(int placement) {
   runGuarded(mainForm_.prompt(), this, [&] {
-    RenderRichText();
-    setPicture(ledtext::placeTextBand(picture_, placement));
+    renderAndPlaceBand(placement);
     if (placement >= 0 && placement <= 2) VerticalPlacement = placement;
   });
 }
@@ -365,8 +373,7 @@ void TWordsForm::SpeedButton15Click() {
     ScrollBox1->horizontalScrollBar()->setValue(0);
 
     const int n = program_;
-    RenderRichText();
-    setPicture(ledtext::placeTextBand(picture_, VerticalPlacement));
+    renderAndPlaceBand(VerticalPlacement);
     const int c = colourClass(picture_);
     const int w = mainForm_.ProgramWidth[n];
     const int h = mainForm_.ProgramHeight[n];

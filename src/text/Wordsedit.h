@@ -76,6 +76,7 @@ class TWordsForm : public QWidget {
   void setPicture(const QImage& picture);
   void showProgramSize(int width, int height);
   bool RenderRichText();
+  void renderAndPlaceBand(int placement);
   bool saveRichText();
   bool keyAccepted(QLineEdit* field, const QString& text) const;
   void resizeDragEvent(QEvent* event);

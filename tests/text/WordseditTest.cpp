@@ -302,6 +302,27 @@ TEST_F(Editor, PlacementButtonsMoveTheBandAndWriteTheRichText) {
   EXPECT_EQ(band.top, 32 - band.height() / 2);
 }
 
+TEST_F(Editor, RenderingPutsTheCaretAtTheStartWithoutASelection) {
+  open(64, 32);
+  main->ControllerModel = 1;
+  typeText(QStringLiteral("红字"));
+  words->RichEdit1->selectAll();
+  words->SpeedButton13->click();
+  EXPECT_FALSE(words->RichEdit1->textCursor().hasSelection());
+  EXPECT_EQ(words->RichEdit1->textCursor().position(), 0);
+  // What is typed next goes before the text.
+  typeText(QStringLiteral("前"));
+  EXPECT_EQ(words->RichEdit1->toPlainText(), QStringLiteral("前红字"));
+  // A save that the controller model refuses has rendered too, and the window stays open.
+  words->RichEdit1->selectAll();
+  setSize(QStringLiteral("64"), QStringLiteral("80"));
+  words->SpeedButton15->click();
+  EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("最大高度不能大于64")});
+  ASSERT_TRUE(words->isVisible());
+  EXPECT_FALSE(words->RichEdit1->textCursor().hasSelection());
+  EXPECT_EQ(words->RichEdit1->textCursor().position(), 0);
+}
+
 TEST_F(Editor, PictureMatchesTheEditorsWrapping) {
   open(64, 96);
   typeText(QStringLiteral("田田田田田田"));  // wraps in a 64-pixel control
