@@ -20,7 +20,7 @@ const QString kDwell = QStringLiteral("停留时间");
 
 QString sectionName(int n) { return QStringLiteral("节目%1").arg(n); }
 
-constexpr qint64 kMaxIniBytes = 16 * 1024 * 1024;
+constexpr qint64 kMaxIniBytes = qint64{16} * 1024 * 1024;
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
@@ -157,9 +157,10 @@ void ProgramStore::deleteProgram(int s, int count) {
 
   // Every section is read (with the delete defaults) before the first file is touched.
   GbkIni ini = loadIni(settingsPath());
-  std::vector<ProgramEntry> rows(static_cast<size_t>(count));
-  for (int k = 0; k < count; ++k) rows[static_cast<size_t>(k)] = entryFrom(ini, k);
-  for (int k = s; k < count - 1; ++k) putEntry(ini, k, rows[static_cast<size_t>(k + 1)]);
+  std::vector<ProgramEntry> rows;
+  rows.reserve(static_cast<size_t>(count));
+  for (int k = 0; k < count; ++k) rows.push_back(entryFrom(ini, k));
+  for (int k = s; k < count - 1; ++k) putEntry(ini, k, rows.at(static_cast<size_t>(k) + 1));
   ini.removeSection(sectionName(count - 1));
   const QByteArray newIni = ini.serialize();
 

@@ -10,7 +10,7 @@
 namespace {
 
 const QString kSection = QStringLiteral("配置参数");
-constexpr qint64 kMaxSettingsBytes = 1024 * 1024;
+constexpr qint64 kMaxSettingsBytes = qint64{1024} * 1024;
 
 GbkIni loadIni(const QString& path) {
   if (!QFile::exists(path)) return GbkIni::parse({});
