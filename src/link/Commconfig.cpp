@@ -29,12 +29,19 @@ namespace {
 const char* const kBaudRates[] = {"1200",  "2400",  "4800",  "9600",  "14400",
                                   "19200", "28800", "38400", "57600", "115200"};
 
-QHBoxLayout* buttonRow(QPushButton* ok, QPushButton* cancel) {
-  auto* row = new QHBoxLayout;
-  row->addStretch(1);
-  row->addWidget(ok);
-  row->addWidget(cancel);
-  return row;
+// A settings page: its fields above, "确定" and "取消" at the bottom right.
+void layOutSettingsPage(QWidget* page, QFormLayout* fields, QPushButton*& ok,
+                        QPushButton*& cancel) {
+  ok = new QPushButton(QStringLiteral("确定"), page);
+  cancel = new QPushButton(QStringLiteral("取消"), page);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  auto* column = new QVBoxLayout(page);
+  column->addLayout(fields);
+  column->addStretch(1);
+  column->addLayout(buttons);
 }
 
 // A NUL-terminated GBK text of a fixed slot.
@@ -55,12 +62,7 @@ SerialPage::SerialPage(QWidget* parent) : QWidget(parent) {
   form->addRow(QStringLiteral("波特率"), ComboBox2);
   form->addRow(QString(), CheckBox1);
   form->addRow(QStringLiteral("超时(ms)"), Edit3);
-  OkButton = new QPushButton(QStringLiteral("确定"), this);
-  CancelButton = new QPushButton(QStringLiteral("取消"), this);
-  auto* column = new QVBoxLayout(this);
-  column->addLayout(form);
-  column->addStretch(1);
-  column->addLayout(buttonRow(OkButton, CancelButton));
+  layOutSettingsPage(this, form, OkButton, CancelButton);
 }
 
 NetPage::NetPage(QWidget* parent) : QWidget(parent) {
@@ -69,12 +71,7 @@ NetPage::NetPage(QWidget* parent) : QWidget(parent) {
   Edit2 = new QLineEdit(this);
   form->addRow(QStringLiteral("Led IP"), Edit1);
   form->addRow(QStringLiteral("端口"), Edit2);
-  OkButton = new QPushButton(QStringLiteral("确定"), this);
-  CancelButton = new QPushButton(QStringLiteral("取消"), this);
-  auto* column = new QVBoxLayout(this);
-  column->addLayout(form);
-  column->addStretch(1);
-  column->addLayout(buttonRow(OkButton, CancelButton));
+  layOutSettingsPage(this, form, OkButton, CancelButton);
 }
 
 BaudQueryPage::BaudQueryPage(QWidget* parent) : QWidget(parent) {
