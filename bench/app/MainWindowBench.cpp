@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include "Mainface.h"
@@ -22,18 +23,18 @@ class SilentPrompt final : public Prompt {
 
 void pickProgram(TMainForm& form, int n) {
   QTreeWidgetItem* node = form.TreeView1->topLevelItem(0)->child(n);
-  form.TreeView1->setCurrentItem(node);
-  form.TreeView1Click();
+  form.TreeView1->setCurrentItem(node);  // the selection change shows the program
 }
 
 void BM_PickProgram(benchmark::State& state) {
   const int count = static_cast<int>(state.range(0));
   QTemporaryDir dir;
   SilentPrompt prompt;
-  TMainForm form(prompt, dir.path());
-  form.ScreenWidth = 640;
-  form.ScreenHeight = 256;
-  for (int k = 0; k < count; ++k) form.SpeedButton1Click();
+  Workspace ws(dir.path());
+  TMainForm form(ws, prompt);
+  ws.ScreenWidth = 640;
+  ws.ScreenHeight = 256;
+  for (int k = 0; k < count; ++k) form.SpeedButton1->click();
   int n = 0;
   for (auto _ : state) {
     pickProgram(form, n);
@@ -59,11 +60,12 @@ void BM_PeakMemoryFullLibrary(benchmark::State& state) {
   for (auto _ : state) {
     QTemporaryDir dir;
     SilentPrompt prompt;
-    TMainForm form(prompt, dir.path());
+    Workspace ws(dir.path());
+    TMainForm form(ws, prompt);
     form.show();
-    form.ScreenWidth = 640;
-    form.ScreenHeight = 256;
-    for (int k = 0; k < 255; ++k) form.SpeedButton1Click();
+    ws.ScreenWidth = 640;
+    ws.ScreenHeight = 256;
+    for (int k = 0; k < 255; ++k) form.SpeedButton1->click();
     for (int k = 0; k < 255; ++k) pickProgram(form, k);
     QCoreApplication::processEvents();
   }

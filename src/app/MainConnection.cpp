@@ -8,60 +8,24 @@
 #include <QToolButton>
 #include <optional>
 
+#include "BusyCursor.h"
+#include "ConnectionGuard.h"
 #include "ErrorReport.h"
 #include "Mainface.h"
 
-namespace {
-
-// A blocking link call on the GUI thread shows a busy cursor.
-class BusyCursor {
- public:
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
-// Stops the heartbeat for the duration of an operation and starts it again afterwards.
-class HeartbeatPause {
- public:
-  explicit HeartbeatPause(QTimer* timer) : timer_(timer) { timer_->stop(); }
-  ~HeartbeatPause() { timer_->start(); }
-  HeartbeatPause(const HeartbeatPause&) = delete;
-  HeartbeatPause& operator=(const HeartbeatPause&) = delete;
-
- private:
-  QTimer* timer_;
-};
-
-}  // namespace
-
-QString TMainForm::commSettingsPath() const {
-  return QDir(home()).filePath(QStringLiteral("set.ini"));
-}
-
-ControllerLink& TMainForm::link() {
-  if (!link_) throw LedError(QStringLiteral("找不到通讯库 NQ_COM_LED 和 NQ_NET_LED"));
-  return *link_;
-}
-
-bool TMainForm::requireConnection() {
-  if (isConnected()) return true;
-  prompt_.message(this, QStringLiteral("请先连接大屏"));
-  return false;
+void TMainForm::showTransport() {
+  C1->setChecked(ws_.commSettings.serial());
+  C3->setChecked(!ws_.commSettings.serial());
 }
 
 void TMainForm::chooseTransport(const QString& value) {
-  const bool serial = value == QLatin1String("0");
-  if (commSettings.serial() == serial) {
-    C1->setChecked(serial);  // the item already carried the check mark
-    C3->setChecked(!serial);
-    return;
+  // The menu's tick shows the stored transport, also when writing the new one failed.
+  try {
+    ws_.setTransport(value);
+  } catch (...) {
+    showTransport();
+    throw;
   }
-  CommSettings::writeTransport(commSettingsPath(), value);
-  commSettings.Transport = value;
-  C1->setChecked(serial);
-  C3->setChecked(!serial);
 }
 
 void TMainForm::C1Click() {
@@ -73,23 +37,21 @@ void TMainForm::C3Click() {
 }
 
 void TMainForm::S2Click() {
-  if (!CommForm) return;
-  CommForm->show();
-  CommForm->raise();
-  CommForm->activateWindow();
+  if (CommForm) openWindow(CommForm);
 }
 
 void TMainForm::SpeedButton5Click() {
   runGuarded(prompt_, this, [this] {
-    ControllerLink& controller = link();
+    ControllerLink& controller = ws_.link();
     BusyCursor busy;
     int width = 0;
     int height = 0;
-    if (commSettings.serial()) {
-      controller.Set_GPRS(commSettings.GprsEnabled, commSettings.TimeoutMs);
+    const CommSettings& settings = ws_.commSettings;
+    if (settings.serial()) {
+      controller.Set_GPRS(settings.GprsEnabled, settings.TimeoutMs);
       controller.CloseSerial();
       sleep(1);
-      const int opened = controller.OpenSerial(commSettings.SerialPort, commSettings.BaudRate);
+      const int opened = controller.OpenSerial(settings.SerialPort, settings.BaudRate);
       sleep(500);
       if (opened != 0) {
         prompt_.message(this, QStringLiteral("打开串口失败"));
@@ -101,7 +63,7 @@ void TMainForm::SpeedButton5Click() {
         return;
       }
     } else {
-      const int r = controller.Connect(commSettings.ControllerIp, commSettings.ControllerPort);
+      const int r = controller.Connect(settings.ControllerIp, settings.ControllerPort);
       if (r != 0) {
         prompt_.message(this, QStringLiteral("连接失败 错误代码:") + QString::number(r));
         return;
@@ -116,47 +78,45 @@ void TMainForm::SpeedButton5Click() {
 }
 
 void TMainForm::connectionTail(int width, int height) {
-  // A sign size the picture area cannot hold is refused before anything changes.
-  if (width <= 0 || height <= 0 || width > 16384 || height > 16384) {
-    prompt_.message(
-        this,
-        QStringLiteral("获取宽高失败：控制卡报告的屏幕尺寸无效（%1 × %2）").arg(width).arg(height));
+  // A sign size the picture area and the store cannot hold is refused before anything changes.
+  if (!Workspace::validSide(width) || !Workspace::validSide(height)) {
+    prompt_.message(this, QStringLiteral("获取宽高失败：控制卡报告的屏幕尺寸无效（%1 × %2），"
+                                         "每边应在 1 到 %3 之间")
+                              .arg(width)
+                              .arg(height)
+                              .arg(Workspace::MaxSide));
     return;
   }
-  ScreenWidth = width;
-  ScreenHeight = height;
-  QImage black(ScreenWidth, ScreenHeight, QImage::Format_RGB32);
-  black.fill(Qt::black);
-  showPicture(black);
-  markConnected();
+  ws_.setSignSize(width, height);
+  ws_.markConnected();
 
-  const Transport t = transport();
-  ControllerProgramCount = link().ProgramNumber(t);
-  if (ControllerProgramCount < 0) {
+  const Transport t = ws_.transport();
+  ws_.ControllerProgramCount = ws_.link().ProgramNumber(t);
+  if (ws_.ControllerProgramCount < 0) {
     prompt_.message(this, QStringLiteral("获取节目数失败"));
     return;
   }
-  ControllerModel = link().Type(t);
-  if (ControllerModel < 0) prompt_.message(this, QStringLiteral("获取LED控制卡型号失败"));
+  ws_.ControllerModel = ws_.link().Type(t);
+  if (ws_.ControllerModel < 0) prompt_.message(this, QStringLiteral("获取LED控制卡型号失败"));
 }
 
 void TMainForm::SpeedButton4Click() {
   runGuarded(prompt_, this, [this] {
     BusyCursor busy;
-    if (commSettings.serial()) {
-      link().CloseSerial();
+    if (ws_.commSettings.serial()) {
+      ws_.link().CloseSerial();
     } else {
-      link().Disnect();
+      ws_.link().Disnect();
     }
-    markDisconnected();
+    ws_.markDisconnected();
   });
 }
 
 void TMainForm::Timer1Timer() {
-  if (commSettings.serial() || !isConnected()) return;
+  if (ws_.commSettings.serial() || !isConnected()) return;
   runGuarded(prompt_, this, [this] {
-    if (link().SendHeart() != 0) {
-      markDisconnected();
+    if (ws_.link().SendHeart() != 0) {
+      ws_.markDisconnected();
       prompt_.message(this, QStringLiteral("获取心跳包失败"));
     }
   });
@@ -164,16 +124,16 @@ void TMainForm::Timer1Timer() {
 
 void TMainForm::G1Click() {
   runGuarded(prompt_, this, [this] {
-    if (!requireConnection()) return;
+    if (!requireConnection(ws_, prompt_, this)) return;
     if (!prompt_.question(this, QStringLiteral("是否格式化LED大屏!"))) return;
-    ControllerLink& controller = link();
-    if (commSettings.serial()) {
+    ControllerLink& controller = ws_.link();
+    if (ws_.commSettings.serial()) {
       BusyCursor busy;
       const int r = controller.Format(Transport::Serial);
       prompt_.message(this, r == 0 ? QStringLiteral("格式化成功") : QStringLiteral("格式化失败"));
       return;
     }
-    HeartbeatPause pause(Timer1);
+    Workspace::HeartbeatPause pause(ws_);
     int r = 0;
     {
       BusyCursor busy;
@@ -183,7 +143,7 @@ void TMainForm::G1Click() {
       prompt_.message(this, QStringLiteral("格式化成功"));
     } else {
       prompt_.message(this, QStringLiteral("格式化失败"));
-      markDisconnected();
+      ws_.markDisconnected();
     }
   });
 }
@@ -191,16 +151,16 @@ void TMainForm::G1Click() {
 void TMainForm::R1Click() {
   runGuarded(prompt_, this, [this] {
     if (!prompt_.question(this, QStringLiteral("是否重启LED大屏!"))) return;
-    ControllerLink& controller = link();
-    const Transport t = transport();
-    std::optional<HeartbeatPause> pause;
-    if (t == Transport::Net) pause.emplace(Timer1);
+    ControllerLink& controller = ws_.link();
+    const Transport t = ws_.transport();
+    std::optional<Workspace::HeartbeatPause> pause;
+    if (t == Transport::Net) pause.emplace(ws_);
     int r = 0;
     {
       BusyCursor busy;
       r = controller.Reboot(t);
     }
     prompt_.message(this, r == 0 ? QStringLiteral("发送成功") : QStringLiteral("发送失败"));
-    if (t == Transport::Net) markDisconnected();
+    if (t == Transport::Net) ws_.markDisconnected();
   });
 }

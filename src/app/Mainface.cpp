@@ -30,8 +30,15 @@
 #include "BmpCheck.h"
 #include "ErrorReport.h"
 #include "GbkIni.h"
+#include "Getpram.h"
+#include "Kernel.h"
+#include "Ledview.h"
 #include "LibraryTransfer.h"
+#include "Pramme.h"
+#include "Screenwh.h"
+#include "Sendpram.h"
 #include "UpDown.h"
+#include "Wordsedit.h"
 
 namespace {
 
@@ -73,8 +80,8 @@ int programNumberFromCaption(const QString& caption) {
   return *k - 1;
 }
 
-TMainForm::TMainForm(Prompt& prompt, const QString& home, QWidget* parent)
-    : QMainWindow(parent), prompt_(prompt), store_(home) {
+TMainForm::TMainForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
+    : QMainWindow(parent), ws_(workspace), prompt_(prompt) {
   setWindowTitle(QStringLiteral("LED双色屏节目编辑与控制"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -96,33 +103,40 @@ TMainForm::TMainForm(Prompt& prompt, const QString& home, QWidget* parent)
   }
   setStatusBar(StatusBar1);
 
-  Timer1 = new QTimer(this);
-  Timer1->setInterval(5000);
+  Timer1 = ws_.heartbeat();
   connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
   Timer1->start();
   sleep = [](int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); };
 
+  // The window follows the workspace: the list, the sign's size and the connection.
+  connect(&ws_, &Workspace::programsRenumbered, this, &TMainForm::RebuildProgramList);
+  connect(&ws_, &Workspace::libraryWasReplaced, this, &TMainForm::RebuildProgramList);
+  connect(&ws_, &Workspace::signSizeChanged, this, &TMainForm::showBlackSign);
+  connect(&ws_, &Workspace::connectionChanged, this, &TMainForm::showConnection);
+  connect(&ws_, &Workspace::transportChanged, this, &TMainForm::showTransport);
+  connect(&ws_, &Workspace::programWasSaved, this, [this](int n) {
+    // The saved picture shows only when the saved program is the one picked.
+    if (n == pickedProgramNumber()) runGuarded(prompt_, this, [this, n] { showProgram(n); });
+  });
+
   // Start-up state: an empty library on a 32 x 32 sign, disconnected, default play settings.
-  ProgramCount = 0;
-  ControllerProgramCount = 0;
-  commSettings = CommSettings::load(commSettingsPath());
-  commSettings.PortNames = listSerialPorts();
-  C1->setChecked(commSettings.serial());
-  C3->setChecked(!commSettings.serial());
-  ProgramWidth.fill(32);
-  ProgramHeight.fill(32);
-  ScreenWidth = 32;
-  ScreenHeight = 32;
-  QImage black(ScreenWidth, ScreenHeight, QImage::Format_RGB32);
-  black.fill(Qt::black);
-  showPicture(black);
-  markDisconnected();
+  ws_.ControllerProgramCount = 0;
+  ws_.commSettings = CommSettings::load(ws_.commSettingsPath());
+  ws_.commSettings.PortNames = listSerialPorts();
+  showTransport();
+  ws_.ProgramWidth.fill(32);
+  ws_.ProgramHeight.fill(32);
+  ws_.ScreenWidth = 32;
+  ws_.ScreenHeight = 32;
+  showBlackSign();
+  ws_.markDisconnected();
+  showConnection(false);
   ComboBox2->setCurrentIndex(0);
   ComboBox3->setCurrentIndex(4);
   UpDown3->setPosition(5);
-  runGuarded(prompt_, this, [this] { store_.wipe(); });
+  runGuarded(prompt_, this, [this] { ws_.store().wipe(); });
+  ws_.ProgramCount = 0;
   RebuildProgramList();
-  ProgramCount = 0;
 
   // The window keeps its size: 816 x 450 inside the frame, below the menu bar.
   setFixedSize(816, 450 + menuBar()->sizeHint().height());
@@ -154,15 +168,19 @@ void TMainForm::buildMenus() {
   S2 = config->addAction(QStringLiteral("通讯配置(&S)"));
   connect(S2, &QAction::triggered, this, &TMainForm::S2Click);
   L1 = config->addAction(QStringLiteral("大屏参数(&L)"));
+  connect(L1, &QAction::triggered, this, &TMainForm::L1Click);
 
   QMenu* control = bar->addMenu(QStringLiteral("控制(&K)"));
-  G2 = control->addAction(QStringLiteral("获取节目(&G)"));
+  N2 = control->addAction(QStringLiteral("获取节目(&G)"));
   C2 = control->addAction(QStringLiteral("节目控制(&C)"));
+  connect(N2, &QAction::triggered, this, &TMainForm::N2Click);
+  connect(C2, &QAction::triggered, this, &TMainForm::C2Click);
   G1 = control->addAction(QStringLiteral("格式化(&G)"));
   R1 = control->addAction(QStringLiteral("重启(&R)"));
   connect(G1, &QAction::triggered, this, &TMainForm::G1Click);
   connect(R1, &QAction::triggered, this, &TMainForm::R1Click);
   F1 = control->addAction(QStringLiteral("远程升级(&F)"));
+  connect(F1, &QAction::triggered, this, &TMainForm::F1Click);
 
   QMenu* help = bar->addMenu(QStringLiteral("帮助(&H)"));
   help->addAction(QStringLiteral("帮助(&H)"));
@@ -220,6 +238,7 @@ void TMainForm::buildToolBar() {
   connect(SpeedButton3, &QToolButton::clicked, this, &TMainForm::SpeedButton3Click);
   connect(SpeedButton7, &QToolButton::clicked, this, &TMainForm::SpeedButton7Click);
   connect(SpeedButton8, &QToolButton::clicked, this, &TMainForm::SpeedButton8Click);
+  connect(SpeedButton6, &QToolButton::clicked, this, &TMainForm::SpeedButton6Click);
 }
 
 void TMainForm::buildCentre() {
@@ -234,7 +253,6 @@ void TMainForm::buildCentre() {
   TreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
   TreeView1->setItemsExpandable(false);
   TreeView1->setRootIsDecorated(true);
-  TreeView1->viewport()->installEventFilter(this);
   columns->addWidget(TreeView1);
 
   auto* right = new QVBoxLayout;
@@ -277,17 +295,14 @@ void TMainForm::buildCentre() {
   columns->addLayout(right);
   setCentralWidget(centre);
 
+  // The picked program follows the selection, whether the mouse or the keyboard moved it.
+  connect(TreeView1, &QTreeWidget::itemSelectionChanged, this, &TMainForm::TreeView1Click);
   connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TMainForm::ComboBox2Change);
   connect(ComboBox3, &QComboBox::currentIndexChanged, this, &TMainForm::ComboBox3Change);
   connect(Edit4, &QLineEdit::textChanged, this, &TMainForm::Edit4Change);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == TreeView1->viewport() && event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    // The click is handled after the view has moved its selection.
-    QTimer::singleShot(0, this, &TMainForm::TreeView1Click);
-  }
   if (watched == Edit4 && event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     const QString text = key->text();
@@ -306,20 +321,16 @@ void TMainForm::showPicture(const QImage& picture) {
 }
 
 void TMainForm::RebuildProgramList() {
+  const QSignalBlocker quiet(TreeView1);
   TreeView1->clear();
   auto* root = new QTreeWidgetItem(TreeView1, QStringList{kRoot});
-  for (int k = 0; k < ProgramCount; ++k) {
+  for (int k = 0; k < ws_.ProgramCount; ++k) {
     auto* node = new QTreeWidgetItem(root, QStringList{kProgram + QString::number(k + 1)});
     new QTreeWidgetItem(node, QStringList{kPublish});
   }
   TreeView1->expandAll();
   TreeView1->clearSelection();
   TreeView1->setCurrentItem(nullptr);
-}
-
-void TMainForm::ResetProgramCount() {
-  ProgramCount = 0;
-  RebuildProgramList();
 }
 
 int TMainForm::pickedProgramNumber() const {
@@ -336,7 +347,7 @@ int TMainForm::pickProgram(const QString& message) {
     prompt_.message(this, message);
     return -1;
   }
-  SelectedProgram = n;
+  ws_.SelectedProgram = n;
   return n;
 }
 
@@ -346,16 +357,15 @@ void TMainForm::setEditingButtonsEnabled(bool enabled) {
   SpeedButton7->setEnabled(enabled);
 }
 
-void TMainForm::markDisconnected() {
-  connected_ = false;
-  SpeedButton4->setVisible(false);
-  SpeedButton5->setVisible(true);
+void TMainForm::showConnection(bool connected) {
+  SpeedButton4->setVisible(connected);
+  SpeedButton5->setVisible(!connected);
 }
 
-void TMainForm::markConnected() {
-  connected_ = true;
-  SpeedButton5->setVisible(false);
-  SpeedButton4->setVisible(true);
+void TMainForm::showBlackSign() {
+  QImage black(ws_.ScreenWidth, ws_.ScreenHeight, QImage::Format_RGB32);
+  black.fill(Qt::black);
+  showPicture(black);
 }
 
 QString TMainForm::dwellTextForNewProgram() const {
@@ -376,28 +386,28 @@ void TMainForm::TreeView1Click() {
     prompt_.message(this, QStringLiteral("请选择你要显示的节目表!"));
     return;
   }
-  SelectedProgram = n;
+  ws_.SelectedProgram = n;
   runGuarded(prompt_, this, [this, n] { showProgram(n); });
 }
 
 void TMainForm::showProgram(int n) {
   // A missing picture shows black at the program's size; an unreadable one is reported once,
   // after the program's settings are shown.
-  QImage picture(ProgramWidth[n], ProgramHeight[n], QImage::Format_RGB32);
+  QImage picture(ws_.ProgramWidth[n], ws_.ProgramHeight[n], QImage::Format_RGB32);
   picture.fill(Qt::black);
   QString pictureError;
-  if (QFile::exists(store_.picturePath(n))) {
+  if (QFile::exists(store().picturePath(n))) {
     try {
-      picture = store_.readPicture(n);
-      ProgramWidth[n] = picture.width();
-      ProgramHeight[n] = picture.height();
+      picture = store().readPicture(n);
+      ws_.ProgramWidth[n] = picture.width();
+      ws_.ProgramHeight[n] = picture.height();
     } catch (const LedError& e) {
       pictureError = e.text();
     }
   }
   showPicture(picture);
 
-  PlaySettings play = store_.readPlaySettings(n);
+  PlaySettings play = store().readPlaySettings(n);
   if (play.mode < 0 || play.mode >= ComboBox2->count()) play.mode = 0;
   if (play.speed < 0 || play.speed >= ComboBox3->count()) play.speed = 4;
   if (play.dwell < 0 || play.dwell > 255) play.dwell = 5;
@@ -406,8 +416,10 @@ void TMainForm::showProgram(int n) {
     const QSignalBlocker blockSpeed(ComboBox3);
     ComboBox2->setCurrentIndex(play.mode);
     ComboBox3->setCurrentIndex(play.speed);
+    // Showing a program's settings writes nothing.
+    const QSignalBlocker blockDwell(Edit4);
+    UpDown3->setPosition(play.dwell);
   }
-  UpDown3->setPosition(play.dwell);
   if (!pictureError.isEmpty()) throw LedError(pictureError);
 }
 
@@ -434,36 +446,37 @@ void TMainForm::Edit4Change() {
 void TMainForm::writeBackPlaySettings() {
   const int n = pickProgram(QStringLiteral("请选择你要编辑的节目表!"));
   if (n < 0) return;
-  store_.writePlaySettings(n, ComboBox2->currentIndex(), ComboBox3->currentIndex(), Edit4->text());
+  store().writePlaySettings(n, ComboBox2->currentIndex(), ComboBox3->currentIndex(), Edit4->text());
 }
 
 void TMainForm::SpeedButton1Click() {
   runGuarded(prompt_, this, [this] {
-    if (ProgramCount >= ProgramStore::MaxPrograms) {
+    if (ws_.ProgramCount >= ProgramStore::MaxPrograms) {
       prompt_.message(this, QStringLiteral("超出节目最大数"));
       return;
     }
-    const int n = ProgramCount;
-    store_.append(n, ScreenWidth, ScreenHeight, ComboBox2->currentIndex(),
-                  ComboBox3->currentIndex(), dwellTextForNewProgram());
-    QTreeWidgetItem* root = TreeView1->topLevelItem(0);
-    auto* node = new QTreeWidgetItem(root, QStringList{kProgram + QString::number(n + 1)});
-    new QTreeWidgetItem(node, QStringList{kPublish});
-    TreeView1->expandAll();
-    ProgramWidth[n] = ScreenWidth;
-    ProgramHeight[n] = ScreenHeight;
-    ++ProgramCount;
+    const int n = ws_.ProgramCount;
+    store().append(n, ws_.ScreenWidth, ws_.ScreenHeight, ComboBox2->currentIndex(),
+                   ComboBox3->currentIndex(), dwellTextForNewProgram());
+    // The new node joins the list without disturbing the selection.
+    {
+      const QSignalBlocker quiet(TreeView1);
+      QTreeWidgetItem* root = TreeView1->topLevelItem(0);
+      auto* node = new QTreeWidgetItem(root, QStringList{kProgram + QString::number(n + 1)});
+      new QTreeWidgetItem(node, QStringList{kPublish});
+      TreeView1->expandAll();
+    }
+    ws_.programAppended(ws_.ScreenWidth, ws_.ScreenHeight);
   });
 }
 
 void TMainForm::SpeedButton2Click() {
   runGuarded(prompt_, this, [this] {
-    if (TreeView1->selectedItems().isEmpty() || ProgramCount == 0) return;
+    if (TreeView1->selectedItems().isEmpty() || ws_.ProgramCount == 0) return;
     const int n = pickProgram(QStringLiteral("请选择你要删除的节目表!"));
-    if (n < 0 || n >= ProgramCount) return;
-    store_.deleteProgram(n, ProgramCount);
-    --ProgramCount;
-    RebuildProgramList();
+    if (n < 0 || n >= ws_.ProgramCount) return;
+    store().deleteProgram(n, ws_.ProgramCount);
+    ws_.programDeleted(n);
   });
 }
 
@@ -471,14 +484,10 @@ void TMainForm::SpeedButton3Click() {
   runGuarded(prompt_, this, [this] {
     const int n = pickProgram(QStringLiteral("请选择你要编辑的节目表!"));
     if (n < 0) return;
-    const QSize size = store_.readPictureSize(n);
-    ProgramWidth[n] = size.width();
-    ProgramHeight[n] = size.height();
-    if (WordsForm) {
-      WordsForm->show();
-      WordsForm->raise();
-      WordsForm->activateWindow();
-    }
+    const QSize size = store().readPictureSize(n);
+    ws_.ProgramWidth[n] = size.width();
+    ws_.ProgramHeight[n] = size.height();
+    if (WordsForm) openWindow(WordsForm);
   });
 }
 
@@ -491,23 +500,47 @@ void TMainForm::SpeedButton7Click() {
     if (path.isEmpty()) return;
     const QByteArray bytes = readWholeFile(path, MaxBmpFileBytes);
     const QImage picture = decodeBmp(bytes, QStringLiteral("图片文件 %1").arg(path));
-    if (picture.width() != ProgramWidth[n] || picture.height() != ProgramHeight[n]) {
+    if (picture.width() != ws_.ProgramWidth[n] || picture.height() != ws_.ProgramHeight[n]) {
       prompt_.message(this, QStringLiteral("加载图片尺寸与屏宽高不一致!"));
       return;
     }
     // The file is stored byte for byte, so the program keeps the file's pixel format.
-    store_.writePictureFile(n, bytes);
-    store_.writeSettings(
-        n, ProgramEntry{ProgramWidth[n], ProgramHeight[n], colourClass(picture),
+    store().writePictureFile(n, bytes);
+    store().writeSettings(
+        n, ProgramEntry{ws_.ProgramWidth[n], ws_.ProgramHeight[n], colourClass(picture),
                         ComboBox2->currentIndex(), ComboBox3->currentIndex(), UpDown3->position()});
     showPicture(picture);
   });
 }
 
 void TMainForm::SpeedButton8Click() {
-  if (ScreenHeight != 0 && ScreenWidth != 0 && ProgramCount != 0 && LedViewForm) {
-    LedViewForm->exec();
+  if (ws_.ScreenHeight != 0 && ws_.ScreenWidth != 0 && ws_.ProgramCount != 0 && LedViewForm) {
+    LedViewForm->play(
+        ws_.SelectedProgram,
+        PlaySettings{ComboBox2->currentIndex(), ComboBox3->currentIndex(), UpDown3->position()});
   }
+}
+
+void TMainForm::openWindow(QWidget* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+void TMainForm::SpeedButton6Click() {
+  if (SendPramForm) SendPramForm->launch();
+}
+void TMainForm::N2Click() {
+  if (GetPramForm) GetPramForm->launch();
+}
+void TMainForm::C2Click() {
+  if (PrammeForm) PrammeForm->launch();
+}
+void TMainForm::F1Click() {
+  if (KernelForm) KernelForm->launch();
+}
+void TMainForm::L1Click() {
+  if (ScreenWHForm) ScreenWHForm->launch();
 }
 
 void TMainForm::E1Click() { QApplication::exit(0); }
@@ -519,13 +552,13 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::O1Click() {
   runGuarded(prompt_, this, [this] {
-    if (ProgramCount == 0) {
+    if (ws_.ProgramCount == 0) {
       prompt_.message(this, QStringLiteral("导出节目不能为空"));
       return;
     }
     const QString folder = prompt_.chooseFolder(this, QStringLiteral("导出到文件夹"));
     if (folder.isEmpty()) return;
-    if (exportLibrary(store_, ProgramCount, folder).settingsCopied) {
+    if (exportLibrary(store(), ws_.ProgramCount, folder).settingsCopied) {
       prompt_.message(nullptr, QStringLiteral("导出节目成功"));
     }
   });
@@ -535,9 +568,8 @@ void TMainForm::I1Click() {
   runGuarded(prompt_, this, [this] {
     const QString folder = prompt_.chooseFolder(this, QStringLiteral("导入文件夹"));
     if (folder.isEmpty()) return;
-    const ImportResult imported = importLibrary(store_, folder);
-    ProgramCount = imported.count;
-    RebuildProgramList();
+    const ImportResult imported = importLibrary(store(), folder);
+    ws_.libraryReplaced(imported.count);
     QString text = QStringLiteral("导入节目成功");
     if (imported.truncated) {
       text += QStringLiteral("\n节目表最多容纳%1个节目，文件夹中其余的图片没有导入。")

@@ -6,10 +6,8 @@
 #include <functional>
 #include <memory>
 
-#include "CommSettings.h"
-#include "ControllerLink.h"
-#include "ProgramStore.h"
 #include "Prompt.h"
+#include "Workspace.h"
 
 class QAction;
 class QComboBox;
@@ -23,49 +21,40 @@ class QTimer;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TGetPramForm;
+class TKernelForm;
+class TLedViewForm;
+class TPrammeForm;
+class TScreenWHForm;
+class TSendPramForm;
 class TUpDown;
+class TWordsForm;
 
-// The main window: owns the library state and the play-setting controls, shows the program list
-// and the picked program's picture, and opens every other window.
+// The main window: shows the program list and the picked program's picture, holds the
+// play-setting controls, and opens every other window. The library state lives in the workspace.
 class TMainForm : public QMainWindow {
   Q_OBJECT
  public:
-  TMainForm(Prompt& prompt, const QString& home, QWidget* parent = nullptr);
+  TMainForm(Workspace& workspace, Prompt& prompt, QWidget* parent = nullptr);
   ~TMainForm() override;
 
+  Workspace& workspace() { return ws_; }
   Prompt& prompt() { return prompt_; }
-  ProgramStore& store() { return store_; }
-  const QString& home() const { return store_.home(); }
+  ProgramStore& store() { return ws_.store(); }
+  const QString& home() const { return ws_.home(); }
 
-  // Library state.
-  int ProgramCount = 0;
-  int SelectedProgram = 0;
-  std::array<int, 256> ProgramWidth{};
-  std::array<int, 256> ProgramHeight{};
-  int ControllerProgramCount = 0;
-  int ControllerModel = 0;
-  int ScreenWidth = 32;
-  int ScreenHeight = 32;
-
-  // The communication settings (section "配置参数" of the home's set.ini).
-  CommSettings commSettings;
-  QString commSettingsPath() const;
-  Transport transport() const { return commSettings.serial() ? Transport::Serial : Transport::Net; }
-  // The link libraries; without them every controller action says which one is missing.
-  void setLink(ControllerLink* link) { link_ = link; }
-  ControllerLink& link();
   // The waits of the serial connect; tests replace it to see them without waiting.
   std::function<void(int milliseconds)> sleep;
 
   // The other windows, created after this one and registered by the application.
-  QWidget* WordsForm = nullptr;
+  TWordsForm* WordsForm = nullptr;
   QWidget* CommForm = nullptr;
-  QDialog* LedViewForm = nullptr;
-  QDialog* ScreenWHForm = nullptr;
-  QDialog* PrammeForm = nullptr;
-  QDialog* GetPramForm = nullptr;
-  QDialog* SendPramForm = nullptr;
-  QDialog* KernelForm = nullptr;
+  TLedViewForm* LedViewForm = nullptr;
+  TScreenWHForm* ScreenWHForm = nullptr;
+  TPrammeForm* PrammeForm = nullptr;
+  TGetPramForm* GetPramForm = nullptr;
+  TSendPramForm* SendPramForm = nullptr;
+  TKernelForm* KernelForm = nullptr;
 
   // Controls.
   QToolButton* SpeedButton5 = nullptr;  // connect
@@ -84,7 +73,7 @@ class TMainForm : public QMainWindow {
   QLineEdit* Edit4 = nullptr;      // dwell time
   TUpDown* UpDown3 = nullptr;
   QStatusBar* StatusBar1 = nullptr;
-  QTimer* Timer1 = nullptr;  // heartbeat, 5000 ms
+  QTimer* Timer1 = nullptr;  // the workspace's heartbeat, 5000 ms
 
   // Menu items.
   QAction* O1 = nullptr;  // 导出
@@ -94,7 +83,7 @@ class TMainForm : public QMainWindow {
   QAction* C3 = nullptr;  // TCP/IP
   QAction* S2 = nullptr;  // 通讯配置
   QAction* L1 = nullptr;  // 大屏参数
-  QAction* G2 = nullptr;  // 获取节目
+  QAction* N2 = nullptr;  // 获取节目
   QAction* C2 = nullptr;  // 节目控制
   QAction* G1 = nullptr;  // 格式化
   QAction* R1 = nullptr;  // 重启
@@ -106,18 +95,13 @@ class TMainForm : public QMainWindow {
 
   // Clears the tree and adds the root and one node (with its "发布信息" child) per program.
   void RebuildProgramList();
-  // Reset the count: the library shows no program; the files stay on disk and are overwritten
-  // as new programs are created.
-  void ResetProgramCount();
   // The number of the program whose node is picked, -1 when no node is picked, -2 when the
   // picked node is not a program node.
   int pickedProgramNumber() const;
 
   // The connection state is which of the two buttons shows: connect while disconnected,
-  // disconnect while connected. Mark disconnected shows the connect button again.
-  void markDisconnected();
-  void markConnected();
-  bool isConnected() const { return connected_; }
+  // disconnect while connected; the buttons follow the workspace.
+  bool isConnected() const { return ws_.isConnected(); }
 
   // Handlers.
   void SpeedButton1Click();
@@ -130,6 +114,12 @@ class TMainForm : public QMainWindow {
   void ComboBox3Change();
   void Edit4Change();
   void E1Click();
+  // The windows that talk to the controller; each checks its own preconditions.
+  void SpeedButton6Click();
+  void N2Click();
+  void C2Click();
+  void F1Click();
+  void L1Click();
   // Connection.
   void SpeedButton5Click();
   void SpeedButton4Click();
@@ -139,8 +129,6 @@ class TMainForm : public QMainWindow {
   void S2Click();
   void G1Click();
   void R1Click();
-  // The connection guard: false after telling the operator to connect first.
-  bool requireConnection();
   void O1Click();
   void I1Click();
 
@@ -161,12 +149,14 @@ class TMainForm : public QMainWindow {
   int pickProgram(const QString& message);
   void showProgram(int n);
   void chooseTransport(const QString& value);
+  void showTransport();
+  void showConnection(bool connected);
+  void showBlackSign();
   void connectionTail(int width, int height);
+  void openWindow(QWidget* window);
 
+  Workspace& ws_;
   Prompt& prompt_;
-  ProgramStore store_;
-  ControllerLink* link_ = nullptr;
-  bool connected_ = false;
   QImage shownPicture_;
 };
 

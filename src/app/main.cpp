@@ -15,6 +15,7 @@
 #include "Screenwh.h"
 #include "Sendpram.h"
 #include "Wordsedit.h"
+#include "Workspace.h"
 
 int main(int argc, char** argv) {
   LedApplication app(argc, argv);
@@ -41,17 +42,22 @@ int main(int argc, char** argv) {
   // The link libraries live beside the executable and read LEDSIGN_HOME, exported above.
   LinkLibraries link(QCoreApplication::applicationDirPath());
 
+  // The state every window shares; the main window runs its heartbeat.
+  Workspace workspace(home);
+  workspace.setLink(&link);
+
   // The nine windows are created once, in this order, and reused until the application ends.
-  TMainForm mainForm(prompt, home);
-  mainForm.setLink(&link);
-  TWordsForm wordsForm(mainForm);
-  TCommForm commForm(mainForm);
-  TLedViewForm ledViewForm(mainForm);
-  TScreenWHForm screenWHForm(mainForm);
-  TPrammeForm prammeForm(mainForm);
-  TGetPramForm getPramForm(mainForm);
-  TSendPramForm sendPramForm(mainForm);
-  TKernelForm kernelForm(mainForm);
+  // Each secondary window has the main window as its parent, so it stays above it.
+  TMainForm mainForm(workspace, prompt);
+  TWordsForm wordsForm(workspace, prompt, &mainForm);
+  wordsForm.setWindowFlag(Qt::Window);
+  TCommForm commForm(workspace, prompt, &mainForm);
+  TLedViewForm ledViewForm(workspace, prompt, &mainForm);
+  TScreenWHForm screenWHForm(workspace, prompt, &mainForm);
+  TPrammeForm prammeForm(workspace, prompt, &mainForm);
+  TGetPramForm getPramForm(workspace, prompt, &mainForm);
+  TSendPramForm sendPramForm(workspace, prompt, &mainForm);
+  TKernelForm kernelForm(workspace, prompt, &mainForm);
   mainForm.WordsForm = &wordsForm;
   mainForm.CommForm = &commForm;
   mainForm.LedViewForm = &ledViewForm;

@@ -63,4 +63,9 @@ class ControllerLink {
   virtual int GetProgramIO(Transport t, ProgramIoTable* table) = 0;
   // The network library takes the input line as well; the serial one ignores it.
   virtual int ModProgramIO(Transport t, int line, ProgramIoTable* table) = 0;
+
+  // Beyond the operations above: the bytes done and to do of the bulk transfer (send, fetch,
+  // firmware) running in another thread. False when the library has no such query; callable
+  // while that transfer blocks.
+  virtual bool Progress(Transport t, int* done, int* total) = 0;
 };

@@ -6,8 +6,9 @@
 #include "ControllerLink.h"
 
 // The ControllerLink over the two shared libraries NQ_COM_LED and NQ_NET_LED, loaded from a
-// directory (the application's own). A library that is missing does not stop the application:
-// each call that needs it throws LedError saying which library or function is missing.
+// directory (the application's own). Every function is resolved once, when the libraries load,
+// into tables typed from the libraries' header. A library or function that is missing does not
+// stop the application: each call that needs it throws LedError saying which one is missing.
 class LinkLibraries final : public ControllerLink {
  public:
   explicit LinkLibraries(const QString& directory);
@@ -55,13 +56,17 @@ class LinkLibraries final : public ControllerLink {
   int ModTime(Transport t, int year, int month, int day, int hour, int minute, int second) override;
   int GetProgramIO(Transport t, ProgramIoTable* table) override;
   int ModProgramIO(Transport t, int line, ProgramIoTable* table) override;
+  bool Progress(Transport t, int* done, int* total) override;
 
  private:
+  struct Functions;
+
   template <typename Fn>
-  Fn resolve(QLibrary& library, const char* name);
-  QLibrary& library(Transport t);
-  static const char* prefix(Transport t);
+  Fn need(Fn fn, const QLibrary& library, const char* name) const;
 
   QLibrary serial_;
   QLibrary net_;
+  QString serialError_;
+  QString netError_;
+  std::unique_ptr<Functions> fns_;
 };

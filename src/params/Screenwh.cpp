@@ -1,8 +1,13 @@
 #include "Screenwh.h"
 
-#include "Mainface.h"
+#include "Prompt.h"
+#include "Workspace.h"
 
-TScreenWHForm::TScreenWHForm(TMainForm& mainForm, QWidget* parent) : QDialog(parent), mainForm_(mainForm) {
-  setWindowTitle(QStringLiteral("大屏参数"));
-  (void)mainForm_;
+TScreenWHForm::TScreenWHForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
+    : QDialog(parent), ws_(workspace), prompt_(prompt) {
+  setWindowTitle(QStringLiteral("LED参数"));
+  (void)ws_;
+  (void)prompt_;
 }
+
+void TScreenWHForm::launch() {}

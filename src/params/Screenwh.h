@@ -2,14 +2,19 @@
 
 #include <QDialog>
 
-class TMainForm;
+class Prompt;
+class Workspace;
 
 // Window shell: created at start-up and reused; its content comes with its own feature.
 class TScreenWHForm : public QDialog {
   Q_OBJECT
  public:
-  explicit TScreenWHForm(TMainForm& mainForm, QWidget* parent = nullptr);
+  TScreenWHForm(Workspace& workspace, Prompt& prompt, QWidget* parent = nullptr);
+
+  // Opens the window for the operator's command, after its own checks.
+  void launch();
 
  private:
-  TMainForm& mainForm_;
+  Workspace& ws_;
+  Prompt& prompt_;
 };

@@ -25,10 +25,10 @@ struct PreviewScene {
 // and Exit, advanced one timer tick at a time. The window and the virtual controller's sign
 // display apply the scene it yields; the timer itself belongs to them, at interval().
 //
-// Play modes 0 to 13 follow the preview rules of the system description literally, including
-// its quirks (a picture narrower than half the sign never arrives in modes 1 and 12; modes 10
-// and 11 stay outside a sign narrower than it is tall; the cover of modes 7 and 8 keeps its
-// height until the next open).
+// Play modes 0 to 13 move the picture and the cover exactly as the sign's own player does,
+// including its quirks, which the sign shows too (a picture narrower than half the sign never
+// arrives in modes 1 and 12; modes 10 and 11 stay outside a sign narrower than it is tall; the
+// cover of modes 7 and 8 keeps its height until the next open).
 //
 // Modes 14 "递减条竖" and 15 "递减条横" (shrinking bars): the picture stands at (0, 0) behind a
 // set of black bars, vertical in mode 14 and horizontal in mode 15, one every 8 pixels from the

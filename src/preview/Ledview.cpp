@@ -14,8 +14,8 @@
 #include <exception>
 
 #include "LedError.h"
-#include "Mainface.h"
-#include "UpDown.h"
+#include "Prompt.h"
+#include "Workspace.h"
 
 namespace {
 
@@ -46,8 +46,8 @@ class BarsOverlay : public QWidget {
 
 }  // namespace
 
-TLedViewForm::TLedViewForm(TMainForm& mainForm, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), mainForm_(mainForm) {
+TLedViewForm::TLedViewForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ws_(workspace), prompt_(prompt) {
   setWindowTitle(QStringLiteral("预览"));
   paintBlack(this);
 
@@ -82,13 +82,23 @@ TLedViewForm::TLedViewForm(TMainForm& mainForm, QWidget* parent)
   connect(Exit1, &QAction::triggered, this, &TLedViewForm::Exit1Click);
 }
 
+void TLedViewForm::setProgram(int n, const PlaySettings& settings) {
+  program_ = n;
+  settings_ = settings;
+}
+
+void TLedViewForm::play(int n, const PlaySettings& settings) {
+  setProgram(n, settings);
+  exec();
+}
+
 void TLedViewForm::FormShow() {
-  const int n = mainForm_.SelectedProgram;
+  const int n = program_;
   QImage picture;
   QString failure;
   pictureLoaded_ = false;
   try {
-    picture = mainForm_.store().readPicture(n);
+    picture = ws_.store().readPicture(n);
     pictureLoaded_ = true;
   } catch (const LedError& e) {
     failure = e.text();
@@ -96,7 +106,7 @@ void TLedViewForm::FormShow() {
     failure = QString::fromLocal8Bit(e.what());
   }
 
-  const QSize sign(mainForm_.ScreenWidth, mainForm_.ScreenHeight);
+  const QSize sign(ws_.ScreenWidth, ws_.ScreenHeight);
   stepper_.open(sign, picture.size());
   setFixedSize(sign);
   Image1->setPixmap(QPixmap::fromImage(picture));
@@ -111,14 +121,13 @@ void TLedViewForm::FormShow() {
     const QString text =
         QStringLiteral("节目%1的图片无法读取，不能预览。\n%2").arg(n + 1).arg(failure);
     QMetaObject::invokeMethod(
-        this, [this, text] { mainForm_.prompt().message(this, text); }, Qt::QueuedConnection);
+        this, [this, text] { prompt_.message(this, text); }, Qt::QueuedConnection);
   }
 }
 
 void TLedViewForm::Play1Click() {
   if (!pictureLoaded_) return;
-  stepper_.play({mainForm_.ComboBox2->currentIndex(), mainForm_.ComboBox3->currentIndex(),
-                 mainForm_.UpDown3->position()});
+  stepper_.play({settings_.mode, settings_.speed, settings_.dwell});
   Timer1->setInterval(stepper_.interval());
   Timer1->start();
 }
@@ -185,7 +194,7 @@ void TLedViewForm::applyScene() {
 }
 
 void TLedViewForm::centreOnScreen() {
-  const QScreen* screen = mainForm_.screen();
+  const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
   if (screen == nullptr) return;
   move(screen->availableGeometry().center() - rect().center());
 }

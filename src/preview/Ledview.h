@@ -3,21 +3,28 @@
 #include <QDialog>
 
 #include "EffectStepper.h"
+#include "ProgramStore.h"
 
 class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
-class TMainForm;
+class Prompt;
+class Workspace;
 
-// The preview: a borderless black window as large as the sign that plays the picked program with
-// the play mode, speed and dwell time of the main window's controls, over and over, until the
-// operator stops it or closes the window. The effects come from EffectStepper; the window only
+// The preview: a borderless black window as large as the sign that plays one program with the
+// play mode, speed and dwell time it is given, over and over, until the operator stops it or
+// closes the window. The effects come from EffectStepper; the window only
 // places its elements where the stepper says.
 class TLedViewForm : public QDialog {
   Q_OBJECT
  public:
-  explicit TLedViewForm(TMainForm& mainForm, QWidget* parent = nullptr);
+  TLedViewForm(Workspace& workspace, Prompt& prompt, QWidget* parent = nullptr);
+
+  // Shows the window modally for program n with these play settings.
+  void play(int n, const PlaySettings& settings);
+  // Chooses what the next showing plays, without showing the window.
+  void setProgram(int n, const PlaySettings& settings);
 
   // Controls.
   QLabel* Image1 = nullptr;   // the program picture, as large as its file
@@ -32,7 +39,7 @@ class TLedViewForm : public QDialog {
   int DoubleClickCount = 0;
 
   // Handlers.
-  void FormShow();  // Open: the program SelectedProgram on a window of the sign's size
+  void FormShow();  // Open: the chosen program on a window of the sign's size
   void Play1Click();
   void Stop1Click();
   void Exit1Click();
@@ -52,7 +59,10 @@ class TLedViewForm : public QDialog {
   void applyScene();
   void centreOnScreen();
 
-  TMainForm& mainForm_;
+  Workspace& ws_;
+  Prompt& prompt_;
+  int program_ = 0;
+  PlaySettings settings_;
   EffectStepper stepper_;
   QWidget* bars_ = nullptr;  // the shrinking bars of modes 14 and 15, above the picture
   bool pictureLoaded_ = false;

@@ -24,19 +24,20 @@
 #include "EditorRules.h"
 #include "ErrorReport.h"
 #include "LedError.h"
-#include "Mainface.h"
+#include "Prompt.h"
 #include "RtfReader.h"
 #include "RtfWriter.h"
 #include "TextFormat.h"
 #include "TextRender.h"
 #include "UpDown.h"
+#include "Workspace.h"
 
 namespace {
 
-constexpr int SpinMaximum = 30000;
-// The pane and the control never grow beyond this while editing, whatever is typed: a saved
-// program is at most 640 wide, and a 30000 x 30000 picture would take gigabytes.
-constexpr int MaxEditingSide = 4096;
+// The size fields, the pane and the stored size never go beyond the workspace's limit, whatever
+// is typed, so the stored size is always the picture's size.
+constexpr int SpinMaximum = Workspace::MaxSide;
+constexpr int MaxEditingSide = Workspace::MaxSide;
 constexpr qint64 MaxRtfFileBytes = 16 * 1024 * 1024;
 
 QToolButton* pictureButton(QWidget* parent, const char* icon, const QString& tip) {
@@ -67,8 +68,8 @@ QImage blackPicture(int width, int height) {
 
 }  // namespace
 
-TWordsForm::TWordsForm(TMainForm& mainForm, QWidget* parent)
-    : QWidget(parent), mainForm_(mainForm) {
+TWordsForm::TWordsForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
+    : QWidget(parent), ws_(workspace), prompt_(prompt) {
   setWindowTitle(QStringLiteral("文本"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -82,7 +83,28 @@ TWordsForm::TWordsForm(TMainForm& mainForm, QWidget* parent)
   setFixedSize(817, 588);
   if (const QScreen* screen = this->screen())
     move(screen->availableGeometry().center() - rect().center());
+  connect(&ws_, &Workspace::programsRenumbered, this, &TWordsForm::programsRenumbered);
+  connect(&ws_, &Workspace::libraryWasReplaced, this, &TWordsForm::programGone);
 }
+
+void TWordsForm::programsRenumbered(int deleted) {
+  if (!isVisible()) return;
+  if (deleted == program_) {
+    programGone();
+  } else if (deleted < program_) {
+    --program_;
+  }
+}
+
+// The operator removed the program being edited: the window closes and writes nothing.
+void TWordsForm::programGone() {
+  if (!isVisible()) return;
+  EditorReady = false;
+  program_ = -1;
+  hide();
+}
+
+bool TWordsForm::bound() const { return program_ >= 0 && program_ < ws_.ProgramCount; }
 
 void TWordsForm::buildToolBar() {
   Panel1 = new QWidget(this);
@@ -203,23 +225,30 @@ void TWordsForm::showEvent(QShowEvent* event) {
 void TWordsForm::FormShow() {
   EditorReady = false;
   ResizeDrag = false;
-  program_ = std::clamp(mainForm_.SelectedProgram, 0, 255);
+  program_ = std::clamp(ws_.SelectedProgram, 0, 254);
   const int n = program_;
-  const int w = mainForm_.ProgramWidth[n];
-  const int h = mainForm_.ProgramHeight[n];
+  const int w = ws_.ProgramWidth[n];
+  const int h = ws_.ProgramHeight[n];
   Edit1->setText(QStringLiteral("1.0"));
   VerticalPlacement = 0;
   setEditorSize(w, h);
   RichEdit1->clear();
   setPicture(blackPicture(w, h));
-  if (!mainForm_.shownPicture().isNull()) setPicture(mainForm_.shownPicture().copy());
+  // The pane starts from the stored picture, as the main window shows it; a missing or
+  // unreadable one shows black.
+  if (QFile::exists(ws_.store().picturePath(n))) {
+    try {
+      setPicture(ws_.store().readPicture(n));
+    } catch (const std::exception&) {
+    }
+  }
 
   QTextDocument* doc = RichEdit1->document();
   QFont font = doc->defaultFont();
   font.setPointSize(ledtext::DefaultPointSize);
   doc->setDefaultFont(font);
-  runGuarded(mainForm_.prompt(), this, [&] {
-    QFile file(mainForm_.store().rtfPath(n));
+  runGuarded(prompt_, this, [&] {
+    QFile file(ws_.store().rtfPath(n));
     if (!file.exists()) return;
     if (!file.open(QIODevice::ReadOnly))
       throw LedError(
@@ -230,7 +259,7 @@ void TWordsForm::FormShow() {
   doc->clearUndoRedoStacks();
   RichEdit1->moveCursor(QTextCursor::Start);
 
-  StatusPanel0->setText(ledtext::signSizeText(mainForm_.ScreenWidth, mainForm_.ScreenHeight));
+  StatusPanel0->setText(ledtext::signSizeText(ws_.ScreenWidth, ws_.ScreenHeight));
   showProgramSize(w, h);
   UpDown2->setPosition(w);
   UpDown3->setPosition(h);
@@ -254,10 +283,10 @@ void TWordsForm::SpeedButton8Click() {
   font.setStrikeOut(current.fontStrikeOut());
   const QColor colour =
       current.foreground().style() != Qt::NoBrush ? current.foreground().color() : ledtext::Red;
-  const auto choice = mainForm_.prompt().chooseFont(this, Prompt::FontChoice{font, colour});
+  const auto choice = prompt_.chooseFont(this, Prompt::FontChoice{font, colour});
   if (!choice) return;
   if (!ledtext::isLedColour(choice->colour)) {
-    mainForm_.prompt().message(this, QStringLiteral("只支持红黄绿三色"));
+    prompt_.message(this, QStringLiteral("只支持红黄绿三色"));
     return;
   }
   QTextCharFormat format;
@@ -293,11 +322,11 @@ void TWordsForm::Edit1Change() {
 }
 
 void TWordsForm::programSizeChange() {
-  if (!EditorReady || Edit2->text().isEmpty() || Edit3->text().isEmpty()) return;
+  if (!bound() || !EditorReady || Edit2->text().isEmpty() || Edit3->text().isEmpty()) return;
   const int w = fieldValue(Edit2);
   const int h = fieldValue(Edit3);
-  mainForm_.ProgramWidth[program_] = w;
-  mainForm_.ProgramHeight[program_] = h;
+  ws_.ProgramWidth[program_] = w;
+  ws_.ProgramHeight[program_] = h;
   setEditorSize(w, h);
   setPicture(blackPicture(w, h));
   showProgramSize(w, h);
@@ -319,7 +348,7 @@ void TWordsForm::showProgramSize(int width, int height) {
 }
 
 bool TWordsForm::saveRichText() {
-  const ProgramStore& store = mainForm_.store();
+  const ProgramStore& store = ws_.store();
   if (!QDir().mkpath(store.rtfDir())) return false;
   QSaveFile file(store.rtfPath(program_));
   const QByteArray rtf = writeRtf(*RichEdit1->document());
@@ -331,8 +360,8 @@ bool TWordsForm::saveRichText() {
 
 bool TWordsForm::RenderRichText() {
   if (!saveRichText()) return false;
-  const int w = mainForm_.ProgramWidth[program_];
-  const int h = mainForm_.ProgramHeight[program_];
+  const int w = ws_.ProgramWidth[program_];
+  const int h = ws_.ProgramHeight[program_];
   setPicture(
       ledtext::renderRichText(*RichEdit1->document(), QSize(editingSide(w), editingSide(h))));
   return true;
@@ -348,21 +377,23 @@ void TWordsForm::renderAndPlaceBand(int placement) {
 }
 
 void TWordsForm::PlaceTextBand(int placement) {
-  runGuarded(mainForm_.prompt(), this, [&] {
+  if (!bound()) return;
+  runGuarded(prompt_, this, [&] {
     renderAndPlaceBand(placement);
     if (placement >= 0 && placement <= 2) VerticalPlacement = placement;
   });
 }
 
 void TWordsForm::SpeedButton15Click() {
-  runGuarded(mainForm_.prompt(), this, [this] {
-    Prompt& prompt = mainForm_.prompt();
+  if (!bound()) return;
+  runGuarded(prompt_, this, [this] {
+    Prompt& prompt = prompt_;
     if (Edit2->text().isEmpty() || Edit3->text().isEmpty()) {
       prompt.message(this, QStringLiteral("宽高不能为空"));
       return;
     }
     const ledtext::CorrectedSize size = ledtext::correctSaveSize(
-        fieldValue(Edit2), fieldValue(Edit3), mainForm_.ScreenWidth, mainForm_.ScreenHeight);
+        fieldValue(Edit2), fieldValue(Edit3), ws_.ScreenWidth, ws_.ScreenHeight);
     if (size.corrections > 0) {
       if (!prompt.question(this, QStringLiteral("非法的宽高,是否程序自动修正并保存!"))) return;
       setEditorSize(size.width, size.height);
@@ -375,20 +406,20 @@ void TWordsForm::SpeedButton15Click() {
     const int n = program_;
     renderAndPlaceBand(VerticalPlacement);
     const int c = colourClass(picture_);
-    const int w = mainForm_.ProgramWidth[n];
-    const int h = mainForm_.ProgramHeight[n];
-    const QString refusal = ledtext::modelLimitMessage(mainForm_.ControllerModel, c, w, h);
+    const int w = ws_.ProgramWidth[n];
+    const int h = ws_.ProgramHeight[n];
+    const QString refusal = ledtext::modelLimitMessage(ws_.ControllerModel, c, w, h);
     if (!refusal.isEmpty()) {
       prompt.message(this, refusal);
       return;
     }
-    ProgramStore& store = mainForm_.store();
+    ProgramStore& store = ws_.store();
+    // The bound program keeps its own play settings, whatever program the main window shows.
+    const PlaySettings play = store.readPlaySettings(n);
     store.writePicture(n, picture_);
-    store.writeSettings(
-        n, ProgramEntry{w, h, c, mainForm_.ComboBox2->currentIndex(),
-                        mainForm_.ComboBox3->currentIndex(), mainForm_.UpDown3->position()});
+    store.writeSettings(n, ProgramEntry{w, h, c, play.mode, play.speed, play.dwell});
     if (!saveRichText()) return;
-    mainForm_.showPicture(picture_.copy());
+    ws_.programSaved(n);
     hide();
   });
 }
@@ -428,8 +459,7 @@ void TWordsForm::resizeDragEvent(QEvent* event) {
     showProgramSize(RichEdit1->width(), RichEdit1->height());
   } else if (ResizeDrag) {
     ResizeDrag = false;
-    const QSize size =
-        ledtext::dragReleaseSize(at.x(), at.y(), mainForm_.ScreenWidth, mainForm_.ScreenHeight);
+    const QSize size = ledtext::dragReleaseSize(at.x(), at.y(), ws_.ScreenWidth, ws_.ScreenHeight);
     setEditorSize(size.width(), size.height());
     Edit2->setText(QString::number(size.width()));
     Edit3->setText(QString::number(size.height()));

@@ -10,16 +10,18 @@ class QScrollArea;
 class QStatusBar;
 class QTextEdit;
 class QToolButton;
-class TMainForm;
+class Prompt;
 class TUpDown;
+class Workspace;
 
 // The text editor ("文本"): rich text of one program in red, green and yellow, its size, and the
 // save that renders it into the program's picture. Created once at start-up and shown for each
-// edit; it binds itself to the program that was selected when it opened.
+// edit; it binds itself to the program that was selected when it opened, follows that program
+// when an earlier one is deleted, and closes without writing when its program goes away.
 class TWordsForm : public QWidget {
   Q_OBJECT
  public:
-  explicit TWordsForm(TMainForm& mainForm, QWidget* parent = nullptr);
+  TWordsForm(Workspace& workspace, Prompt& prompt, QWidget* parent = nullptr);
 
   // Controls (public so that tests drive them as the operator does).
   QWidget* Panel1 = nullptr;
@@ -80,8 +82,13 @@ class TWordsForm : public QWidget {
   bool saveRichText();
   bool keyAccepted(QLineEdit* field, const QString& text) const;
   void resizeDragEvent(QEvent* event);
+  void programsRenumbered(int deleted);
+  void programGone();
+  // The window edits a program of the list; false once that program went away.
+  bool bound() const;
 
-  TMainForm& mainForm_;
+  Workspace& ws_;
+  Prompt& prompt_;
   int program_ = 0;
   QImage picture_;
 };

@@ -1,8 +1,13 @@
 #include "Getpram.h"
 
-#include "Mainface.h"
+#include "Prompt.h"
+#include "Workspace.h"
 
-TGetPramForm::TGetPramForm(TMainForm& mainForm, QWidget* parent) : QDialog(parent), mainForm_(mainForm) {
+TGetPramForm::TGetPramForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
+    : QDialog(parent), ws_(workspace), prompt_(prompt) {
   setWindowTitle(QStringLiteral("获取节目"));
-  (void)mainForm_;
+  (void)ws_;
+  (void)prompt_;
 }
+
+void TGetPramForm::launch() {}

@@ -1,8 +1,13 @@
 #include "Kernel.h"
 
-#include "Mainface.h"
+#include "Prompt.h"
+#include "Workspace.h"
 
-TKernelForm::TKernelForm(TMainForm& mainForm, QWidget* parent) : QDialog(parent), mainForm_(mainForm) {
+TKernelForm::TKernelForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
+    : QDialog(parent), ws_(workspace), prompt_(prompt) {
   setWindowTitle(QStringLiteral("远程升级"));
-  (void)mainForm_;
+  (void)ws_;
+  (void)prompt_;
 }
+
+void TKernelForm::launch() {}

@@ -1,8 +1,13 @@
 #include "Pramme.h"
 
-#include "Mainface.h"
+#include "Prompt.h"
+#include "Workspace.h"
 
-TPrammeForm::TPrammeForm(TMainForm& mainForm, QWidget* parent) : QDialog(parent), mainForm_(mainForm) {
+TPrammeForm::TPrammeForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
+    : QDialog(parent), ws_(workspace), prompt_(prompt) {
   setWindowTitle(QStringLiteral("节目控制"));
-  (void)mainForm_;
+  (void)ws_;
+  (void)prompt_;
 }
+
+void TPrammeForm::launch() {}

@@ -1,8 +1,13 @@
 #include "Sendpram.h"
 
-#include "Mainface.h"
+#include "Prompt.h"
+#include "Workspace.h"
 
-TSendPramForm::TSendPramForm(TMainForm& mainForm, QWidget* parent) : QDialog(parent), mainForm_(mainForm) {
+TSendPramForm::TSendPramForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
+    : QDialog(parent), ws_(workspace), prompt_(prompt) {
   setWindowTitle(QStringLiteral("发送节目"));
-  (void)mainForm_;
+  (void)ws_;
+  (void)prompt_;
 }
+
+void TSendPramForm::launch() {}

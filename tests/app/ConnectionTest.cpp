@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "LinkLibraries.h"
 #include "MainWindowFixture.h"
 #include "MockLink.h"
 
@@ -21,7 +22,7 @@ class Connection : public MainWindow {
     attach();
   }
   void attach() {
-    form->setLink(&link);
+    ws->setLink(&link);
     form->sleep = [this](int ms) {
       sleeps << ms;
       events << QStringLiteral("sleep %1").arg(ms);
@@ -64,20 +65,20 @@ TEST_F(Connection, SerialConnectReadsSizeCountAndModel) {
     EXPECT_CALL(link, ProgramNumber(Transport::Serial)).WillOnce(Return(7));
     EXPECT_CALL(link, Type(Transport::Serial)).WillOnce(Return(2));
   }
-  form->SpeedButton5Click();
+  form->SpeedButton5->click();
   EXPECT_EQ(sleeps, (QList<int>{1, 500}));
   EXPECT_TRUE(prompt.messages.isEmpty());
   EXPECT_TRUE(form->isConnected());
   EXPECT_FALSE(form->SpeedButton5->isVisible());
-  EXPECT_EQ(form->ScreenWidth, 64);
-  EXPECT_EQ(form->ScreenHeight, 16);
+  EXPECT_EQ(ws->ScreenWidth, 64);
+  EXPECT_EQ(ws->ScreenHeight, 16);
   EXPECT_EQ(form->shownPicture().size(), QSize(64, 16));
-  EXPECT_EQ(form->ControllerProgramCount, 7);
-  EXPECT_EQ(form->ControllerModel, 2);
+  EXPECT_EQ(ws->ControllerProgramCount, 7);
+  EXPECT_EQ(ws->ControllerModel, 2);
 
   EXPECT_CALL(link, CloseSerial());
   EXPECT_CALL(link, Disnect()).Times(0);
-  form->SpeedButton4Click();
+  form->SpeedButton4->click();
   EXPECT_FALSE(form->isConnected());
 }
 
@@ -115,10 +116,10 @@ TEST_F(Connection, FailuresBeforeTheSizeLeaveEverythingAsItWas) {
       EXPECT_CALL(link, GetWidthHeight).Times(0);
     }
     EXPECT_CALL(link, ProgramNumber).Times(0);
-    form->SpeedButton5Click();
+    form->SpeedButton5->click();
     EXPECT_EQ(prompt.messages, QStringList{row.message});
     EXPECT_FALSE(form->isConnected());
-    EXPECT_EQ(form->ScreenWidth, 32);
+    EXPECT_EQ(ws->ScreenWidth, 32);
     EXPECT_EQ(form->shownPicture().size(), QSize(32, 32));
     if (serial) {
       // The failure shows only after the 500 ms wait.
@@ -140,14 +141,14 @@ TEST_F(Connection, CountAndModelFailuresKeepTheLinkAndTheNewSize) {
     } else {
       EXPECT_CALL(link, Type(Transport::Net)).WillOnce(Return(-5));
     }
-    form->SpeedButton5Click();
+    form->SpeedButton5->click();
     EXPECT_EQ(prompt.messages, QStringList{countFails ? QStringLiteral("获取节目数失败")
                                                       : QStringLiteral("获取LED控制卡型号失败")});
     EXPECT_TRUE(form->isConnected());
     EXPECT_EQ(form->shownPicture().size(), QSize(128, 32));
-    EXPECT_EQ(form->ControllerProgramCount, countFails ? -2 : 3);
+    EXPECT_EQ(ws->ControllerProgramCount, countFails ? -2 : 3);
     if (!countFails) {
-      EXPECT_EQ(form->ControllerModel, -5);
+      EXPECT_EQ(ws->ControllerModel, -5);
     }
     ::testing::Mock::VerifyAndClearExpectations(&link);
   }
@@ -161,7 +162,7 @@ TEST_F(Connection, HeartbeatWatchesOnlyATcpLink) {
 
   ON_CALL(link, Connect).WillByDefault(Return(0));
   expectSize(32, 32, 0);
-  form->SpeedButton5Click();
+  form->SpeedButton5->click();
   ASSERT_TRUE(form->isConnected());
   EXPECT_CALL(link, SendHeart).WillOnce(Return(0)).WillOnce(Return(2));
   form->Timer1Timer();
@@ -174,7 +175,7 @@ TEST_F(Connection, HeartbeatWatchesOnlyATcpLink) {
 
   useTransport("0");
   expectSize(32, 32, 0);
-  form->SpeedButton5Click();
+  form->SpeedButton5->click();
   ASSERT_TRUE(form->isConnected());
   EXPECT_CALL(link, SendHeart).Times(0);
   form->Timer1Timer();
@@ -197,14 +198,14 @@ TEST_F(Connection, FormatAndRebootOverBothTransports) {
   for (const Row& row : rows) {
     useTransport(row.transport);
     const Transport t = QByteArray(row.transport) == "0" ? Transport::Serial : Transport::Net;
-    form->G1Click();  // disconnected: the guard
+    form->G1->trigger();  // disconnected: the guard
     EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("请先连接大屏")});
 
-    form->SpeedButton5Click();
+    form->SpeedButton5->click();
     prompt.messages.clear();
     prompt.answers = {false};
     EXPECT_CALL(link, Format).Times(0);
-    form->G1Click();
+    form->G1->trigger();
     ASSERT_FALSE(prompt.questions.isEmpty());
     EXPECT_EQ(prompt.questions.back(), QStringLiteral("是否格式化LED大屏!"));
     ::testing::Mock::VerifyAndClearExpectations(&link);
@@ -215,7 +216,7 @@ TEST_F(Connection, FormatAndRebootOverBothTransports) {
       EXPECT_EQ(form->Timer1->isActive(), t == Transport::Serial);
       return row.result;
     }));
-    form->G1Click();
+    form->G1->trigger();
     EXPECT_EQ(prompt.messages, QStringList{row.formatMessage});
     EXPECT_EQ(form->isConnected(), row.connectedAfterFormat);
     EXPECT_TRUE(form->Timer1->isActive());
@@ -224,7 +225,7 @@ TEST_F(Connection, FormatAndRebootOverBothTransports) {
     prompt.messages.clear();
     prompt.answers = {true};
     EXPECT_CALL(link, Reboot(t)).WillOnce(Return(row.result));
-    form->R1Click();
+    form->R1->trigger();
     EXPECT_EQ(prompt.messages, QStringList{row.rebootMessage});
     EXPECT_EQ(form->isConnected(), t == Transport::Serial && row.connectedAfterFormat);
     EXPECT_TRUE(form->Timer1->isActive());
@@ -242,33 +243,72 @@ TEST_F(Connection, TransportMenuWritesOnlyOnChange) {
   form->C3->trigger();
   EXPECT_TRUE(form->C3->isChecked());
   EXPECT_FALSE(form->C1->isChecked());
-  EXPECT_EQ(form->commSettings.Transport, QStringLiteral("1"));
+  EXPECT_EQ(ws->commSettings.Transport, QStringLiteral("1"));
   const QByteArray written = home.read("set.ini");
   EXPECT_TRUE(written.contains("\xCD\xA8\xD1\xB6\xB7\xBD\xCA\xBD=1\r\n")) << written.toStdString();
 
   // Switching while connected leaves the old link; disconnect closes the chosen transport.
   form->C1->trigger();
-  form->SpeedButton5Click();
+  form->SpeedButton5->click();
   form->C3->trigger();
   EXPECT_TRUE(form->isConnected());
   EXPECT_CALL(link, Disnect());
   EXPECT_CALL(link, CloseSerial()).Times(0);
-  form->SpeedButton4Click();
+  form->SpeedButton4->click();
 }
 
 TEST_F(Connection, MissingLibrariesAreNamed) {
-  form->setLink(nullptr);
-  form->SpeedButton5Click();
+  ws->setLink(nullptr);
+  form->SpeedButton5->click();
   ASSERT_EQ(prompt.messages.size(), 1);
   EXPECT_TRUE(prompt.messages.front().contains(QStringLiteral("NQ_COM_LED")));
 }
 
 TEST_F(Connection, AnImpossibleSignSizeIsRefused) {
   expectSize(0, 100000, 0);
-  form->SpeedButton5Click();
+  form->SpeedButton5->click();
   EXPECT_EQ(prompt.messages.size(), 1);
   EXPECT_FALSE(form->isConnected());
-  EXPECT_EQ(form->ScreenWidth, 32);
+  EXPECT_EQ(ws->ScreenWidth, 32);
+}
+
+}  // namespace
+
+namespace {
+
+// One size limit: a sign larger than 4096 a side is refused at connect and changes nothing.
+TEST_F(Connection, SignSizeLimitIsTheWorkspacesLimit) {
+  struct Row {
+    int w, h;
+    bool accepted;
+  };
+  for (const Row& r : {Row{4096, 16, true}, Row{16, 4096, true}, Row{4097, 16, false},
+                       Row{16384, 16384, false}, Row{-1, 32, false}}) {
+    SCOPED_TRACE(testing::Message() << r.w << " x " << r.h);
+    prompt.messages.clear();
+    if (form->isConnected()) ws->markDisconnected();
+    ws->ScreenWidth = 32;
+    ws->ScreenHeight = 32;
+    const int shownBefore = form->shownPicture().width();
+    expectSize(r.w, r.h, 0);
+    form->SpeedButton5->click();
+    EXPECT_EQ(form->isConnected(), r.accepted);
+    EXPECT_EQ(ws->ScreenWidth, r.accepted ? r.w : 32);
+    EXPECT_EQ(form->shownPicture().width(), r.accepted ? r.w : shownBefore);
+    EXPECT_EQ(prompt.messages.size(), r.accepted ? 0 : 1);
+  }
+}
+
+// Without the link libraries the application still starts and the connect button names the
+// missing library.
+TEST_F(Connection, MissingLibraryFilesAreNamedAtConnect) {
+  TestHome empty;
+  LinkLibraries missing(empty.path());
+  ws->setLink(&missing);
+  ws->commSettings.Transport = QStringLiteral("1");
+  form->SpeedButton5->click();
+  ASSERT_EQ(prompt.messages.size(), 1);
+  EXPECT_TRUE(prompt.messages.front().contains(QStringLiteral("NQ_NET_LED")));
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include <QDir>
+#include <QTextEdit>
 #include <QtEndian>
 
 #include "BmpCheck.h"
 #include "MainWindowFixture.h"
+#include "Wordsedit.h"
 
 namespace {
 
@@ -15,10 +17,10 @@ QString writeBmp(const TestHome& home, const QString& name, const QImage& img) {
 }
 
 TEST_F(EditingActions, NewProgramsUseTheSignSizeAndTheControlsUpTo255) {
-  form->ScreenWidth = 64;
+  ws->ScreenWidth = 64;
   form->Edit4->setText(QStringLiteral("12"));
-  form->SpeedButton1Click();
-  EXPECT_EQ(form->ProgramCount, 1);
+  form->SpeedButton1->click();
+  EXPECT_EQ(ws->ProgramCount, 1);
   EXPECT_EQ(captions(), (QStringList{"新节目表", "节目1", "发布信息"}));
   EXPECT_EQ(key(0, "屏宽"), QByteArray("64"));
   EXPECT_EQ(key(0, "停留时间"), QByteArray("12"));
@@ -27,44 +29,45 @@ TEST_F(EditingActions, NewProgramsUseTheSignSizeAndTheControlsUpTo255) {
 
   // An empty dwell box stores the spin position.
   form->Edit4->clear();
-  form->SpeedButton1Click();
+  form->SpeedButton1->click();
   EXPECT_EQ(key(1, "停留时间"), QByteArray("12"));
 
-  form->ScreenWidth = 4;
-  form->ScreenHeight = 4;
-  while (form->ProgramCount < 254) form->SpeedButton1Click();
-  form->SpeedButton1Click();
-  EXPECT_EQ(form->ProgramCount, 255);
+  ws->ScreenWidth = 4;
+  ws->ScreenHeight = 4;
+  while (ws->ProgramCount < 254) form->SpeedButton1->click();
+  form->SpeedButton1->click();
+  EXPECT_EQ(ws->ProgramCount, 255);
   EXPECT_NE(node(QStringLiteral("节目255")), nullptr);
   EXPECT_TRUE(prompt.messages.isEmpty());
 
   const QStringList before = captions();
-  form->SpeedButton1Click();
+  form->SpeedButton1->click();
   EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("超出节目最大数")});
   EXPECT_EQ(captions(), before);
   EXPECT_FALSE(home.exists("Program/255.bmp"));
 }
 
 TEST_F(EditingActions, DeleteRenumbersAndRebuildsTheList) {
-  form->SpeedButton2Click();  // empty library: nothing, silently
+  form->SpeedButton2->click();  // empty library: nothing, silently
   EXPECT_TRUE(prompt.messages.isEmpty());
 
   for (int k = 0; k < 3; ++k) {
     form->ComboBox2->setCurrentIndex(k + 1);
-    form->SpeedButton1Click();
+    form->SpeedButton1->click();
   }
   QImage green(32, 32, QImage::Format_RGB32);
   green.fill(qRgb(0, 128, 0));
   form->store().writePicture(2, green);
 
+  // A node that is not a program disables the button: the click does nothing.
   pick(QStringLiteral("发布信息"));
-  form->SpeedButton2Click();
-  EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("请选择你要删除的节目表!")});
-  EXPECT_EQ(form->ProgramCount, 3);
+  form->SpeedButton2->click();
+  EXPECT_TRUE(prompt.messages.isEmpty());
+  EXPECT_EQ(ws->ProgramCount, 3);
 
   pick(QStringLiteral("节目2"));
-  form->SpeedButton2Click();
-  EXPECT_EQ(form->ProgramCount, 2);
+  form->SpeedButton2->click();
+  EXPECT_EQ(ws->ProgramCount, 2);
   EXPECT_EQ(captions(), (QStringList{"新节目表", "节目1", "发布信息", "节目2", "发布信息"}));
   EXPECT_EQ(form->store().readPicture(1).pixel(0, 0), qRgb(0, 128, 0));
   EXPECT_EQ(key(1, "播放方式"), QByteArray("3"));
@@ -73,28 +76,28 @@ TEST_F(EditingActions, DeleteRenumbersAndRebuildsTheList) {
 }
 
 TEST_F(EditingActions, ResetCountKeepsTheFilesUntilNewProgramsReplaceThem) {
-  form->SpeedButton1Click();
-  form->SpeedButton1Click();
+  form->SpeedButton1->click();
+  form->SpeedButton1->click();
   QImage red(32, 32, QImage::Format_RGB32);
   red.fill(qRgb(255, 0, 0));
   form->store().writePicture(0, red);
   QDir(home.path()).mkpath("Rtf");
   ASSERT_TRUE(home.write("Rtf/0.rtf", "{\\rtf1 old text}"));
 
-  form->ResetProgramCount();
-  EXPECT_EQ(form->ProgramCount, 0);
+  ws->resetProgramCount();
+  EXPECT_EQ(ws->ProgramCount, 0);
   EXPECT_EQ(captions(), QStringList{"新节目表"});
   EXPECT_TRUE(home.exists("Program/1.bmp"));
 
-  form->SpeedButton1Click();
+  form->SpeedButton1->click();
   EXPECT_EQ(form->store().readPicture(0).pixel(0, 0), qRgb(0, 0, 0));
   // The new program must not open the old program's text.
   EXPECT_FALSE(home.exists("Rtf/0.rtf"));
 }
 
 TEST_F(EditingActions, LoadPictureChecksTheFileAndTheSize) {
-  form->ScreenWidth = 64;
-  form->SpeedButton1Click();
+  ws->ScreenWidth = 64;
+  form->SpeedButton1->click();
   pick(QStringLiteral("节目1"));
 
   QImage paint(64, 32, QImage::Format_RGB32);
@@ -127,7 +130,7 @@ TEST_F(EditingActions, LoadPictureChecksTheFileAndTheSize) {
   for (const Row& row : refused) {
     prompt.messages.clear();
     prompt.files = {row.file};
-    form->SpeedButton7Click();
+    form->SpeedButton7->click();
     if (row.message.isEmpty()) {
       EXPECT_TRUE(prompt.messages.isEmpty());
     } else {
@@ -142,7 +145,7 @@ TEST_F(EditingActions, LoadPictureChecksTheFileAndTheSize) {
   prompt.messages.clear();
   form->ComboBox2->setCurrentIndex(5);
   prompt.files = {good};
-  form->SpeedButton7Click();
+  form->SpeedButton7->click();
   EXPECT_TRUE(prompt.messages.isEmpty());
   EXPECT_EQ(home.read("Program/0.bmp"), home.read("good.bmp"));
   EXPECT_EQ(key(0, "颜色"), QByteArray("1"));
@@ -151,30 +154,71 @@ TEST_F(EditingActions, LoadPictureChecksTheFileAndTheSize) {
 
   // Cancelling after a successful load leaves the program as it is.
   prompt.files = {QString()};
-  form->SpeedButton7Click();
+  form->SpeedButton7->click();
   EXPECT_EQ(home.read("Program/0.bmp"), home.read("good.bmp"));
 }
 
 TEST_F(EditingActions, EditAndPreviewCheckTheirPreconditions) {
-  QWidget editor;
+  TWordsForm editor(*ws, prompt);
   form->WordsForm = &editor;
-  form->SpeedButton3Click();  // nothing picked
+  form->SpeedButton3->click();  // nothing picked
   EXPECT_FALSE(editor.isVisible());
-  form->SpeedButton8Click();  // empty library: no preview, no message
+  form->SpeedButton8->click();  // empty library: no preview, no message
   EXPECT_TRUE(prompt.messages.isEmpty());
 
-  form->SpeedButton1Click();
+  form->SpeedButton1->click();
   pick(QStringLiteral("新节目表"));
-  form->SpeedButton3Click();
-  EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("请选择你要编辑的节目表!")});
+  form->SpeedButton3->click();  // disabled on the root
+  EXPECT_TRUE(prompt.messages.isEmpty());
   EXPECT_FALSE(editor.isVisible());
 
   form->store().writePicture(0, QImage(48, 16, QImage::Format_RGB32));
   pick(QStringLiteral("节目1"));
-  form->SpeedButton3Click();
+  form->SpeedButton3->click();
   EXPECT_TRUE(editor.isVisible());
-  EXPECT_EQ(form->ProgramWidth[0], 48);
-  EXPECT_EQ(form->ProgramHeight[0], 16);
+  EXPECT_EQ(ws->ProgramWidth[0], 48);
+  EXPECT_EQ(ws->ProgramHeight[0], 16);
+  form->WordsForm = nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+// The editor saves into the program it was opened for, with that program's own play settings,
+// whatever the main window picks meanwhile; the main window shows the saved picture only when
+// the saved program is the one picked.
+TEST_F(EditingActions, EditorSaveKeepsToItsProgramWhateverIsPicked) {
+  TWordsForm editor(*ws, prompt);
+  form->WordsForm = &editor;
+  form->SpeedButton1->click();
+  form->SpeedButton1->click();
+  form->store().writePlaySettings(0, 3, 1, QStringLiteral("9"));
+  form->store().writePlaySettings(1, 7, 2, QStringLiteral("40"));
+
+  for (bool pickOther : {true, false}) {
+    SCOPED_TRACE(pickOther ? "another program picked" : "the edited program picked");
+    pick(QStringLiteral("节目2"));
+    pick(QStringLiteral("节目1"));
+    form->SpeedButton3->click();
+    ASSERT_TRUE(editor.isVisible());
+    editor.RichEdit1->setPlainText(QStringLiteral("AB"));
+    if (pickOther) pick(QStringLiteral("节目2"));
+    editor.SpeedButton15->click();
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(key(0, "播放方式"), QByteArray("3"));
+    EXPECT_EQ(key(0, "播放速度"), QByteArray("1"));
+    EXPECT_EQ(key(0, "停留时间"), QByteArray("9"));
+    EXPECT_EQ(key(0, "颜色"), QByteArray("1"));
+    EXPECT_EQ(key(1, "颜色"), QByteArray("0"));
+    // The shown picture is the picked program's: red text only when 节目1 is picked.
+    bool red = false;
+    const QImage shown = form->shownPicture();
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x) red |= qRed(shown.pixel(x, y)) > 0;
+    EXPECT_EQ(red, !pickOther);
+  }
+  EXPECT_TRUE(prompt.messages.isEmpty()) << prompt.messages.join(u'|').toStdString();
   form->WordsForm = nullptr;
 }
 

@@ -22,7 +22,7 @@ class ExportImport : public MainWindow {
   void makeThree() {
     for (int k = 0; k < 3; ++k) {
       form->ComboBox2->setCurrentIndex(k + 2);
-      form->SpeedButton1Click();
+      form->SpeedButton1->click();
       QImage img(32, 32, QImage::Format_RGB32);
       img.fill(qRgb(k * 100, 0, 0));
       form->store().writePicture(k, img);
@@ -30,16 +30,16 @@ class ExportImport : public MainWindow {
   }
   void exportTo(const QString& path) {
     prompt.folders = {path};
-    form->O1Click();
+    form->O1->trigger();
   }
   void importFrom(const QString& path) {
     prompt.folders = {path};
-    form->I1Click();
+    form->I1->trigger();
   }
 };
 
 TEST_F(ExportImport, EmptyLibraryRefusesWithoutADialog) {
-  form->O1Click();
+  form->O1->trigger();
   EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("导出节目不能为空")});
   EXPECT_TRUE(prompt.dialogTitles.isEmpty());
 }
@@ -63,7 +63,7 @@ TEST_F(ExportImport, SurvivesARestartByteForByte) {
   QFile::remove(in("5.bmp"));
   importFrom(folder.path());
   EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("导入节目成功")});
-  EXPECT_EQ(form->ProgramCount, 3);
+  EXPECT_EQ(ws->ProgramCount, 3);
   EXPECT_EQ(captions(), (QStringList{"新节目表", "节目1", "发布信息", "节目2", "发布信息", "节目3",
                                      "发布信息"}));
   for (int k = 0; k < 3; ++k) {
@@ -78,7 +78,7 @@ TEST_F(ExportImport, ImportStopsAtTheFirstGapAndAcceptsAnEmptyLibrary) {
   for (const char* name : {"0.bmp", "1.bmp", "3.bmp"}) writeIn(name, name);
   writeIn("set.ini", "[x]\r\n");
   importFrom(folder.path());
-  EXPECT_EQ(form->ProgramCount, 2);
+  EXPECT_EQ(ws->ProgramCount, 2);
   EXPECT_EQ(captions(), (QStringList{"新节目表", "节目1", "发布信息", "节目2", "发布信息"}));
   EXPECT_FALSE(home.exists("Program/3.bmp"));
 
@@ -86,7 +86,7 @@ TEST_F(ExportImport, ImportStopsAtTheFirstGapAndAcceptsAnEmptyLibrary) {
   QFile::copy(in("set.ini"), QDir(onlySettings.path()).filePath("set.ini"));
   prompt.messages.clear();
   importFrom(onlySettings.path());
-  EXPECT_EQ(form->ProgramCount, 0);
+  EXPECT_EQ(ws->ProgramCount, 0);
   EXPECT_EQ(captions(), QStringList{"新节目表"});
   EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("导入节目成功")});
 }
@@ -99,7 +99,7 @@ TEST_F(ExportImport, ImportRefusesAFolderWithoutSettingsAndChangesNothing) {
   ASSERT_EQ(prompt.messages.size(), 1);
   EXPECT_TRUE(prompt.messages.front().contains(QStringLiteral("set.ini")));
   EXPECT_EQ(home.read("Program/0.bmp"), picture0);
-  EXPECT_EQ(form->ProgramCount, 3);
+  EXPECT_EQ(ws->ProgramCount, 3);
 }
 
 TEST_F(ExportImport, FailedCopiesAreReportedAndLoseNothing) {
@@ -125,7 +125,7 @@ TEST_F(ExportImport, FailedCopiesAreReportedAndLoseNothing) {
   for (int k = 0; k < 3; ++k)
     EXPECT_EQ(home.read(QStringLiteral("Program/%1.bmp").arg(k)), before[k]);
   EXPECT_EQ(home.read("Program/set.ini"), settings);
-  EXPECT_EQ(form->ProgramCount, 3);
+  EXPECT_EQ(ws->ProgramCount, 3);
 }
 
 TEST_F(ExportImport, ImportTakesAtMost255AndDropsOldRichText) {
@@ -134,7 +134,7 @@ TEST_F(ExportImport, ImportTakesAtMost255AndDropsOldRichText) {
   QDir(home.path()).mkpath("Rtf");
   ASSERT_TRUE(home.write("Rtf/0.rtf", "{\\rtf1 old}"));
   importFrom(folder.path());
-  EXPECT_EQ(form->ProgramCount, 255);
+  EXPECT_EQ(ws->ProgramCount, 255);
   ASSERT_EQ(prompt.messages.size(), 1);
   EXPECT_TRUE(prompt.messages.front().startsWith(QStringLiteral("导入节目成功")));
   EXPECT_TRUE(prompt.messages.front().contains(QStringLiteral("255")));
@@ -148,7 +148,7 @@ TEST_F(ExportImport, CancelledDialogsDoNothing) {
   exportTo(QString());
   importFrom(QString());
   EXPECT_TRUE(prompt.messages.isEmpty());
-  EXPECT_EQ(form->ProgramCount, 3);
+  EXPECT_EQ(ws->ProgramCount, 3);
 }
 
 }  // namespace

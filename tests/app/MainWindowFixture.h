@@ -22,7 +22,9 @@ class MainWindow : public ::testing::Test {
 
   void start() {
     form.reset();
-    form = std::make_unique<TMainForm>(prompt, home.path());
+    ws.reset();
+    ws = std::make_unique<Workspace>(home.path());
+    form = std::make_unique<TMainForm>(*ws, prompt);
     form->show();
   }
 
@@ -55,5 +57,6 @@ class MainWindow : public ::testing::Test {
 
   TestHome home;
   ScriptedPrompt prompt;
+  std::unique_ptr<Workspace> ws;
   std::unique_ptr<TMainForm> form;
 };

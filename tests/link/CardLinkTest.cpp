@@ -50,24 +50,26 @@ class CardLink : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(libraries->serialLoaded() && libraries->netLoaded());
     qputenv("LEDSIGN_HOME", home.path().toLocal8Bit());
-    main = std::make_unique<TMainForm>(prompt, home.path());
-    main->setLink(libraries);
+    ws = std::make_unique<Workspace>(home.path());
+    ws->setLink(libraries);
+    main = std::make_unique<TMainForm>(*ws, prompt);
     main->sleep = [](int) {};
   }
   void TearDown() override {
-    if (main && main->isConnected()) main->SpeedButton4Click();
+    if (main && main->isConnected()) main->SpeedButton4->click();
     if (card) card->stop();
   }
 
   void useTcp() {
-    main->commSettings.Transport = QStringLiteral("1");
-    main->commSettings.ControllerIp = QStringLiteral("127.0.0.1");
-    main->commSettings.ControllerPort = card->tcpPort();
+    ws->commSettings.Transport = QStringLiteral("1");
+    ws->commSettings.ControllerIp = QStringLiteral("127.0.0.1");
+    ws->commSettings.ControllerPort = card->tcpPort();
   }
 
   static LinkLibraries* libraries;
   TestHome home;
   ScriptedPrompt prompt;
+  std::unique_ptr<Workspace> ws;
   std::unique_ptr<TMainForm> main;
   std::unique_ptr<signsim::Card> card;
 };
@@ -77,14 +79,14 @@ LinkLibraries* CardLink::libraries = nullptr;
 TEST_F(CardLink, ConnectsOverTcpAndNoticesWhenTheCardStops) {
   startCard(false);
   useTcp();
-  main->SpeedButton5Click();
+  main->SpeedButton5->click();
   ASSERT_TRUE(prompt.messages.isEmpty()) << prompt.messages.join('|').toStdString();
   EXPECT_TRUE(main->isConnected());
-  EXPECT_EQ(main->ScreenWidth, 96);
-  EXPECT_EQ(main->ScreenHeight, 48);
+  EXPECT_EQ(ws->ScreenWidth, 96);
+  EXPECT_EQ(ws->ScreenHeight, 48);
   EXPECT_EQ(main->shownPicture().size(), QSize(96, 48));
-  EXPECT_EQ(main->ControllerModel, 1);
-  EXPECT_EQ(main->ControllerProgramCount, 0);
+  EXPECT_EQ(ws->ControllerModel, 1);
+  EXPECT_EQ(ws->ControllerProgramCount, 0);
 
   main->Timer1Timer();
   EXPECT_TRUE(main->isConnected());
@@ -99,8 +101,8 @@ TEST_F(CardLink, AClosedPortIsReportedWithTheLibrarysCode) {
   useTcp();
   const int port = card->tcpPort();
   card->stop();
-  main->commSettings.ControllerPort = port;  // nothing listens there any more
-  main->SpeedButton5Click();
+  ws->commSettings.ControllerPort = port;  // nothing listens there any more
+  main->SpeedButton5->click();
   ASSERT_EQ(prompt.messages.size(), 1);
   EXPECT_TRUE(prompt.messages.front().startsWith(QStringLiteral("连接失败 错误代码:")));
   EXPECT_FALSE(main->isConnected());
@@ -108,20 +110,20 @@ TEST_F(CardLink, AClosedPortIsReportedWithTheLibrarysCode) {
 
 TEST_F(CardLink, ConnectsOverThePseudoTerminal) {
   startCard(true, 19200);
-  main->commSettings.Transport = QStringLiteral("0");
-  main->commSettings.SerialPort = QString::fromStdString(card->ptyPath());
-  main->commSettings.BaudRate = 19200;
-  main->SpeedButton5Click();
+  ws->commSettings.Transport = QStringLiteral("0");
+  ws->commSettings.SerialPort = QString::fromStdString(card->ptyPath());
+  ws->commSettings.BaudRate = 19200;
+  main->SpeedButton5->click();
   ASSERT_TRUE(prompt.messages.isEmpty()) << prompt.messages.join('|').toStdString();
   EXPECT_TRUE(main->isConnected());
-  EXPECT_EQ(main->ScreenWidth, 96);
-  EXPECT_EQ(main->ControllerModel, 1);
+  EXPECT_EQ(ws->ScreenWidth, 96);
+  EXPECT_EQ(ws->ControllerModel, 1);
 }
 
 TEST_F(CardLink, BaudQueryFindsTheCardsRate) {
   startCard(true, 2400);
-  main->commSettings.PortNames = {QString::fromStdString(card->ptyPath())};
-  TCommForm dialog(*main);
+  ws->commSettings.PortNames = {QString::fromStdString(card->ptyPath())};
+  TCommForm dialog(*ws, prompt);
   dialog.show();
   dialog.baudPage->QueryButton->click();
   dialog.waitForQueries();
@@ -131,7 +133,7 @@ TEST_F(CardLink, BaudQueryFindsTheCardsRate) {
 
 TEST_F(CardLink, IpQueryOnLoopbackListsTheCard) {
   startCard(false);
-  TCommForm dialog(*main);
+  TCommForm dialog(*ws, prompt);
   dialog.show();
   dialog.PageControl1->setCurrentWidget(dialog.ipPage);
   QComboBox* adapters = dialog.ipPage->ComboBox4;
@@ -146,8 +148,8 @@ TEST_F(CardLink, IpQueryOnLoopbackListsTheCard) {
 
   dialog.StringGrid1DblClick(1);
   dialog.netPage->OkButton->click();
-  EXPECT_EQ(main->commSettings.ControllerPort, card->tcpPort());
-  EXPECT_EQ(CommSettings::load(main->commSettingsPath()).ControllerPort, card->tcpPort());
+  EXPECT_EQ(ws->commSettings.ControllerPort, card->tcpPort());
+  EXPECT_EQ(CommSettings::load(ws->commSettingsPath()).ControllerPort, card->tcpPort());
 }
 
 }  // namespace

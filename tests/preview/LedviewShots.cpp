@@ -4,16 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QDir>
 #include <QPainter>
 #include <QTimer>
 
 #include "Ledview.h"
-#include "Mainface.h"
 #include "ScriptedPrompt.h"
 #include "TestHome.h"
-#include "UpDown.h"
+#include "Workspace.h"
 
 namespace {
 
@@ -42,21 +40,20 @@ TEST(PreviewShots, MoveLeftAndOpenFromLeftPartWay) {
 
   TestHome home;
   ScriptedPrompt prompt;
-  TMainForm main(prompt, home.path());
-  main.ScreenWidth = 128;
-  main.ScreenHeight = 32;
-  main.SpeedButton1Click();
-  main.store().writePicture(0, signPage({128, 32}));
-  TLedViewForm form(main);
+  Workspace ws(home.path());
+  ws.ScreenWidth = 128;
+  ws.ScreenHeight = 32;
+  ws.store().append(0, 128, 32, 0, 4, QStringLiteral("5"));
+  ws.programAppended(128, 32);
+  ws.store().writePicture(0, signPage({128, 32}));
+  TLedViewForm form(ws, prompt);
 
   struct Series {
     int mode;
     const char* name;
   };
   for (const Series& series : {Series{1, "move-left"}, Series{5, "open-from-left"}}) {
-    main.ComboBox2->setCurrentIndex(series.mode);
-    main.ComboBox3->setCurrentIndex(0);
-    main.UpDown3->setPosition(5);
+    form.setProgram(0, PlaySettings{series.mode, 0, 5});
     form.show();
     form.Play1Click();
     form.Timer1->stop();  // the ticks below stand in for the timer

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
@@ -12,10 +11,9 @@
 #include <QWindow>
 
 #include "Ledview.h"
-#include "Mainface.h"
 #include "ScriptedPrompt.h"
 #include "TestHome.h"
-#include "UpDown.h"
+#include "Workspace.h"
 
 namespace {
 
@@ -56,17 +54,20 @@ std::string run(int count, char c) { return std::string(static_cast<size_t>(coun
 class Preview : public ::testing::Test {
  protected:
   void SetUp() override {
-    main_.ScreenWidth = 64;
-    main_.ScreenHeight = 32;
-    main_.SpeedButton1Click();
-    main_.store().writePicture(0, solid({64, 32}, Qt::red));
+    ws_.ScreenWidth = 64;
+    ws_.ScreenHeight = 32;
+    addProgram();
+    ws_.store().writePicture(0, solid({64, 32}, Qt::red));
   }
 
-  // Sets the main window's play-mode box, play-speed box and dwell spin.
+  void addProgram() {
+    ws_.store().append(ws_.ProgramCount, 64, 32, 0, 4, QStringLiteral("5"));
+    ws_.programAppended(64, 32);
+  }
+
+  // The play settings the main window hands over when it opens the preview.
   void setPlay(const EffectStepper::Settings& play) {
-    main_.ComboBox2->setCurrentIndex(play.mode);
-    main_.ComboBox3->setCurrentIndex(play.speed);
-    main_.UpDown3->setPosition(play.dwellSeconds);
+    form_.setProgram(ws_.SelectedProgram, PlaySettings{play.mode, play.speed, play.dwellSeconds});
   }
 
   void ticks(int count) {
@@ -77,8 +78,8 @@ class Preview : public ::testing::Test {
 
   TestHome home_;
   ScriptedPrompt prompt_;
-  TMainForm main_{prompt_, home_.path()};
-  TLedViewForm form_{main_};
+  Workspace ws_{home_.path()};
+  TLedViewForm form_{ws_, prompt_};
 };
 
 TEST_F(Preview, OpensABorderlessBlackWindowOfTheSignSizeThatStaysBlackUntilPlay) {
@@ -94,14 +95,14 @@ TEST_F(Preview, OpensABorderlessBlackWindowOfTheSignSizeThatStaysBlackUntilPlay)
 }
 
 TEST_F(Preview, PictureAndCoverTakeTheSizeOfThePictureFile) {
-  main_.store().writePicture(0, solid({100, 20}, Qt::red));
+  ws_.store().writePicture(0, solid({100, 20}, Qt::red));
   form_.show();
   EXPECT_EQ(form_.size(), QSize(64, 32));
   EXPECT_EQ(form_.Image1->size(), QSize(100, 20));
   EXPECT_EQ(form_.Panel2->size(), QSize(100, 20));
 }
 
-TEST_F(Preview, PlayTakesModeSpeedAndDwellFromTheMainWindowAtThatMoment) {
+TEST_F(Preview, PlayUsesTheSettingsItWasGiven) {
   setPlay({1, 3, 7});
   form_.show();
   form_.Play1Click();
@@ -165,9 +166,9 @@ TEST_F(Preview, FlashShowsThePictureOnEveryOtherTick) {
 }
 
 TEST_F(Preview, PlaysTheSelectedProgram) {
-  main_.SpeedButton1Click();
-  main_.store().writePicture(1, solid({64, 32}, Qt::green));
-  main_.SelectedProgram = 1;
+  addProgram();
+  ws_.store().writePicture(1, solid({64, 32}, Qt::green));
+  ws_.SelectedProgram = 1;
   setPlay({0, 0, 5});
   form_.show();
   form_.Play1Click();
@@ -254,7 +255,7 @@ TEST_F(Preview, ReopeningResetsTheTransitionAndTakesTheNewSignSize) {
   ticks(5);
   form_.Exit1Click();
 
-  main_.ScreenWidth = 48;
+  ws_.ScreenWidth = 48;
   form_.show();
   EXPECT_EQ(form_.size(), QSize(48, 32));
   EXPECT_EQ(form_.stepper().stepCounter(), 0);

@@ -46,4 +46,5 @@ class MockLink : public ControllerLink {
   MOCK_METHOD(int, ModTime, (Transport, int, int, int, int, int, int), (override));
   MOCK_METHOD(int, GetProgramIO, (Transport, ProgramIoTable*), (override));
   MOCK_METHOD(int, ModProgramIO, (Transport, int, ProgramIoTable*), (override));
+  MOCK_METHOD(bool, Progress, (Transport, int*, int*), (override));
 };

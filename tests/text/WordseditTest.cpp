@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -14,7 +15,6 @@
 #include <memory>
 
 #include "GbkIni.h"
-#include "Mainface.h"
 #include "RtfReader.h"
 #include "ScriptedPrompt.h"
 #include "TestHome.h"
@@ -22,21 +22,25 @@
 #include "TextRender.h"
 #include "UpDown.h"
 #include "Wordsedit.h"
+#include "Workspace.h"
 
 namespace {
 
 const QString kQuestion = QStringLiteral("非法的宽高,是否程序自动修正并保存!");
 
-// A main window on a fresh home with one program of the sign's size, and the editor opened on it.
+// A workspace on a fresh home with programs of the sign's size, and the editor opened on one.
 class Editor : public ::testing::Test {
  protected:
   void open(int signWidth = 64, int signHeight = 32, int programs = 1, int selected = 0) {
-    main = std::make_unique<TMainForm>(prompt, home.path());
-    main->ScreenWidth = signWidth;
-    main->ScreenHeight = signHeight;
-    for (int i = 0; i < programs; ++i) main->SpeedButton1Click();
-    main->SelectedProgram = selected;
-    words = std::make_unique<TWordsForm>(*main);
+    ws = std::make_unique<Workspace>(home.path());
+    ws->ScreenWidth = signWidth;
+    ws->ScreenHeight = signHeight;
+    for (int i = 0; i < programs; ++i) {
+      ws->store().append(i, signWidth, signHeight, 0, 4, QStringLiteral("5"));
+      ws->programAppended(signWidth, signHeight);
+    }
+    ws->SelectedProgram = selected;
+    words = std::make_unique<TWordsForm>(*ws, prompt);
     words->show();
   }
 
@@ -62,7 +66,7 @@ class Editor : public ::testing::Test {
 
   TestHome home;
   ScriptedPrompt prompt;
-  std::unique_ptr<TMainForm> main;
+  std::unique_ptr<Workspace> ws;
   std::unique_ptr<TWordsForm> words;
 };
 
@@ -76,7 +80,7 @@ TEST_F(Editor, OpensEmptyWithTheProgramSizeAndItsPicture) {
   EXPECT_EQ(words->Edit3->text(), QStringLiteral("32"));
   EXPECT_EQ(words->Edit1->text(), QStringLiteral("1.0"));
   EXPECT_EQ(words->RichEdit1->size(), QSize(64, 32));
-  EXPECT_EQ(words->picture(), main->shownPicture());  // the main window's current picture
+  EXPECT_EQ(words->picture(), storedPicture(0));  // the program's stored picture
   EXPECT_EQ(words->StatusPanel0->text(), QStringLiteral("LED 屏宽:64 屏高:32"));
   EXPECT_EQ(words->StatusPanel1->text(), QStringLiteral("节目 屏宽:64 屏高:32"));
   EXPECT_TRUE(words->EditorReady);
@@ -84,6 +88,7 @@ TEST_F(Editor, OpensEmptyWithTheProgramSizeAndItsPicture) {
 
 TEST_F(Editor, SaveStoresPictureSettingsAndRichTextThenCloses) {
   open(64, 32);
+  QSignalSpy saved(ws.get(), &Workspace::programWasSaved);
   typeText(QStringLiteral("红字"));
   words->SpeedButton15->click();
   EXPECT_TRUE(prompt.messages.isEmpty()) << prompt.messages.join(u'|').toStdString();
@@ -98,8 +103,8 @@ TEST_F(Editor, SaveStoresPictureSettingsAndRichTextThenCloses) {
   for (int y = 0; y < stored.height(); ++y)
     for (int x = 0; x < stored.width(); ++x) colours.insert(stored.pixel(x, y) & 0xFFFFFF);
   EXPECT_EQ(colours, (QSet<QRgb>{0x000000, 0xFF0000}));
-  EXPECT_EQ(main->shownPicture().convertToFormat(QImage::Format_RGB32),
-            stored.convertToFormat(QImage::Format_RGB32));
+  ASSERT_EQ(saved.size(), 1);
+  EXPECT_EQ(saved.front().front().toInt(), 0);
   ASSERT_TRUE(home.exists("Rtf/0.rtf"));
   QTextDocument back;
   readRtf(home.read("Rtf/0.rtf"), back);
@@ -144,7 +149,7 @@ TEST_P(EditorSave, CorrectionsAndQuestion) {
   EXPECT_EQ(key(0, "屏宽"), QString::number(c.storedW));
   EXPECT_EQ(key(0, "屏高"), QString::number(c.storedH));
   EXPECT_EQ(storedPicture(0).size(), QSize(c.storedW, c.storedH));
-  EXPECT_EQ(main->ProgramWidth[0], c.storedW);
+  EXPECT_EQ(ws->ProgramWidth[0], c.storedW);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -178,7 +183,7 @@ class EditorModelLimit : public Editor, public ::testing::WithParamInterface<Lim
 TEST_P(EditorModelLimit, RowByRow) {
   const LimitRow& c = GetParam();
   open(32, 16);
-  main->ControllerModel = c.model;
+  ws->ControllerModel = c.model;
   typeText(QStringLiteral("红"));
   if (c.twoColours) {
     prompt.fonts.push_back(Prompt::FontChoice{QFont(ledtext::DefaultFace, 20), ledtext::Green});
@@ -264,8 +269,8 @@ TEST_F(Editor, KeyFilterTakesDigitsAndOneDot) {
 TEST_F(Editor, SizeFieldsChangeTheProgramAtOnce) {
   open(64, 32);
   setSize(QStringLiteral("96"), QStringLiteral("48"));
-  EXPECT_EQ(main->ProgramWidth[0], 96);
-  EXPECT_EQ(main->ProgramHeight[0], 48);
+  EXPECT_EQ(ws->ProgramWidth[0], 96);
+  EXPECT_EQ(ws->ProgramHeight[0], 48);
   EXPECT_EQ(words->RichEdit1->size(), QSize(96, 48));
   EXPECT_EQ(words->picture().size(), QSize(96, 48));
   EXPECT_EQ(words->StatusPanel1->text(), QStringLiteral("节目 屏宽:96 屏高:48"));
@@ -284,7 +289,7 @@ TEST_F(Editor, ResizeDragRoundsOnRelease) {
     EXPECT_FALSE(words->ResizeDrag);
     EXPECT_EQ(words->RichEdit1->size(), r.expected);
     EXPECT_EQ(words->Edit2->text(), QString::number(r.expected.width()));
-    EXPECT_EQ(main->ProgramHeight[0], r.expected.height());
+    EXPECT_EQ(ws->ProgramHeight[0], r.expected.height());
   }
 }
 
@@ -304,7 +309,7 @@ TEST_F(Editor, PlacementButtonsMoveTheBandAndWriteTheRichText) {
 
 TEST_F(Editor, RenderingPutsTheCaretAtTheStartWithoutASelection) {
   open(64, 32);
-  main->ControllerModel = 1;
+  ws->ControllerModel = 1;
   typeText(QStringLiteral("红字"));
   words->RichEdit1->selectAll();
   words->SpeedButton13->click();
@@ -336,10 +341,75 @@ TEST_F(Editor, PictureMatchesTheEditorsWrapping) {
 TEST_F(Editor, StaysBoundToItsProgram) {
   open(64, 32, 2, 0);
   typeText(QStringLiteral("零"));
-  main->SelectedProgram = 1;
+  ws->SelectedProgram = 1;
   words->SpeedButton15->click();
   EXPECT_TRUE(home.exists("Rtf/0.rtf"));
   EXPECT_FALSE(home.exists("Rtf/1.rtf"));
   EXPECT_EQ(key(0, "颜色"), QStringLiteral("1"));
   EXPECT_EQ(key(1, "颜色"), QStringLiteral("0"));
 }
+
+namespace {
+
+// The editor follows its program through the library's changes: it moves down with it when an
+// earlier program goes, and closes without writing when its own program or the whole list goes.
+TEST_F(Editor, FollowsItsProgramOrClosesWithoutWriting) {
+  struct Row {
+    const char* what;
+    void (*change)(Workspace&);
+    bool staysOpen;
+    int savedAs;  // the number the save writes, when the editor stays open
+  };
+  const Row rows[] = {
+      {"an earlier program deleted",
+       [](Workspace& w) {
+         w.store().deleteProgram(0, w.ProgramCount);
+         w.programDeleted(0);
+       },
+       true, 0},
+      {"a later program deleted",
+       [](Workspace& w) {
+         w.store().deleteProgram(2, w.ProgramCount);
+         w.programDeleted(2);
+       },
+       true, 1},
+      {"its own program deleted",
+       [](Workspace& w) {
+         w.store().deleteProgram(1, w.ProgramCount);
+         w.programDeleted(1);
+       },
+       false, -1},
+      {"library replaced", [](Workspace& w) { w.libraryReplaced(3); }, false, -1},
+      {"count reset", [](Workspace& w) { w.resetProgramCount(); }, false, -1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    open(64, 32, 3, 1);
+    typeText(QStringLiteral("绿"));
+    row.change(*ws);
+    EXPECT_EQ(words->isVisible(), row.staysOpen);
+    if (!row.staysOpen) {
+      // Closed: nothing of the edit reaches any program.
+      words->SpeedButton15->click();
+      EXPECT_FALSE(home.exists("Rtf/0.rtf") || home.exists("Rtf/1.rtf") ||
+                   home.exists("Rtf/2.rtf"));
+      continue;
+    }
+    EXPECT_EQ(words->program(), row.savedAs);
+    words->SpeedButton15->click();
+    EXPECT_EQ(key(row.savedAs, "颜色"), QStringLiteral("1"));
+    EXPECT_TRUE(home.exists(QStringLiteral("Rtf/%1.rtf").arg(row.savedAs)));
+    QFile::remove(home.file(QStringLiteral("Rtf/%1.rtf").arg(row.savedAs)));
+  }
+}
+
+// Sizes never go beyond the workspace's limit, so the stored size is the picture's size.
+TEST_F(Editor, SizeFieldsStopAtTheSideLimit) {
+  open(64, 32);
+  setSize(QStringLiteral("9000"), QStringLiteral("30000"));
+  EXPECT_EQ(ws->ProgramWidth[0], Workspace::MaxSide);
+  EXPECT_EQ(ws->ProgramHeight[0], Workspace::MaxSide);
+  EXPECT_EQ(words->picture().size(), QSize(Workspace::MaxSide, Workspace::MaxSide));
+}
+
+}  // namespace

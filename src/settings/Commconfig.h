@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 #include <array>
 
 #include "protocol/Records.h"
@@ -13,8 +14,9 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTableWidget;
+class Prompt;
 class QThread;
-class TMainForm;
+class Workspace;
 
 // "串口": port, baud rate, GPRS and timeout.
 class SerialPage : public QWidget {
@@ -63,12 +65,12 @@ class IpQueryPage : public QWidget {
   void setCell(int row, int column, const QString& text);
 };
 
-// The communication settings window, modeless: it edits the settings of the main window's
-// CommSettings and the "配置参数" section of set.ini, and offers the two discovery tools.
+// The communication settings window, modeless: it edits the workspace's CommSettings and the
+// "配置参数" section of set.ini, and offers the two discovery tools.
 class TCommForm : public QDialog {
   Q_OBJECT
  public:
-  explicit TCommForm(TMainForm& mainForm, QWidget* parent = nullptr);
+  TCommForm(Workspace& workspace, Prompt& prompt, QWidget* parent = nullptr);
   ~TCommForm() override;
 
   QTabWidget* PageControl1;
@@ -93,8 +95,10 @@ class TCommForm : public QDialog {
  private:
   void appendBaudLine(const QString& line);
 
-  TMainForm& mainForm_;
+  Workspace& ws_;
+  Prompt& prompt_;
   std::array<NetCardEntry, 16> cards_{};
   int cardCount_ = 0;
-  QList<QThread*> queries_;
+  // The baud queries still running; a finished one deletes itself.
+  QList<QPointer<QThread>> queries_;
 };

@@ -20,9 +20,12 @@
 #include <cstring>
 #include <memory>
 
+#include "BusyCursor.h"
 #include "ErrorReport.h"
 #include "GbkIni.h"
-#include "Mainface.h"
+#include "Prompt.h"
+#include "Worker.h"
+#include "Workspace.h"
 
 namespace {
 
@@ -136,7 +139,8 @@ void IpQueryPage::clearGrid() {
   for (int c = 0; c < 5; ++c) setCell(0, c, header[c]);
 }
 
-TCommForm::TCommForm(TMainForm& mainForm, QWidget* parent) : QDialog(parent), mainForm_(mainForm) {
+TCommForm::TCommForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
+    : QDialog(parent), ws_(workspace), prompt_(prompt) {
   setWindowTitle(QStringLiteral("通讯配置"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
   setModal(false);
@@ -173,11 +177,12 @@ TCommForm::TCommForm(TMainForm& mainForm, QWidget* parent) : QDialog(parent), ma
 TCommForm::~TCommForm() { waitForQueries(); }
 
 void TCommForm::waitForQueries() {
-  for (QThread* query : std::as_const(queries_)) {
-    query->wait();
-    delete query;
+  for (const QPointer<QThread>& query : std::as_const(queries_)) {
+    if (query) query->wait();
   }
   queries_.clear();
+  // Hand over the answers of the queries that ended, and let the threads delete themselves.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void TCommForm::showEvent(QShowEvent* event) {
@@ -186,7 +191,7 @@ void TCommForm::showEvent(QShowEvent* event) {
 }
 
 void TCommForm::FormShow() {
-  const CommSettings& s = mainForm_.commSettings;
+  const CommSettings& s = ws_.commSettings;
   serialPage->ComboBox1->clear();
   serialPage->ComboBox1->addItems(s.PortNames);
   serialPage->ComboBox1->setCurrentIndex(s.PortNames.isEmpty() ? -1 : 0);
@@ -207,7 +212,7 @@ void TCommForm::FormShow() {
 }
 
 void TCommForm::SerialOkClick() {
-  Prompt& prompt = mainForm_.prompt();
+  Prompt& prompt = prompt_;
   runGuarded(prompt, this, [&] {
     // Every field is checked before any key is written.
     if (serialPage->ComboBox1->currentIndex() < 0) {
@@ -222,8 +227,8 @@ void TCommForm::SerialOkClick() {
     const QString port = serialPage->ComboBox1->currentText();
     const QString baud = serialPage->ComboBox2->currentText();
     const int gprs = serialPage->CheckBox1->isChecked() ? 1 : 0;
-    CommSettings::writeSerialPage(mainForm_.commSettingsPath(), port, baud, gprs, *timeout);
-    CommSettings& s = mainForm_.commSettings;
+    CommSettings::writeSerialPage(ws_.commSettingsPath(), port, baud, gprs, *timeout);
+    CommSettings& s = ws_.commSettings;
     s.GprsEnabled = gprs;
     s.TimeoutMs = *timeout;
     s.SerialPort = port;
@@ -233,7 +238,7 @@ void TCommForm::SerialOkClick() {
 }
 
 void TCommForm::NetOkClick() {
-  Prompt& prompt = mainForm_.prompt();
+  Prompt& prompt = prompt_;
   runGuarded(prompt, this, [&] {
     const QString ip = netPage->Edit1->text();
     const QString portText = netPage->Edit2->text();
@@ -242,9 +247,9 @@ void TCommForm::NetOkClick() {
       prompt.message(this, QStringLiteral("“端口”必须是十进制整数，设置没有保存"));
       return;
     }
-    CommSettings::writeNetPage(mainForm_.commSettingsPath(), ip, portText);
-    mainForm_.commSettings.ControllerIp = ip;
-    mainForm_.commSettings.ControllerPort = *port;
+    CommSettings::writeNetPage(ws_.commSettingsPath(), ip, portText);
+    ws_.commSettings.ControllerIp = ip;
+    ws_.commSettings.ControllerPort = *port;
     close();
   });
 }
@@ -252,43 +257,40 @@ void TCommForm::NetOkClick() {
 void TCommForm::appendBaudLine(const QString& line) { baudPage->Memo1->appendPlainText(line); }
 
 void TCommForm::BaudQueryClick() {
-  Prompt& prompt = mainForm_.prompt();
+  Prompt& prompt = prompt_;
   runGuarded(prompt, this, [&] {
     if (baudPage->ComboBox3->currentIndex() < 0) {
       prompt.message(this, QStringLiteral("没有找到串口"));
       return;
     }
-    ControllerLink& link = mainForm_.link();
+    ControllerLink& link = ws_.link();
     const QString port = baudPage->ComboBox3->currentText();
-    QPointer<TCommForm> self(this);
-    // The worker takes the port by value and hands its one line back to the GUI thread.
-    QThread* query = QThread::create([&link, port, self] {
-      const int baud = link.GetBaud(port);
-      const QString line = baud == -1 ? QStringLiteral("检查硬件链路是否正常")
-                                      : QStringLiteral("波特率为：") + QString::number(baud);
-      if (self) {
-        QMetaObject::invokeMethod(
-            self,
-            [self, line] {
-              if (self) self->appendBaudLine(line);
-            },
-            Qt::QueuedConnection);
-      }
-    });
-    queries_ << query;
-    query->start();
+    // The worker takes the port by value and hands its one line back to the GUI thread; a
+    // failure (a missing library, say) comes back as a "提示" message.
+    queries_.removeAll(QPointer<QThread>());
+    queries_ << startWorker<int>(
+        this, [&link, port] { return link.GetBaud(port); },
+        [this](const WorkerOutcome<int>& outcome) {
+          if (!outcome.ok()) {
+            prompt_.message(this, outcome.failure);
+            return;
+          }
+          appendBaudLine(outcome.value == -1
+                             ? QStringLiteral("检查硬件链路是否正常")
+                             : QStringLiteral("波特率为：") + QString::number(outcome.value));
+        });
   });
 }
 
 void TCommForm::IpPageShow() {
-  Prompt& prompt = mainForm_.prompt();
+  Prompt& prompt = prompt_;
   ipPage->QueryButton->setEnabled(true);
   ipPage->ComboBox4->clear();
   ipPage->clearGrid();
   cards_.fill(NetCardEntry{});
   cardCount_ = 0;
   runGuarded(prompt, this, [&] {
-    cardCount_ = std::clamp(mainForm_.link().GetNetCard(cards_.data()), 0, 16);
+    cardCount_ = std::clamp(ws_.link().GetNetCard(cards_.data()), 0, 16);
     for (int k = 0; k < cardCount_; ++k) {
       const QString address = slotText(cards_[k].address, sizeof cards_[k].address);
       if (address.isEmpty()) continue;
@@ -301,10 +303,10 @@ void TCommForm::IpPageShow() {
 
 void TCommForm::IpQueryClick() {
   if (ipPage->ComboBox4->currentIndex() < 0 && ipPage->ComboBox4->currentText().isEmpty()) return;
-  Prompt& prompt = mainForm_.prompt();
+  Prompt& prompt = prompt_;
   ipPage->QueryButton->setEnabled(false);
   runGuarded(prompt, this, [&] {
-    ControllerLink& link = mainForm_.link();
+    ControllerLink& link = ws_.link();
     const QString chosen = ipPage->ComboBox4->currentText();
     for (int k = 0; k < cardCount_; ++k) {
       const QString address = slotText(cards_[k].address, sizeof cards_[k].address);
@@ -318,9 +320,10 @@ void TCommForm::IpQueryClick() {
     }
     auto answers = std::make_unique<NetIpEntry[]>(1024);
     std::memset(answers.get(), 0, sizeof(NetIpEntry) * 1024);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    link.GetNetIP(answers.get());
-    QApplication::restoreOverrideCursor();
+    {
+      BusyCursor busy;
+      link.GetNetIP(answers.get());
+    }
     for (int k = 0; k < 255; ++k) {
       const NetIpEntry& e = answers[static_cast<size_t>(k)];
       const QString ip = slotText(e.ip, sizeof e.ip);
