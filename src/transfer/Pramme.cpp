@@ -73,6 +73,7 @@ TPrammeForm::TPrammeForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
   column->addLayout(lineRow);
   column->addLayout(lists, 1);
   column->addLayout(commands);
+  resize(440, 330);
 
   connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <mutex>
 
 #include "Card.h"
 #include "Kernel.h"
@@ -78,7 +79,10 @@ TEST_P(CardTransfer, InputLineTableRoundTrip) {
   stored.lines[1].programs[1] = 0;
   stored.lines[5].count = 1;
   stored.lines[5].programs[0] = 7;
-  ASSERT_TRUE(card->store().setIoTable(stored));
+  {
+    std::lock_guard lock(card->store().mutex());
+    ASSERT_TRUE(card->store().setIoTable(stored));
+  }
 
   TPrammeForm dialog(*ws, prompt);
   dialog.show();
@@ -91,7 +95,11 @@ TEST_P(CardTransfer, InputLineTableRoundTrip) {
   dialog.Button4->click();
   EXPECT_EQ(prompt.messages, QStringList{"下发成功"});
 
-  const ProgramIoTable& held = card->store().ioTable();
+  ProgramIoTable held{};
+  {
+    std::lock_guard lock(card->store().mutex());
+    held = card->store().ioTable();
+  }
   EXPECT_EQ(held.lines[1].count, 1);
   EXPECT_EQ(held.lines[1].programs[0], 0);
   EXPECT_EQ(held.lines[5].count, 1);
@@ -128,6 +136,7 @@ TEST_P(CardTransfer, UpgradeChangesTheReportedVersion) {
   EXPECT_NE(after, before);
   EXPECT_EQ(after, QStringLiteral("FW-") +
                        QString::number(crc, 16).rightJustified(8, QLatin1Char('0')).toUpper());
+  std::lock_guard lock(card->store().mutex());
   EXPECT_EQ(card->store().firmware().size(), size_t(image.size()));
 }
 
