@@ -33,7 +33,7 @@ TScreenWHForm::TScreenWHForm(Workspace& workspace, Prompt& prompt, QWidget* pare
   PageControl1->addTab(clockPage, QStringLiteral("时间"));
   auto* column = new QVBoxLayout(this);
   column->addWidget(PageControl1);
-  resize(520, 300);
+  resize(680, 300);  // every tab in sight
   connect(sizePage, &ScreenSizePage::closeRequested, this, &QDialog::accept);
 }
 
