@@ -1,5 +1,6 @@
 #include "Screenwh.h"
 
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -50,6 +51,7 @@ void TScreenWHForm::FormShow() {
 }
 
 void TScreenWHForm::showEvent(QShowEvent* event) {
-  FormShow();
+  // Not when the window system shows it again (restored from minimised): the operator's page stays.
+  if (!event->spontaneous()) FormShow();
   QDialog::showEvent(event);
 }

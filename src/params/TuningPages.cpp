@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSlider>
 
 #include "ParamLayout.h"
@@ -265,7 +266,7 @@ ClockPage::ClockPage(Workspace& workspace, Prompt& prompt, QWidget* parent)
 }
 
 void ClockPage::showEvent(QShowEvent* event) {
-  Edit1->clear();
+  if (!event->spontaneous()) Edit1->clear();
   ParamPage::showEvent(event);
 }
 

@@ -484,12 +484,4 @@ TEST_F(ParamDialog, ClockAndVersionTexts) {
   EXPECT_TRUE(ws->isConnected());
 }
 
-TEST_F(ParamDialog, AMissingLibraryIsNamedAndTheDialogGoesOn) {
-  ws->setLink(nullptr);
-  dialog->show();
-  dialog->brightnessPage->ReadButton->click();
-  ASSERT_EQ(prompt.messages.size(), 1);
-  EXPECT_TRUE(dialog->isVisible());
-}
-
 }  // namespace
