@@ -13,6 +13,7 @@
 #include "ErrorReport.h"
 #include "FirmwareImage.h"
 #include "Prompt.h"
+#include "TransferProgressBar.h"
 #include "Worker.h"
 #include "Workspace.h"
 
@@ -23,14 +24,12 @@ TKernelForm::TKernelForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
   setFixedSize(301, 109);
 
   ProgressBar1 = new QProgressBar(this);
-  ProgressBar1->setRange(0, BarMaximum);
-  ProgressBar1->setTextVisible(false);
+  followTransferProgress(progress_, ProgressBar1);
   Button1 = new QPushButton(QStringLiteral("升级"), this);
   Button2 = new QPushButton(QStringLiteral("取消"), this);
   Button1->setAutoDefault(false);
   Button2->setAutoDefault(false);
-  Timer1 = new QTimer(this);
-  Timer1->setInterval(1000);
+  Timer1 = progress_.tickTimer();
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -45,7 +44,6 @@ TKernelForm::TKernelForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
 
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   connect(Button2, &QPushButton::clicked, this, [this] { reject(); });
-  connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
 }
 
 TKernelForm::~TKernelForm() { waitForUpgrade(); }
@@ -63,15 +61,13 @@ void TKernelForm::showEvent(QShowEvent* event) {
 
 void TKernelForm::FormShow() {
   if (upgrading_) return;
-  ProgressBar1->setRange(0, BarMaximum);
-  ProgressBar1->setValue(0);
+  progress_.reset();
   Button1->setEnabled(true);
 }
 
 void TKernelForm::Button1Click() {
   if (upgrading_) return;
   Button1->setEnabled(false);
-  counter_ = 0;
   runGuarded(prompt_, this, [this] {
     ControllerLink& link = ws_.link();
     const Transport transport = ws_.transport();
@@ -86,8 +82,9 @@ void TKernelForm::Button1Click() {
       return;
     }
     upgrading_ = true;
-    ProgressBar1->setValue(0);
-    Timer1->start();
+    progress_.start([&link, transport](int* done, int* total) {
+      return link.Progress(transport, done, total);
+    });
     worker_ = startWorker<int>(
         this,
         [&link, overNet, path, bytes = image.bytes]() -> int {
@@ -113,21 +110,17 @@ void TKernelForm::Button1Click() {
   if (!upgrading_) Button1->setEnabled(true);
 }
 
-void TKernelForm::Timer1Timer() {
-  if (counter_ <= BarMaximum - 2) {
-    ProgressBar1->setValue(counter_);
-    ++counter_;
-  }
-}
+void TKernelForm::Timer1Timer() { progress_.tick(); }
 
 void TKernelForm::finishUpgrade(int result, const QString& failure, bool overNet) {
-  Timer1->stop();
   if (!failure.isEmpty()) {
+    progress_.stop();
     prompt_.message(this, failure);
   } else if (result == 0) {
-    ProgressBar1->setValue(BarMaximum);
+    progress_.finish();
     prompt_.message(this, QStringLiteral("升级成功"));
   } else {
+    progress_.stop();
     prompt_.message(this, QStringLiteral("升级失败"));
   }
   if (overNet) ws_.markDisconnected();
@@ -149,6 +142,6 @@ bool TKernelForm::refuseCloseWhileUpgrading() {
 // Every way of closing (the title bar, Escape, "取消") ends here.
 void TKernelForm::reject() {
   if (refuseCloseWhileUpgrading()) return;
-  Timer1->stop();
+  progress_.stop();
   QDialog::reject();
 }

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QPointer>
 
+#include "TransferProgress.h"
+
 class QProgressBar;
 class QPushButton;
 class QThread;
@@ -11,15 +13,13 @@ class Prompt;
 class Workspace;
 
 // "远程升级": uploads a firmware image chosen by the operator to the controller. The file is
-// chosen and checked on the GUI thread; the blocking upload runs on a worker while the bar
-// moves. Over TCP/IP the link is closed after every upgrade. While an upgrade runs the dialog
-// stays open: its worker is never abandoned.
+// chosen and checked on the GUI thread; the blocking upload runs on a worker while the bar shows
+// the bytes sent (or, without a progress query, climbs one step a second to 28 of 30). Over
+// TCP/IP the link is closed after every upgrade. While an upgrade runs the dialog stays open:
+// its worker is never abandoned.
 class TKernelForm : public QDialog {
   Q_OBJECT
  public:
-  // The bar's scale; without a progress query it climbs one step a second up to 28.
-  static constexpr int BarMaximum = 30;
-
   TKernelForm(Workspace& workspace, Prompt& prompt, QWidget* parent = nullptr);
   ~TKernelForm() override;
 
@@ -29,7 +29,9 @@ class TKernelForm : public QDialog {
   QProgressBar* ProgressBar1;
   QPushButton* Button1;  // "升级"
   QPushButton* Button2;  // "取消"
-  QTimer* Timer1;        // progress
+  QTimer* Timer1;        // the one-second step of the bar
+
+  const TransferProgress& progress() const { return progress_; }
 
   bool upgrading() const { return upgrading_; }
   // Blocks until a running upgrade's worker has ended (its result is still delivered queued).
@@ -53,7 +55,7 @@ class TKernelForm : public QDialog {
 
   Workspace& ws_;
   Prompt& prompt_;
-  int counter_ = 0;
+  TransferProgress progress_;
   bool upgrading_ = false;
   bool overNet_ = false;
   QPointer<QThread> worker_;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <atomic>
 #include <future>
 
 #include "Kernel.h"
@@ -67,7 +68,7 @@ TEST_F(Upgrade, SerialHandsTheLibraryThePathWhateverItsSize) {
   upgrade();
   EXPECT_EQ(prompt.messages, QStringList{"升级成功"});
   EXPECT_EQ(prompt.dialogTitles.size(), 1);
-  EXPECT_EQ(dialog->ProgressBar1->value(), TKernelForm::BarMaximum);
+  EXPECT_EQ(dialog->ProgressBar1->value(), dialog->ProgressBar1->maximum());
   EXPECT_TRUE(ws->isConnected());
   EXPECT_TRUE(dialog->Button1->isEnabled());
 }
@@ -162,12 +163,20 @@ TEST_F(Upgrade, ACancelledFileChoiceStartsNothing) {
   EXPECT_EQ(prompt.dialogTitles.size(), 2);
 }
 
-// The worker is never abandoned: while it runs, nothing closes the dialog, and the bar waits at
-// 28 of 30 without a progress query.
-TEST_F(Upgrade, RefusesToCloseWhileTheUpgradeRuns) {
+// The worker is never abandoned: while it runs, nothing closes the dialog. The bar waits at 28
+// of 30 until the library's progress query answers, then shows its bytes.
+TEST_F(Upgrade, RefusesToCloseWhileTheUpgradeRunsAndShowsItsProgress) {
   useTransport(Transport::Net);
   dialog->show();
   offer(QStringLiteral("fw.bin"), 10);
+  std::atomic<bool> answers{false};
+  ON_CALL(link, Progress(Transport::Net, _, _))
+      .WillByDefault([&](Transport, int* done, int* total) {
+        if (!answers) return false;
+        *done = 500;
+        *total = 1000;
+        return true;
+      });
   std::promise<void> release;
   std::shared_future<void> released = release.get_future().share();
   EXPECT_CALL(link, UpdateBytes(_)).WillOnce([released](const QByteArray&) {
@@ -180,6 +189,11 @@ TEST_F(Upgrade, RefusesToCloseWhileTheUpgradeRuns) {
   EXPECT_FALSE(dialog->Button1->isEnabled());
   for (int i = 0; i < 40; ++i) dialog->Timer1Timer();
   EXPECT_EQ(dialog->ProgressBar1->value(), 28);
+  answers = true;
+  QSignalSpy moved(&dialog->progress(), &TransferProgress::changed);
+  ASSERT_TRUE(moved.wait(5000));
+  EXPECT_EQ(dialog->ProgressBar1->maximum(), 1000);
+  EXPECT_EQ(dialog->ProgressBar1->value(), 500);
 
   dialog->Button2->click();
   dialog->close();
