@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
@@ -253,6 +254,17 @@ void TMainForm::buildCentre() {
   TreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
   TreeView1->setItemsExpandable(false);
   TreeView1->setRootIsDecorated(true);
+  // The labels mix Chinese and digits ("节目1"): they are drawn in one face designed for both,
+  // as the Song stand-in's Latin glyphs are smaller and sit higher than its Chinese ones.
+  const QStringList chineseFaces = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+  for (const QString& family :
+       {QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC")}) {
+    if (!chineseFaces.contains(family)) continue;
+    QFont labels(family);
+    labels.setPixelSize(12);
+    TreeView1->setFont(labels);
+    break;
+  }
   columns->addWidget(TreeView1);
 
   auto* right = new QVBoxLayout;

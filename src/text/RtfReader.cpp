@@ -6,6 +6,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "TextFormat.h"
@@ -18,6 +19,10 @@ constexpr int MaxDigits = 10;
 
 enum class Dest { Text, FontTable, ColourTable, Skip };
 
+// Which characters the associated properties (\af, \afs, \ab, \ai) describe: the last of
+// \loch, \hich, \dbch, \rtlch and \ltrch chooses.
+enum class Assoc { Low, High, Double, RightToLeft };
+
 struct CharState {
   int font = -1;  // -1: the default font (\deff)
   int halfPoints = 24;
@@ -26,6 +31,13 @@ struct CharState {
   bool italic = false;
   bool underline = false;
   bool strike = false;
+  // The format of Chinese, Japanese and Korean characters when a writer gives it apart (as
+  // associated properties after \dbch); -1 where it gives none, so the text's own applies.
+  Assoc assoc = Assoc::Low;
+  int cjkFont = -1;
+  int cjkHalfPoints = -1;
+  int cjkBold = -1;
+  int cjkItalic = -1;
 };
 
 struct ParaState {
@@ -87,6 +99,36 @@ int codepageOfCharset(int charset, int ansiCodepage) {
   }
 }
 
+// Characters that word processors format with the double-byte (East Asian) properties.
+bool isEastAsian(char32_t c) {
+  return (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7AF) ||
+         (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) ||
+         (c >= 0xFF00 && c <= 0xFFEF) || (c >= 0x20000 && c <= 0x3FFFF);
+}
+
+// Text as it may enter the document: no NULs or other control characters but tab and the line
+// separator, no unpaired surrogates and no non-characters.
+QString cleaned(const QString& text) {
+  QString out;
+  out.reserve(text.size());
+  const qsizetype n = text.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const QChar c = text[i];
+    if (c.isHighSurrogate()) {
+      if (i + 1 < n && text[i + 1].isLowSurrogate()) {
+        out += c;
+        out += text[++i];
+      }
+      continue;
+    }
+    if (c.isLowSurrogate()) continue;
+    const char16_t u = c.unicode();
+    if ((u < 0x20 && u != u'\t') || u == 0x7F || u == 0xFFFE || u == 0xFFFF) continue;
+    out += c;
+  }
+  return out;
+}
+
 bool isDoubleByte(int codepage) {
   return codepage == 936 || codepage == 950 || codepage == 949 || codepage == 932;
 }
@@ -144,6 +186,7 @@ class Reader {
     cursor_ = QTextCursor(&doc_);
     cursor_.beginEditBlock();
     stack_.reserve(64);
+    if (in_.startsWith("\xEF\xBB\xBF")) pos_ = 3;  // a UTF-8 byte-order mark is no text
     const qsizetype n = in_.size();
     while (pos_ < n) {
       const char c = in_[pos_++];
@@ -159,8 +202,7 @@ class Reader {
         byte(static_cast<unsigned char>(c), false);
       }
     }
-    flushText();
-    cursor_.setBlockFormat(blockFormat());
+    if (!closed_) finishLastParagraph();
     cursor_.endEditBlock();
   }
 
@@ -189,6 +231,11 @@ class Reader {
     }
     if (stack_.empty()) return false;
     if (top().dest == Dest::FontTable) finishFontName();
+    if (stack_.size() == 1) {
+      // The last paragraph has no \par: its format is the one in force as the document closes.
+      finishLastParagraph();
+      closed_ = true;
+    }
     stack_.pop_back();
     return !stack_.empty();
   }
@@ -266,6 +313,14 @@ class Reader {
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
+  }
+
+  // The UTF-16 unit of \uN (negative values count from 65536); nothing for 0 and values outside
+  // 16 bits. Unpaired surrogates are removed later, with the rest of the text.
+  static std::optional<char16_t> unicodeOf(int v) {
+    if (v < 0) v += 65536;
+    if (v <= 0 || v > 0xFFFF) return std::nullopt;
+    return char16_t(v);
   }
 
   // Consumes one character of the fallback text after \uN; true when it was consumed.
@@ -396,7 +451,7 @@ class Reader {
       fonts_[fontEntry_].charset = v;
     } else if (w == "u" && fontEntry_ != NoEntry) {
       flushFontBytes();
-      fontName_ += QChar(char16_t(v));
+      if (const auto c = unicodeOf(v)) fontName_ += QChar(*c);
       skip_ = top().uc;
     }
   }
@@ -429,7 +484,7 @@ class Reader {
       symbol(QChar(u'\t'));
     } else if (w == "u") {
       if (skipOne()) return;
-      appendChar(QChar(char16_t(v)));
+      if (const auto c = unicodeOf(v)) appendChar(QChar(*c));
       skip_ = g.uc;
     } else if (w == "uc") {
       g.uc = std::clamp(v, 0, 16);
@@ -450,6 +505,29 @@ class Reader {
     } else if (w == "plain") {
       flushText();
       ch = CharState{};
+    } else if (w == "loch") {
+      ch.assoc = Assoc::Low;
+    } else if (w == "hich") {
+      ch.assoc = Assoc::High;
+    } else if (w == "dbch") {
+      ch.assoc = Assoc::Double;
+    } else if (w == "rtlch") {
+      ch.assoc = Assoc::RightToLeft;
+    } else if (w == "ltrch") {
+      if (ch.assoc == Assoc::RightToLeft) ch.assoc = Assoc::Low;
+    } else if (w == "af" || w == "afs" || w == "ab" || w == "ai") {
+      // Only the double-byte properties matter here: the others repeat \f, \fs, \b and \i for
+      // Latin text, or describe right-to-left scripts.
+      if (ch.assoc != Assoc::Double) return;
+      flushText();
+      if (w == "af")
+        ch.cjkFont = std::max(0, v);
+      else if (w == "afs")
+        ch.cjkHalfPoints = hasParam ? std::clamp(v, 2, 3276) : 24;
+      else if (w == "ab")
+        ch.cjkBold = on ? 1 : 0;
+      else
+        ch.cjkItalic = on ? 1 : 0;
     } else if (w == "pard") {
       para = ParaState{};
     } else if (w == "f") {
@@ -506,7 +584,7 @@ class Reader {
   // A text byte (literal or escaped); escaped says it came from \'hh, \\, \{ or \}.
   void byte(unsigned char b, bool escaped) {
     Group& g = top();
-    if (overflow_ > 0 || g.dest == Dest::Skip) return;
+    if (overflow_ > 0 || g.dest == Dest::Skip || stack_.empty()) return;
     if (skipOne()) return;
     g.fresh = false;
     if (g.dest == Dest::FontTable) {
@@ -542,7 +620,7 @@ class Reader {
   }
 
   void appendChar(QChar c) {
-    if (overflow_ > 0) return;
+    if (overflow_ > 0 || stack_.empty()) return;
     flushBytes();
     text_ += c;
   }
@@ -579,45 +657,112 @@ class Reader {
   void finishFontName() {
     if (fontEntry_ == NoEntry) return;
     flushFontBytes();
-    const QString name = fontName_.trimmed();
+    const QString name = cleaned(fontName_).trimmed();
     if (!name.isEmpty()) fonts_[fontEntry_].name = name;
     fontName_.clear();
     fontEntry_ = NoEntry;
   }
 
+  // Hands the collected text to the pending run, split where the East Asian format differs from
+  // the Latin one.
   void flushText() {
     flushBytes();
     if (text_.isEmpty()) return;
-    cursor_.insertText(text_, charFormat());
+    const QString text = cleaned(text_);
     text_.clear();
+    if (text.isEmpty()) return;
+    lastTextDepth_ = stack_.size();
+    lastTextPara_ = top().para;
+    const CharState& ch = top().ch;
+    const bool apart =
+        ch.cjkFont >= 0 || ch.cjkHalfPoints >= 0 || ch.cjkBold >= 0 || ch.cjkItalic >= 0;
+    const QTextCharFormat latin = charFormat(false);
+    if (!apart) {
+      appendRun(text, latin);
+      return;
+    }
+    const QTextCharFormat eastAsian = charFormat(true);
+    if (eastAsian == latin) {
+      appendRun(text, latin);
+      return;
+    }
+    qsizetype start = 0;
+    bool startAsian = false;
+    for (qsizetype i = 0; i < text.size();) {
+      char32_t c = text[i].unicode();
+      qsizetype len = 1;
+      if (text[i].isHighSurrogate() && i + 1 < text.size()) {
+        c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+        len = 2;
+      }
+      const bool asian = isEastAsian(c);
+      if (i == 0) {
+        startAsian = asian;
+      } else if (asian != startAsian) {
+        appendRun(text.mid(start, i - start), startAsian ? eastAsian : latin);
+        start = i;
+        startAsian = asian;
+      }
+      i += len;
+    }
+    appendRun(text.mid(start), startAsian ? eastAsian : latin);
+  }
+
+  // Adjacent runs of equal format become one: a paragraph of many runs lays out in time that
+  // grows with its runs, so the document must not keep more of them than it needs.
+  void appendRun(const QString& text, const QTextCharFormat& format) {
+    if (!runText_.isEmpty() && format != runFormat_) insertRun();
+    if (runText_.isEmpty()) runFormat_ = format;
+    runText_ += text;
+  }
+
+  void insertRun() {
+    if (runText_.isEmpty()) return;
+    cursor_.insertText(runText_, runFormat_);
+    runText_.clear();
   }
 
   void paragraph() {
     if (top().dest != Dest::Text || overflow_ > 0) return;
     flushText();
-    cursor_.setBlockFormat(blockFormat());
+    insertRun();
+    cursor_.setBlockFormat(blockFormat(top().para));
     cursor_.insertBlock();
+    lastTextDepth_ = 0;
   }
 
-  QTextCharFormat charFormat() {
+  // Text of the last paragraph set in a nested group keeps that group's paragraph format; text
+  // at the document's own level takes the format in force at its end.
+  void finishLastParagraph() {
+    flushText();
+    insertRun();
+    const bool nested = lastTextDepth_ > 1 && lastTextDepth_ > stack_.size();
+    cursor_.setBlockFormat(blockFormat(nested ? lastTextPara_ : top().para));
+  }
+
+  QTextCharFormat charFormat(bool eastAsian) {
     const CharState& ch = top().ch;
     QTextCharFormat f;
-    const int font = ch.font >= 0 ? ch.font : defaultFont_;
+    const int font = eastAsian && ch.cjkFont >= 0 ? ch.cjkFont
+                     : ch.font >= 0               ? ch.font
+                                                  : defaultFont_;
     auto it = fonts_.constFind(font);
     if (it != fonts_.constEnd() && !it->name.isEmpty()) f.setFontFamilies({it->name});
-    f.setFontPointSize(ch.halfPoints / 2.0);
+    const int halfPoints = eastAsian && ch.cjkHalfPoints >= 0 ? ch.cjkHalfPoints : ch.halfPoints;
+    f.setFontPointSize(halfPoints / 2.0);
     // \cfN names entry N of the table; an empty entry (usually the first) is "auto".
     if (ch.colour < int(colours_.size()) && colours_[ch.colour].isValid())
       f.setForeground(colours_[ch.colour]);
-    f.setFontWeight(ch.bold ? QFont::Bold : QFont::Normal);
-    f.setFontItalic(ch.italic);
+    const bool bold = eastAsian && ch.cjkBold >= 0 ? ch.cjkBold == 1 : ch.bold;
+    const bool italic = eastAsian && ch.cjkItalic >= 0 ? ch.cjkItalic == 1 : ch.italic;
+    f.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(italic);
     f.setFontUnderline(ch.underline);
     f.setFontStrikeOut(ch.strike);
     return f;
   }
 
-  QTextBlockFormat blockFormat() {
-    const ParaState& p = top().para;
+  static QTextBlockFormat blockFormat(const ParaState& p) {
     QTextBlockFormat f;
     f.setAlignment(p.alignment);
     if (p.sl == 0) {
@@ -652,6 +797,11 @@ class Reader {
   QColor colour_{0, 0, 0};
   bool colourSet_ = false;
   QString text_;
+  QString runText_;
+  QTextCharFormat runFormat_;
+  size_t lastTextDepth_ = 0;  // the group depth of the last paragraph's last text; 0: none yet
+  ParaState lastTextPara_;
+  bool closed_ = false;
   QByteArray pendingBytes_;
   int pendingCodepage_ = 0;
   bool pendingLead_ = false;

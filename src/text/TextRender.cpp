@@ -1,7 +1,9 @@
 #include "TextRender.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -15,27 +17,64 @@ namespace ledtext {
 
 namespace {
 
-// The top of the first line whose box does not end within height, or height when all fit.
-qreal firstDroppedLineTop(const QTextDocument& document, qreal height) {
+// The lowest row the glyphs of a line reach, in document coordinates; the line's top for a line
+// without glyphs.
+qreal inkBottom(const QTextLayout& layout, const QTextLine& line) {
+  const qreal blockTop = layout.position().y();
+  qreal bottom = blockTop + line.y();
+  for (const QGlyphRun& run : line.glyphRuns()) {
+    const QRawFont font = run.rawFont();
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+      const QRectF box = font.boundingRect(glyphs[i]);
+      if (!box.isEmpty()) bottom = std::max(bottom, blockTop + positions[i].y() + box.bottom());
+    }
+  }
+  return bottom;
+}
+
+bool holdsText(const QString& blockText, const QTextLine& line) {
+  const qsizetype end = std::min<qsizetype>(blockText.size(), line.textStart() + line.textLength());
+  for (qsizetype i = std::max(0, line.textStart()); i < end; ++i)
+    if (!blockText[i].isSpace()) return true;
+  return false;
+}
+
+struct Cut {
+  qreal top;        // where the first dropped line starts, or the height when all fit
+  int dropped = 0;  // lines with text from that one on
+};
+
+Cut findCut(const QTextDocument& document, qreal height) {
+  Cut cut{height};
+  bool cutting = false;
   for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
     const QTextLayout* layout = block.layout();
     if (layout == nullptr) continue;
-    const qreal blockTop = layout->position().y();
+    const QString text = block.text();
     for (int i = 0; i < layout->lineCount(); ++i) {
       const QTextLine line = layout->lineAt(i);
-      const qreal top = blockTop + line.y();
-      if (top + line.height() > height + 0.001) return std::min(top, height);
+      if (!cutting) {
+        const qreal top = layout->position().y() + line.y();
+        if (top < height && inkBottom(*layout, line) <= height + 0.001) continue;
+        cutting = true;
+        cut.top = std::min(top, height);
+      }
+      if (holdsText(text, line)) ++cut.dropped;
     }
   }
-  return height;
+  return cut;
 }
 
 }  // namespace
 
-QImage renderRichText(const QTextDocument& document, QSize size, const QColor& defaultColour) {
-  QImage picture(size.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
+RenderedText renderText(const QTextDocument& document, QSize size, const QColor& defaultColour) {
+  RenderedText out;
+  QImage& picture = out.picture;
+  picture = QImage(size.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
   picture.fill(Qt::black);
-  if (picture.isNull() || document.isEmpty()) return picture;
+  if (picture.isNull() || document.isEmpty()) return out;
   const int dotsPerMeter = int(std::lround(layoutDpi() / 0.0254));
   picture.setDotsPerMeterX(dotsPerMeter);
   picture.setDotsPerMeterY(dotsPerMeter);
@@ -44,21 +83,23 @@ QImage renderRichText(const QTextDocument& document, QSize size, const QColor& d
   std::unique_ptr<QTextDocument> copy(document.clone());
   copy->setDocumentMargin(document.documentMargin());
   copy->setDefaultTextOption(document.defaultTextOption());
+  copy->setDefaultFont(document.defaultFont());
   makeAliased(*copy);
   copy->setTextWidth(size.width());
   copy->documentLayout()->documentSize();  // lays the whole document out
 
-  const qreal cut = firstDroppedLineTop(*copy, size.height());
+  const Cut cut = findCut(*copy, size.height());
+  out.droppedLines = cut.dropped;
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setRenderHint(QPainter::TextAntialiasing, false);
-  const QRectF visible(0, 0, size.width(), cut);
+  const QRectF visible(0, 0, size.width(), cut.top);
   painter.setClipRect(visible);
   QAbstractTextDocumentLayout::PaintContext context;
   context.palette.setColor(QPalette::Text, defaultColour);
   context.clip = visible;
   copy->documentLayout()->draw(&painter, context);
-  return picture;
+  return out;
 }
 
 TextBand findTextBand(const QImage& picture) {

@@ -9,12 +9,24 @@ class QTextDocument;
 // The program picture of a text program.
 namespace ledtext {
 
-// Lays the document out at size.width() (as the editor does, with the document's own margin) and
-// draws it without anti-aliasing on a black 24-bit picture of the given size. Lines that do not
-// fit whole into the height are dropped, not cut. Text without a colour of its own is drawn in
-// defaultColour.
-QImage renderRichText(const QTextDocument& document, QSize size,
-                      const QColor& defaultColour = QColor(255, 0, 0));
+// A rendered program picture, and how many lines holding text were left out of it.
+struct RenderedText {
+  QImage picture;
+  int droppedLines = 0;
+};
+
+// Lays the document out at size.width() exactly as the editor's view does (same margin, same
+// text option, same faces without anti-aliasing) and draws it on a black 24-bit picture of the
+// given size. A line fits when its glyphs end within the height, as the operator sees it in the
+// editor: its line box may reach further, since a face's fallback for Chinese often has a taller
+// box than its glyphs. From the first line that does not fit, every line is dropped, not cut.
+// Text without a colour of its own is drawn in defaultColour.
+RenderedText renderText(const QTextDocument& document, QSize size,
+                        const QColor& defaultColour = QColor(255, 0, 0));
+inline QImage renderRichText(const QTextDocument& document, QSize size,
+                             const QColor& defaultColour = QColor(255, 0, 0)) {
+  return renderText(document, size, defaultColour).picture;
+}
 
 // Rows holding any non-black pixel: [top, bottom]; {0, 0} for an all-black picture.
 struct TextBand {

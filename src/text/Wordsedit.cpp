@@ -3,13 +3,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRegularExpressionValidator>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -17,10 +18,12 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "AtomicFile.h"
 #include "EditorRules.h"
 #include "ErrorReport.h"
 #include "LedError.h"
@@ -247,14 +250,24 @@ void TWordsForm::FormShow() {
   QFont font = doc->defaultFont();
   font.setPointSize(ledtext::DefaultPointSize);
   doc->setDefaultFont(font);
+  // A rich-text file that cannot be read whole is not edited: the window closes, so that no
+  // later rendering or save overwrites it with what could be read.
+  bool readable = true;
   runGuarded(prompt_, this, [&] {
-    QFile file(ws_.store().rtfPath(n));
-    if (!file.exists()) return;
-    if (!file.open(QIODevice::ReadOnly))
+    const QString path = ws_.store().rtfPath(n);
+    if (!QFile::exists(path)) return;
+    readable = false;
+    if (QFileInfo(path).size() > MaxRtfFileBytes)
       throw LedError(
-          QStringLiteral("无法读取文件 %1").arg(QDir::toNativeSeparators(file.fileName())));
-    readRichOrPlainText(file.read(MaxRtfFileBytes), *doc);
+          QStringLiteral("文件 %1 超过 16 MiB，无法打开").arg(QDir::toNativeSeparators(path)));
+    readRichOrPlainText(readWholeFile(path, MaxRtfFileBytes), *doc);
+    readable = true;
   });
+  if (!readable) {
+    program_ = -1;
+    QTimer::singleShot(0, this, &QWidget::hide);
+    return;
+  }
   ledtext::makeAliased(*doc);
   doc->clearUndoRedoStacks();
   RichEdit1->moveCursor(QTextCursor::Start);
@@ -274,7 +287,11 @@ void TWordsForm::FormShow() {
 void TWordsForm::SpeedButton8Click() {
   const QTextCharFormat current = RichEdit1->currentCharFormat();
   QFont font = RichEdit1->document()->defaultFont();
-  font.setFamilies({ledtext::faceOf(current, font.family())});
+  // The dialog lists installed faces: it opens on the one the selection is drawn with (the
+  // stand-in for a face that is not installed), and the selection keeps its own face unless the
+  // operator picks another.
+  const QString shownFace = QFontInfo(QFont(ledtext::faceOf(current, font.family()))).family();
+  font.setFamilies({shownFace});
   if (current.hasProperty(QTextFormat::FontPointSize)) font.setPointSizeF(current.fontPointSize());
   font.setBold(current.hasProperty(QTextFormat::FontWeight) &&
                current.fontWeight() >= QFont::DemiBold);
@@ -291,7 +308,10 @@ void TWordsForm::SpeedButton8Click() {
   }
   QTextCharFormat format;
   format.setFont(choice->font, QTextCharFormat::FontPropertiesAll);
-  format.setFontFamilies({choice->font.family()});
+  format.clearProperty(QTextFormat::OldFontFamily);
+  format.clearProperty(QTextFormat::FontFamilies);
+  format.clearProperty(QTextFormat::FontStyleName);
+  if (choice->font.family() != shownFace) format.setFontFamilies({choice->font.family()});
   format.setFontStyleStrategy(QFont::NoAntialias);
   format.setForeground(choice->colour);
   RichEdit1->mergeCurrentCharFormat(format);
@@ -347,40 +367,47 @@ void TWordsForm::showProgramSize(int width, int height) {
   StatusPanel1->setText(ledtext::programSizeText(width, height));
 }
 
-bool TWordsForm::saveRichText() {
+void TWordsForm::saveRichText() {
   const ProgramStore& store = ws_.store();
-  if (!QDir().mkpath(store.rtfDir())) return false;
-  QSaveFile file(store.rtfPath(program_));
-  const QByteArray rtf = writeRtf(*RichEdit1->document());
-  if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit())
+  const QString path = store.rtfPath(program_);
+  if (!QDir().mkpath(store.rtfDir()))
     throw LedError(
-        QStringLiteral("无法写入文件 %1").arg(QDir::toNativeSeparators(file.fileName())));
-  return true;
+        QStringLiteral("无法写入文件 %1：无法创建文件夹 %2")
+            .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(store.rtfDir())));
+  writeFileAtomically(path, writeRtf(*RichEdit1->document()));
 }
 
-bool TWordsForm::RenderRichText() {
-  if (!saveRichText()) return false;
+int TWordsForm::RenderRichText() {
   const int w = ws_.ProgramWidth[program_];
   const int h = ws_.ProgramHeight[program_];
-  setPicture(
-      ledtext::renderRichText(*RichEdit1->document(), QSize(editingSide(w), editingSide(h))));
-  return true;
+  ledtext::RenderedText rendered =
+      ledtext::renderText(*RichEdit1->document(), QSize(editingSide(w), editingSide(h)));
+  setPicture(rendered.picture);
+  return rendered.droppedLines;
 }
 
-void TWordsForm::renderAndPlaceBand(int placement) {
+int TWordsForm::renderAndPlaceBand(int placement) {
   // The caret goes to the start of the text, without a selection, before every rendering.
   QTextCursor start = RichEdit1->textCursor();
   start.setPosition(0);
   RichEdit1->setTextCursor(start);
-  RenderRichText();
+  const int dropped = RenderRichText();
   setPicture(ledtext::placeTextBand(picture_, placement));
+  return dropped;
+}
+
+void TWordsForm::reportDroppedLines(int dropped) {
+  if (dropped > 0) prompt_.message(this, QStringLiteral("文字超出节目高度，超出部分未保存"));
 }
 
 void TWordsForm::PlaceTextBand(int placement) {
   if (!bound()) return;
   runGuarded(prompt_, this, [&] {
-    renderAndPlaceBand(placement);
+    const int dropped = renderAndPlaceBand(placement);
     if (placement >= 0 && placement <= 2) VerticalPlacement = placement;
+    // The placement buttons keep the rich text under the program's number, as a save would.
+    saveRichText();
+    reportDroppedLines(dropped);
   });
 }
 
@@ -404,7 +431,7 @@ void TWordsForm::SpeedButton15Click() {
     ScrollBox1->horizontalScrollBar()->setValue(0);
 
     const int n = program_;
-    renderAndPlaceBand(VerticalPlacement);
+    const int dropped = renderAndPlaceBand(VerticalPlacement);
     const int c = colourClass(picture_);
     const int w = ws_.ProgramWidth[n];
     const int h = ws_.ProgramHeight[n];
@@ -416,9 +443,11 @@ void TWordsForm::SpeedButton15Click() {
     ProgramStore& store = ws_.store();
     // The bound program keeps its own play settings, whatever program the main window shows.
     const PlaySettings play = store.readPlaySettings(n);
+    // The rich text first: when its folder or file cannot be written, nothing else is.
+    saveRichText();
     store.writePicture(n, picture_);
     store.writeSettings(n, ProgramEntry{w, h, c, play.mode, play.speed, play.dwell});
-    if (!saveRichText()) return;
+    reportDroppedLines(dropped);
     ws_.programSaved(n);
     hide();
   });

@@ -77,9 +77,12 @@ class TWordsForm : public QWidget {
   void setEditorSize(int width, int height);
   void setPicture(const QImage& picture);
   void showProgramSize(int width, int height);
-  bool RenderRichText();
-  void renderAndPlaceBand(int placement);
-  bool saveRichText();
+  // Both return how many lines holding text did not fit the program's height.
+  int RenderRichText();
+  int renderAndPlaceBand(int placement);
+  void reportDroppedLines(int dropped);
+  // Writes the rich text atomically; throws LedError naming the file when it cannot.
+  void saveRichText();
   bool keyAccepted(QLineEdit* field, const QString& text) const;
   void resizeDragEvent(QEvent* event);
   void programsRenumbered(int deleted);

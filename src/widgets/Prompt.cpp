@@ -4,10 +4,13 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFormLayout>
+#include <QListView>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QStringListModel>
 #include <QVBoxLayout>
 #include <array>
 
@@ -59,6 +62,31 @@ QString DialogPrompt::chooseFolder(QWidget* owner, const QString& title) {
   return QFileDialog::getExistingDirectory(owner, title, QString());
 }
 
+namespace {
+
+// Puts the installed faces that have Chinese glyphs at the top of the dialog's face list, and
+// keeps the dialog's face selected.
+void chineseFacesFirst(QFontDialog& dialog) {
+  const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+  for (QListView* list : dialog.findChildren<QListView*>()) {
+    auto* model = qobject_cast<QStringListModel*>(list->model());
+    if (model == nullptr) continue;
+    const QStringList faces = model->stringList();
+    if (!faces.contains(dialog.currentFont().family()) && !faces.contains(chinese.value(0)))
+      continue;  // the style or size list
+    const QString current = list->currentIndex().data().toString();
+    QStringList first;
+    QStringList rest;
+    for (const QString& face : faces) (chinese.contains(face) ? first : rest) << face;
+    model->setStringList(first + rest);
+    const int row = int(model->stringList().indexOf(current));
+    if (row >= 0) list->setCurrentIndex(model->index(row));
+    return;
+  }
+}
+
+}  // namespace
+
 std::optional<Prompt::FontChoice> DialogPrompt::chooseFont(QWidget* owner,
                                                            const FontChoice& initial) {
   QDialog dialog(owner);
@@ -67,6 +95,7 @@ std::optional<Prompt::FontChoice> DialogPrompt::chooseFont(QWidget* owner,
   auto* fonts = new QFontDialog(initial.font, &dialog);
   fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
   fonts->setWindowFlags(Qt::Widget);
+  chineseFacesFirst(*fonts);
   layout->addWidget(fonts);
   auto* form = new QFormLayout;
   auto* colours = new QComboBox(&dialog);

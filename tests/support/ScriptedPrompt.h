@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <deque>
 #include <optional>
+#include <vector>
 
 #include "Prompt.h"
 
@@ -18,6 +19,7 @@ class ScriptedPrompt final : public Prompt {
   std::deque<QString> files;
   std::deque<QString> folders;
   std::deque<std::optional<FontChoice>> fonts;
+  std::vector<FontChoice> fontsShown;  // what each font dialog opened on
 
   void message(QWidget*, const QString& text) override { messages << text; }
   bool question(QWidget*, const QString& text) override {
@@ -35,8 +37,9 @@ class ScriptedPrompt final : public Prompt {
     dialogTitles << title;
     return take(folders);
   }
-  std::optional<FontChoice> chooseFont(QWidget*, const FontChoice&) override {
+  std::optional<FontChoice> chooseFont(QWidget*, const FontChoice& initial) override {
     dialogTitles << QStringLiteral("font");
+    fontsShown.push_back(initial);
     if (fonts.empty()) return std::nullopt;
     auto f = fonts.front();
     fonts.pop_front();

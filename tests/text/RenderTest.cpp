@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QSet>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <cmath>
 
 #include "TextFormat.h"
@@ -128,13 +131,38 @@ TEST(RenderRichText, TextLongerThanTheProgramIsCutAfterTheLastWholeLine) {
   QString text;
   for (int i = 0; i < 10; ++i) text += QStringLiteral("田田\n");
   doc->setPlainText(text);
-  const QImage img = renderRichText(*doc, QSize(200, height));
+  const RenderedText rendered = renderText(*doc, QSize(200, height));
+  EXPECT_EQ(rendered.droppedLines, 8);  // the empty paragraph at the end holds no text
+  const QImage& img = rendered.picture;
   const TextBand band = findTextBand(img);
   EXPECT_LT(band.bottom, int(std::ceil(2 * line)));  // nothing of the third line
   EXPECT_GT(band.bottom, int(std::floor(line)));     // the second line is there
   for (int y = int(std::ceil(2 * line)); y < height; ++y)
     for (int x = 0; x < img.width(); ++x)
       ASSERT_EQ(img.pixel(x, y) & 0xFFFFFF, 0u) << x << "," << y;
+}
+
+// A face without Chinese glyphs draws them from a fallback whose line box is taller than the
+// glyphs: the line is kept when its glyphs fit, as the editor shows it.
+TEST(RenderRichText, LineWhoseGlyphsFitIsKeptThoughItsBoxIsTaller) {
+  QObject owner;
+  QTextDocument* doc = editorDocument(&owner);
+  QTextCharFormat f;
+  f.setFontFamilies({QStringLiteral("Sans Serif")});
+  f.setFontPointSize(DefaultPointSize);
+  f.setForeground(Green);
+  QTextCursor(doc).insertText(QStringLiteral("欢迎"), f);
+  makeAliased(*doc);
+  doc->setTextWidth(64);
+  doc->documentLayout()->documentSize();
+  const qreal box = doc->begin().layout()->lineAt(0).height();
+  const RenderedText rendered = renderText(*doc, QSize(64, 32));
+  EXPECT_EQ(rendered.droppedLines, 0) << "line box " << box;
+  int green = 0;
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 64; ++x) green += (rendered.picture.pixel(x, y) & 0xFFFFFF) == 0x008000;
+  EXPECT_GT(green, 50);
+  EXPECT_LT(findTextBand(rendered.picture).bottom, 32);
 }
 
 TEST(RenderRichText, WrapsAtTheProgramWidth) {

@@ -185,8 +185,93 @@ TEST(RtfReader, LibreOfficeStyleFixture) {
       "P centre lh2:2667\n"
       "  [link] Liberation Serif 12pt #000000 i s\n"
       "  [是A] Liberation Serif 12pt #000000\n"
-      "P left lh0:0";
+      "P centre lh2:2667";
   EXPECT_EQ(readFixture(rtf).toStdString(), expected.toStdString());
+}
+
+// LibreOffice gives Chinese text its own face, size, bold and italic as associated properties
+// after \dbch, next to the Latin ones; the ones after \rtlch are for right-to-left scripts.
+TEST(RtfReader, LibreOfficeAssociatedPropertiesFormatTheChineseText) {
+  const char* rtf =
+      "\xEF\xBB\xBF{\\rtf1\\ansi\\deff3\\adeflang1025\n"
+      "{\\fonttbl{\\f0\\froman\\fprq2\\fcharset0 Times New Roman;}{\\f3\\froman\\fprq2\\fcharset0 "
+      "Liberation Serif;}{\\f4\\fnil\\fprq2\\fcharset134 AR PL UMing CN;}}\n"
+      "{\\colortbl;\\red0\\green0\\blue0;\\red255\\green0\\blue0;\\red0\\green128\\blue0;"
+      "\\red255\\green255\\blue0;}\n"
+      "{\\stylesheet{\\s0\\snext0\\dbch\\af4\\dbch\\af4\\afs24\\loch\\f3\\fs24 Normal;}}\n"
+      "{\\*\\generator LibreOffice/7.4.7.2$Linux_X86_64}\\formshade\\sectd\\sbknone"
+      "{\\*\\ftnsep\\chftnsep}\\pgndec\n"
+      "\\pard\\plain \\s0\\widctlpar\\ltrpar\\cf0\\kerning1\\dbch\\af4\\langfe2052\\dbch\\af4"
+      "\\afs24\\alang1081\\loch\\f3\\hich\\af3\\fs24\\lang1033\\qc{\\cf2\\rtlch\\ab\\afs36 "
+      "\\ltrch\\dbch\\ab\\afs36\\loch\\fs28\\hich\\af3\\afs20\\loch\n"
+      "\\u27426\\'3f\\u36814\\'3f\\u20809\\'3f\\u20020\\'3f ABC}\n"
+      "\\par \\pard\\plain \\s0\\dbch\\af4\\afs24\\loch\\f3\\fs24\\ql\\sl360\\slmult1"
+      "{\\cf3\\ul\\ulc0\\rtlch \\ltrch\\dbch\\ai\\loch\\i\n"
+      "\\u20170\\'3f\\u26085\\'3f\\u29305\\'3f\\u20215\\'3f}{\\cf3\\rtlch \\ltrch\\loch x}\n"
+      "\\par \\pard\\plain \\s0\\dbch\\af4\\afs24\\loch\\f3\\fs24\\qr{\\cf4\\dbch\\afs48"
+      "\\loch\\fs48 \\u40644\\'3f}\n"
+      "\\par }";
+  const QString expected =
+      "P centre lh0:0\n"
+      "  [欢迎光临] AR PL UMing CN 18pt #ff0000 b\n"
+      "  [ ABC] Liberation Serif 14pt #ff0000\n"
+      "P left lh1:15000\n"
+      "  [今日特价] AR PL UMing CN 12pt #008000 i u\n"
+      "  [x] Liberation Serif 12pt #008000\n"
+      "P right lh0:0\n"
+      "  [黄] AR PL UMing CN 24pt #ffff00\n"
+      "P right lh0:0";
+  EXPECT_EQ(readFixture(rtf).toStdString(), expected.toStdString());
+}
+
+// The last paragraph has no \par after it: its format is read all the same, for one paragraph
+// and for the last of two, whatever the format.
+struct ParagraphCase {
+  const char* name;
+  LineSpacingRule rule;
+  int v;
+  Qt::Alignment align;
+};
+
+class LastParagraph : public ::testing::TestWithParam<ParagraphCase> {};
+
+TEST_P(LastParagraph, KeepsItsFormatThroughWriteAndRead) {
+  const ParagraphCase& p = GetParam();
+  QTextBlockFormat f = lineSpacingFormat(p.rule, p.v);
+  f.setAlignment(p.align);
+  for (const QString& text : {QStringLiteral("AB"), QStringLiteral("AB\nCD")}) {
+    QTextDocument doc;
+    setupEditorDocument(doc);
+    QTextCursor c(&doc);
+    c.insertText(text, run(DefaultFace, 20, Red));
+    c.select(QTextCursor::Document);
+    c.mergeBlockFormat(f);
+    EXPECT_EQ(roundTrip(doc).toStdString(), dumpDocument(doc).toStdString())
+        << writeRtf(doc).data();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, LastParagraph,
+    ::testing::Values(
+        ParagraphCase{"CentredSingle", LineSpacingRule::Single, 0, Qt::AlignHCenter},
+        ParagraphCase{"RightOneAndHalf", LineSpacingRule::OneAndHalf, 0, Qt::AlignRight},
+        ParagraphCase{"CentredDouble", LineSpacingRule::Double, 0, Qt::AlignHCenter},
+        ParagraphCase{"RightAtLeast30", LineSpacingRule::AtLeast, 30, Qt::AlignRight},
+        ParagraphCase{"LeftExactly20", LineSpacingRule::Exactly, 20, Qt::AlignLeft},
+        ParagraphCase{"CentredMultiple3", LineSpacingRule::Multiple, 3, Qt::AlignHCenter}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(RtfReader, AdjacentRunsOfOneFormatBecomeOne) {
+  QByteArray rtf = "{\\rtf1\\ansi ";
+  for (int i = 0; i < 1000; ++i) rtf += "{\\b0\\cf0 x}\\plain y";
+  rtf += "}";
+  QTextDocument doc;
+  readRtf(rtf, doc);
+  int fragments = 0;
+  for (auto it = doc.begin().begin(); !it.atEnd(); ++it) ++fragments;
+  EXPECT_EQ(fragments, 1);
+  EXPECT_EQ(doc.characterCount(), 2001);
 }
 
 TEST(RtfReader, NestedGroupsRestoreFormattingAndPlainResets) {
@@ -268,7 +353,11 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"ManyParagraphs", "{\\rtf1 " + QByteArray(20000, 'x').replace("x", "\\par"),
                       "*"},
         MalformedCase{"UnterminatedFontTable", "{\\rtf1{\\fonttbl{\\f0 Arial", ""},
-        MalformedCase{"NulBytes", QByteArray("{\\rtf1 a\0b}", 11), "ab"}),
+        MalformedCase{"NulBytes", QByteArray("{\\rtf1 a\0b}", 11), "ab"},
+        MalformedCase{"ByteOrderMarkAndTextOutsideTheGroup", "\xEF\xBB\xBF{\\rtf1 a}b", "a"},
+        MalformedCase{"ZeroOutOfRangeAndUnpairedUnicode",
+                      "{\\rtf1\\uc0 a\\u0 b\\u70000 c\\'00d\\u-10179 e\\u-8704 f\\'01g}",
+                      "abcdefg"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(RtfMalformedFuzz, MutatedWriterOutputNeverCrashes) {

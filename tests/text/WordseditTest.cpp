@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -413,3 +416,152 @@ TEST_F(Editor, SizeFieldsStopAtTheSideLimit) {
 }
 
 }  // namespace
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+// What the operator sees in the editing control, as a picture.
+QImage viewOf(TWordsForm& words) {
+  words.RichEdit1->clearFocus();                    // no caret
+  words.RichEdit1->moveCursor(QTextCursor::Start);  // no selection
+  return words.RichEdit1->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+// The scenario of a new operator: 欢迎 turned green with the dialog's own face, in a 64 x 32
+// program. The dialog opens on the face the text is drawn with, OK leaves the face alone, and
+// the saved picture holds the green text.
+TEST_F(Editor, FontDialogKeepsTheFaceAndTheGreenTextIsSaved) {
+  open(64, 32);
+  typeText(QStringLiteral("欢迎"));
+  words->RichEdit1->selectAll();
+  words->SpeedButton8->click();  // cancelled: only to see what the dialog opened on
+  ASSERT_EQ(prompt.fontsShown.size(), 1u);
+  Prompt::FontChoice shown = prompt.fontsShown.front();
+  EXPECT_EQ(shown.font.family(), QFontInfo(QFont(ledtext::DefaultFace)).family());
+  EXPECT_TRUE(QFontDatabase::families().contains(shown.font.family()));
+  shown.colour = ledtext::Green;
+  prompt.fonts.push_back(shown);
+  words->SpeedButton8->click();
+  EXPECT_EQ(ledtext::faceOf(words->RichEdit1->textCursor().charFormat(), QStringLiteral("none")),
+            QStringLiteral("none"));  // no face of its own: the document's 宋体
+  words->SpeedButton15->click();
+  EXPECT_TRUE(prompt.messages.isEmpty()) << prompt.messages.join(u'|').toStdString();
+  EXPECT_EQ(key(0, "颜色"), QStringLiteral("2"));
+  EXPECT_FALSE(home.read("Rtf/0.rtf").contains(shown.font.family().toUtf8()));
+}
+
+TEST_F(Editor, TextBeyondTheProgramHeightIsSavedWithOneMessage) {
+  open(64, 32);
+  typeText(QStringLiteral("田"));
+  QTextCursor(words->RichEdit1->document()).insertText(QStringLiteral("田\n田\n"));
+  words->SpeedButton15->click();
+  EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("文字超出节目高度，超出部分未保存")});
+  EXPECT_FALSE(words->isVisible());
+  EXPECT_EQ(key(0, "颜色"), QStringLiteral("1"));
+}
+
+// A save that fails or is refused writes nothing, and says so once, naming the file.
+TEST_F(Editor, FailedOrRefusedSaveWritesNothing) {
+  open(64, 32);
+  const QByteArray picture = home.read("Program/0.bmp");
+  typeText(QStringLiteral("字"));
+  ws->ControllerModel = 1;
+  setSize(QStringLiteral("64"), QStringLiteral("80"));
+  words->SpeedButton15->click();
+  EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("最大高度不能大于64")});
+  EXPECT_FALSE(home.exists("Rtf/0.rtf"));  // the rich text is written after the check
+
+  setSize(QStringLiteral("64"), QStringLiteral("32"));
+  writeFile(home.file("Rtf"), "a file where the folder must be");
+  prompt.messages.clear();
+  words->SpeedButton15->click();
+  ASSERT_EQ(prompt.messages.size(), 1);
+  EXPECT_TRUE(prompt.messages.front().contains(QDir::toNativeSeparators(home.file("Rtf/0.rtf"))))
+      << prompt.messages.front().toStdString();
+  EXPECT_TRUE(words->isVisible());
+  EXPECT_EQ(home.read("Program/0.bmp"), picture);
+  EXPECT_EQ(key(0, "颜色"), QStringLiteral("0"));
+  prompt.messages.clear();
+  words->SpeedButton13->click();
+  EXPECT_EQ(prompt.messages.size(), 1);
+}
+
+TEST_F(Editor, RichTextOverTheCapIsRefusedAndLeftAlone) {
+  QByteArray big = "{\\rtf1 ";
+  big += QByteArray(16 * 1024 * 1024, 'a');
+  big += "}";
+  ASSERT_TRUE(QDir().mkpath(home.file("Rtf")));
+  open(64, 32);
+  words->hide();
+  writeFile(home.file("Rtf/0.rtf"), big);
+  words->show();
+  ASSERT_EQ(prompt.messages.size(), 1);
+  EXPECT_TRUE(prompt.messages.front().contains(u"16 MiB"));
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(words->isVisible());
+  words->SpeedButton12->click();
+  words->SpeedButton15->click();
+  EXPECT_EQ(home.read("Rtf/0.rtf").size(), big.size());
+}
+
+// The saved picture is what the editing control shows, band moved as placed, pixel for pixel.
+struct ViewCase {
+  const char* name;
+  int w, h;        // the program, and the sign
+  int newW, newH;  // a size change before typing; 0: none
+  Qt::Alignment align;
+  int spacingRule;
+  const char* spacingValue;
+  int placement;
+};
+
+class SavedPicture : public Editor, public ::testing::WithParamInterface<ViewCase> {};
+
+TEST_P(SavedPicture, IsTheEditorsView) {
+  const ViewCase& c = GetParam();
+  open(c.w, c.h);
+  if (c.newW > 0) setSize(QString::number(c.newW), QString::number(c.newH));
+  QTextCursor cursor(words->RichEdit1->document());
+  const QColor colours[] = {ledtext::Red, ledtext::Green, ledtext::Yellow};
+  for (int i = 0; i < 3; ++i) {
+    QTextCharFormat f;
+    f.setForeground(colours[i]);
+    f.setFontStyleStrategy(QFont::NoAntialias);
+    f.setFontPointSize(i == 1 ? 14 : 20);
+    cursor.insertText(QStringLiteral("字A%1").arg(i), f);
+  }
+  words->RichEdit1->selectAll();
+  words->alignParagraphs(c.align);
+  words->ComboBox1->setCurrentIndex(c.spacingRule);
+  words->Edit1->setText(QString::fromLatin1(c.spacingValue));
+  const QImage view = viewOf(*words);
+  if (c.placement != 0) words->PlaceTextBand(c.placement);
+  words->SpeedButton15->click();
+  EXPECT_TRUE(prompt.messages.isEmpty()) << prompt.messages.join(u'|').toStdString();
+  const QImage expected = ledtext::placeTextBand(view, c.placement);
+  const QImage stored = storedPicture(0).convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(stored.size(), expected.size());
+  int differing = 0;
+  for (int y = 0; y < stored.height(); ++y)
+    for (int x = 0; x < stored.width(); ++x)
+      differing += (stored.pixel(x, y) & 0xFFFFFF) != (expected.pixel(x, y) & 0xFFFFFF);
+  EXPECT_EQ(differing, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, SavedPicture,
+    ::testing::Values(ViewCase{"LeftSingle", 128, 64, 0, 0, Qt::AlignLeft, 0, "0", 0},
+                      ViewCase{"CentreOneAndHalf", 96, 96, 0, 0, Qt::AlignHCenter, 1, "0", 0},
+                      ViewCase{"RightDouble", 64, 128, 0, 0, Qt::AlignRight, 2, "0", 2},
+                      ViewCase{"CentreExactly", 80, 96, 0, 0, Qt::AlignHCenter, 4, "20", 1},
+                      ViewCase{"LeftAtLeastAfterSizeChange", 64, 32, 144, 96, Qt::AlignLeft, 3,
+                               "30", 0},
+                      ViewCase{"RightMultiple", 160, 128, 0, 0, Qt::AlignRight, 5, "2", 0}),
+    [](const auto& row) { return std::string(row.param.name); });
