@@ -201,11 +201,12 @@ PictureConversion PictureConversion::fromFile(const QString& path, QSize program
   if (info.size() > MaxImportBytes) {
     throw LedError(QStringLiteral("%1 超过 64 MiB，不能导入").arg(what));
   }
-  return fromBytes(readWholeFile(path, MaxImportBytes), programSize, what);
+  return fromBytes(readWholeFile(path, MaxImportBytes), programSize, what,
+                   info.suffix().toLower().toLatin1());
 }
 
 PictureConversion PictureConversion::fromBytes(const QByteArray& bytes, QSize programSize,
-                                               const QString& what) {
+                                               const QString& what, const QByteArray& formatHint) {
   if (programSize.isEmpty()) throw LedError(QStringLiteral("节目的尺寸无效"));
   if (bytes.isEmpty()) throw LedError(QStringLiteral("%1 是空文件").arg(what));
   if (bytes.size() > MaxImportBytes) {
@@ -214,11 +215,17 @@ PictureConversion PictureConversion::fromBytes(const QByteArray& bytes, QSize pr
   QBuffer buffer;
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer);
-  reader.setDecideFormatFromContent(true);
-  reader.setAutoTransform(true);
-  const QByteArray format = reader.format();
+  auto reader = std::make_unique<QImageReader>(&buffer);
+  reader->setDecideFormatFromContent(true);
+  QByteArray format = reader->format();
+  // Some formats (icons, Targa) cannot be told from their content; the file's suffix names them.
+  if (format.isEmpty() && !formatHint.isEmpty()) {
+    buffer.seek(0);
+    reader = std::make_unique<QImageReader>(&buffer, formatHint);
+    if (reader->canRead()) format = formatHint;
+  }
   if (format.isEmpty()) throw LedError(QStringLiteral("%1 不是可识别的图片").arg(what));
+  reader->setAutoTransform(true);
 
   if (isSvgFormat(format)) {
     auto svg = std::make_unique<QSvgRenderer>(bytes);
@@ -235,7 +242,7 @@ PictureConversion PictureConversion::fromBytes(const QByteArray& bytes, QSize pr
   }
 
   // The size comes from the header; nothing is decoded before it is known to be acceptable.
-  const QSize size = reader.size();
+  const QSize size = reader->size();
   if (!size.isValid() || size.isEmpty()) {
     throw LedError(QStringLiteral("%1 无法读出图片尺寸").arg(what));
   }
@@ -255,18 +262,18 @@ PictureConversion PictureConversion::fromBytes(const QByteArray& bytes, QSize pr
 
   // Decode only as large as the program needs: fill and stretch must still cover it. The scaled
   // size applies before the picture is turned upright.
-  const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+  const bool turned = reader->transformation().testFlag(QImageIOHandler::TransformationRotate90);
   const QSize upright = turned ? size.transposed() : size;
   const double scale = std::max(double(programSize.width()) / upright.width(),
                                 double(programSize.height()) / upright.height());
   if (scale < 1.0) {
     const QSize wanted(std::max(1, int(std::ceil(upright.width() * scale))),
                        std::max(1, int(std::ceil(upright.height() * scale))));
-    reader.setScaledSize(turned ? wanted.transposed() : wanted);
+    reader->setScaledSize(turned ? wanted.transposed() : wanted);
   }
-  const QImage image = reader.read();
+  const QImage image = reader->read();
   if (image.isNull()) {
-    throw LedError(QStringLiteral("%1 无法解码：%2").arg(what, reader.errorString()));
+    throw LedError(QStringLiteral("%1 无法解码：%2").arg(what, reader->errorString()));
   }
   PictureConversion c(image, programSize);
   c.sourceSize_ = upright;

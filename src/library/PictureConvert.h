@@ -48,10 +48,11 @@ class PictureConversion {
   // A picture already in memory (transparent parts become black).
   PictureConversion(const QImage& picture, QSize programSize);
   // Reads and decodes a file or its bytes; throws LedError with a text for the operator when it
-  // is unreadable, too large or fails to decode. `what` names the file in that text.
+  // is unreadable, too large or fails to decode. `what` names the file in that text; the format
+  // is told from the content, or else from `formatHint` (the file's suffix).
   static PictureConversion fromFile(const QString& path, QSize programSize);
   static PictureConversion fromBytes(const QByteArray& bytes, QSize programSize,
-                                     const QString& what);
+                                     const QString& what, const QByteArray& formatHint = {});
 
   PictureConversion(PictureConversion&&) noexcept;
   PictureConversion& operator=(PictureConversion&&) noexcept;

@@ -2,6 +2,7 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QSet>
+#include <QTemporaryDir>
 
 #include "LedError.h"
 #include "PictureConvert.h"
@@ -170,6 +171,14 @@ TEST(PictureFiles, TransparentPixelsBecomeBlack) {
       PictureConversion::fromBytes(encoded(logo, "PNG"), QSize(8, 8), QStringLiteral("png"));
   EXPECT_EQ(c.converted().pixel(1, 3), kBlack);
   EXPECT_EQ(c.converted().pixel(6, 3), kRed);
+}
+
+// Icons cannot be told from their content; the file's suffix names them.
+TEST(PictureFiles, IconsAreReadByTheirSuffix) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("sign.ico"));
+  ASSERT_TRUE(filled(QSize(16, 16), kRed).save(path, "ICO"));
+  EXPECT_EQ(PictureConversion::fromFile(path, QSize(16, 16)).converted().pixel(8, 8), kRed);
 }
 
 TEST(PictureFiles, SvgRendersAtTheProgramsSize) {
