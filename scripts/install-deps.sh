@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-svg-dev qt6-image-formats-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-arphic-uming fonts-wqy-zenhei adwaita-icon-theme
   xvfb xauth imagemagick

@@ -35,6 +35,7 @@
 #include "Kernel.h"
 #include "Ledview.h"
 #include "LibraryTransfer.h"
+#include "Pictureimport.h"
 #include "Pramme.h"
 #include "Screenwh.h"
 #include "Sendpram.h"
@@ -94,6 +95,9 @@ TMainForm::TMainForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
   buildToolBar();
   buildCentre();
 
+  PictureImportForm = new TPictureImportForm(ws_.store(), prompt_, this);
+  connect(PictureImportForm, &TPictureImportForm::pictureImported, &ws_, &Workspace::programSaved);
+
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setSizeGripEnabled(false);
   for (int width : {160, 300, 50}) {
@@ -150,7 +154,9 @@ void TMainForm::buildMenus() {
   QMenu* system = bar->addMenu(QStringLiteral("系统(&S)"));
   O1 = system->addAction(QStringLiteral("导出(&O)"));
   I1 = system->addAction(QStringLiteral("导入(&I)"));
+  P1 = system->addAction(QStringLiteral("导入图片(&P)"));
   E1 = system->addAction(QStringLiteral("退出(&E)"));
+  connect(P1, &QAction::triggered, this, &TMainForm::SpeedButton9Click);
   connect(O1, &QAction::triggered, this, &TMainForm::O1Click);
   connect(I1, &QAction::triggered, this, &TMainForm::I1Click);
   connect(E1, &QAction::triggered, this, &TMainForm::E1Click);
@@ -223,6 +229,8 @@ void TMainForm::buildToolBar() {
                  QStringLiteral("用文本编辑器编辑选中的节目"));
   SpeedButton7 = makeButton("insert-image", "image-x-generic", QStyle::SP_DirOpenIcon,
                             QStringLiteral("为选中的节目加载BMP图片"));
+  SpeedButton9 = makeButton("image-x-generic", "insert-image", QStyle::SP_FileDialogContentsView,
+                            QStringLiteral("导入图片：任意格式的图片转换为LED颜色"));
   SpeedButton8 = makeButton("media-playback-start", "media-playback-start", QStyle::SP_MediaPlay,
                             QStringLiteral("预览选中的节目"));
   SpeedButton6 = makeButton("document-send", "mail-send", QStyle::SP_ArrowForward,
@@ -238,6 +246,7 @@ void TMainForm::buildToolBar() {
   connect(SpeedButton2, &QToolButton::clicked, this, &TMainForm::SpeedButton2Click);
   connect(SpeedButton3, &QToolButton::clicked, this, &TMainForm::SpeedButton3Click);
   connect(SpeedButton7, &QToolButton::clicked, this, &TMainForm::SpeedButton7Click);
+  connect(SpeedButton9, &QToolButton::clicked, this, &TMainForm::SpeedButton9Click);
   connect(SpeedButton8, &QToolButton::clicked, this, &TMainForm::SpeedButton8Click);
   connect(SpeedButton6, &QToolButton::clicked, this, &TMainForm::SpeedButton6Click);
 }
@@ -367,6 +376,8 @@ void TMainForm::setEditingButtonsEnabled(bool enabled) {
   SpeedButton2->setEnabled(enabled);
   SpeedButton3->setEnabled(enabled);
   SpeedButton7->setEnabled(enabled);
+  SpeedButton9->setEnabled(enabled);
+  P1->setEnabled(enabled);
 }
 
 void TMainForm::showConnection(bool connected) {
@@ -522,6 +533,18 @@ void TMainForm::SpeedButton7Click() {
         n, ProgramEntry{ws_.ProgramWidth[n], ws_.ProgramHeight[n], colourClass(picture),
                         ComboBox2->currentIndex(), ComboBox3->currentIndex(), UpDown3->position()});
     showPicture(picture);
+  });
+}
+
+void TMainForm::SpeedButton9Click() {
+  runGuarded(prompt_, this, [this] {
+    const int n = pickProgram(QStringLiteral("请选择你要编辑的节目表!"));
+    if (n < 0) return;
+    // The picture is converted at the program's size and stored with the play settings shown,
+    // as a loaded BMP is; the window follows through the workspace when OK stores it.
+    PictureImportForm->launch(
+        n, QSize(ws_.ProgramWidth[n], ws_.ProgramHeight[n]),
+        PlaySettings{ComboBox2->currentIndex(), ComboBox3->currentIndex(), UpDown3->position()});
   });
 }
 

@@ -24,6 +24,7 @@ class QTreeWidgetItem;
 class TGetPramForm;
 class TKernelForm;
 class TLedViewForm;
+class TPictureImportForm;
 class TPrammeForm;
 class TScreenWHForm;
 class TSendPramForm;
@@ -55,6 +56,8 @@ class TMainForm : public QMainWindow {
   TGetPramForm* GetPramForm = nullptr;
   TSendPramForm* SendPramForm = nullptr;
   TKernelForm* KernelForm = nullptr;
+  // Not one of the start-up windows: the main window makes and owns it.
+  TPictureImportForm* PictureImportForm = nullptr;
 
   // Controls.
   QToolButton* SpeedButton5 = nullptr;  // connect
@@ -63,6 +66,7 @@ class TMainForm : public QMainWindow {
   QToolButton* SpeedButton2 = nullptr;  // delete program
   QToolButton* SpeedButton3 = nullptr;  // edit program
   QToolButton* SpeedButton7 = nullptr;  // load picture
+  QToolButton* SpeedButton9 = nullptr;  // import any picture, converted to the LED colours
   QToolButton* SpeedButton8 = nullptr;  // preview
   QToolButton* SpeedButton6 = nullptr;  // send library
   QTreeWidget* TreeView1 = nullptr;
@@ -78,6 +82,7 @@ class TMainForm : public QMainWindow {
   // Menu items.
   QAction* O1 = nullptr;  // 导出
   QAction* I1 = nullptr;  // 导入
+  QAction* P1 = nullptr;  // 导入图片
   QAction* E1 = nullptr;  // 退出
   QAction* C1 = nullptr;  // 串口
   QAction* C3 = nullptr;  // TCP/IP
@@ -108,6 +113,7 @@ class TMainForm : public QMainWindow {
   void SpeedButton2Click();
   void SpeedButton3Click();
   void SpeedButton7Click();
+  void SpeedButton9Click();
   void SpeedButton8Click();
   void TreeView1Click();
   void ComboBox2Change();

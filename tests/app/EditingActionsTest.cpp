@@ -1,9 +1,12 @@
 #include <QDir>
+#include <QPainter>
+#include <QPushButton>
 #include <QTextEdit>
 #include <QtEndian>
 
 #include "BmpCheck.h"
 #include "MainWindowFixture.h"
+#include "Pictureimport.h"
 #include "Wordsedit.h"
 
 namespace {
@@ -223,3 +226,33 @@ TEST_F(EditingActions, EditorSaveKeepsToItsProgramWhateverIsPicked) {
 }
 
 }  // namespace
+
+// The import button and the 系统 menu item open the conversion for the picked program; OK stores
+// it with the shown play settings and the main window shows the stored picture.
+TEST_F(EditingActions, ImportPictureConvertsIntoThePickedProgram) {
+  QImage photo(120, 40, QImage::Format_ARGB32);
+  photo.fill(Qt::transparent);
+  QPainter(&photo).fillRect(0, 0, 60, 40, QColor(250, 60, 40));
+  ASSERT_TRUE(photo.save(home.file("logo.png")));
+  form->SpeedButton1->click();
+  form->SpeedButton1->click();
+  prompt.files = {home.file("logo.png")};
+  form->SpeedButton9->click();  // nothing picked: nothing opens
+  EXPECT_FALSE(form->PictureImportForm->isVisible());
+
+  pick(QStringLiteral("节目2"));
+  form->ComboBox3->setCurrentIndex(1);
+  form->P1->trigger();
+  ASSERT_TRUE(form->PictureImportForm->isVisible());
+  EXPECT_EQ(form->PictureImportForm->program(), 1);
+  form->PictureImportForm->OkButton->click();
+  EXPECT_TRUE(prompt.messages.isEmpty()) << prompt.messages.join('|').toStdString();
+  EXPECT_EQ(key(1, "颜色"), QByteArray("1"));
+  EXPECT_EQ(key(1, "播放速度"), QByteArray("1"));
+  const QImage stored = form->store().readPicture(1);
+  EXPECT_EQ(form->shownPicture().convertToFormat(QImage::Format_RGB32),
+            stored.convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(stored.pixel(8, 16), qRgb(255, 0, 0));
+  EXPECT_EQ(stored.pixel(24, 16), qRgb(0, 0, 0));                  // transparent half
+  EXPECT_EQ(home.read("Program/0.bmp").size(), 54 + 32 * 32 * 3);  // program 1 untouched
+}

@@ -1,0 +1,316 @@
+#include "PictureConvert.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "AtomicFile.h"
+#include "LedError.h"
+
+namespace {
+
+// The stored LED colours, indexed by lit diodes: bit 0 red, bit 1 green.
+constexpr std::array<QRgb, 4> kLed = {0xff000000u, 0xffff0000u, 0xff008000u, 0xffffff00u};
+
+// The index of a pixel that is already one of the colours the colour class recognises, or -1.
+int exactLedIndex(QRgb p) {
+  switch (p & 0x00ffffffu) {
+    case 0x000000u:
+      return 0;
+    case 0xff0000u:
+    case 0xed1c24u:
+      return 1;
+    case 0x008000u:
+    case 0x22b14cu:
+      return 2;
+    case 0xffff00u:
+    case 0xfff200u:
+      return 3;
+    default:
+      return -1;
+  }
+}
+
+QRgb inkColour(LedInk ink) {
+  switch (ink) {
+    case LedInk::Green:
+      return kLed[2];
+    case LedInk::Yellow:
+      return kLed[3];
+    case LedInk::Red:
+      break;
+  }
+  return kLed[1];
+}
+
+// Opaque RGB32 with every transparent part black.
+QImage overBlack(const QImage& picture) {
+  if (!picture.hasAlphaChannel()) return picture.convertToFormat(QImage::Format_RGB32);
+  QImage out(picture.size(), QImage::Format_RGB32);
+  out.fill(Qt::black);
+  QPainter painter(&out);
+  painter.drawImage(0, 0, picture);
+  return out;
+}
+
+// Maps a channel level so that `threshold` lands on 128, keeping 0 and 255: the dithering then
+// lights more or less of the picture as the threshold moves, like the plain threshold does.
+std::array<int, 256> levelMap(int threshold) {
+  const int t = std::clamp(threshold, 1, 255);
+  std::array<int, 256> map{};
+  for (int v = 0; v < 256; ++v) {
+    map[static_cast<size_t>(v)] =
+        v < t ? v * 128 / t : 128 + (t == 255 ? 0 : (v - t) * 127 / (255 - t));
+  }
+  return map;
+}
+
+void convertThreshold(const QImage& in, QImage& out, int t) {
+  for (int y = 0; y < in.height(); ++y) {
+    const auto* src = reinterpret_cast<const QRgb*>(in.constScanLine(y));
+    auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < in.width(); ++x) {
+      const int exact = exactLedIndex(src[x]);
+      dst[x] = exact >= 0 ? kLed[static_cast<size_t>(exact)]
+                          : kLed[(qRed(src[x]) >= t ? 1u : 0u) | (qGreen(src[x]) >= t ? 2u : 0u)];
+    }
+  }
+}
+
+void convertOneColour(const QImage& in, QImage& out, int t, QRgb ink, bool invert) {
+  for (int y = 0; y < in.height(); ++y) {
+    const auto* src = reinterpret_cast<const QRgb*>(in.constScanLine(y));
+    auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < in.width(); ++x) {
+      const QRgb p = src[x];
+      const int luminance = (77 * qRed(p) + 150 * qGreen(p) + 29 * qBlue(p) + 128) >> 8;
+      dst[x] = ((luminance >= t) != invert) ? ink : kLed[0];
+    }
+  }
+}
+
+// Floyd-Steinberg on the red and the green diode, serpentine. Errors are kept in sixteenths.
+// A pixel already in an LED colour keeps it and takes no error.
+void convertDither(const QImage& in, QImage& out, int threshold) {
+  const auto map = levelMap(threshold);
+  const int w = in.width();
+  const size_t row = static_cast<size_t>(w) + 2;
+  std::vector<int> redNow(row), redNext(row), greenNow(row), greenNext(row);
+  for (int y = 0; y < in.height(); ++y) {
+    const auto* src = reinterpret_cast<const QRgb*>(in.constScanLine(y));
+    auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
+    std::fill(redNext.begin(), redNext.end(), 0);
+    std::fill(greenNext.begin(), greenNext.end(), 0);
+    const bool forward = (y % 2) == 0;
+    const int dir = forward ? 1 : -1;
+    for (int i = 0; i < w; ++i) {
+      const int x = forward ? i : w - 1 - i;
+      const size_t at = static_cast<size_t>(x) + 1;
+      const int exact = exactLedIndex(src[x]);
+      if (exact >= 0) {
+        dst[x] = kLed[static_cast<size_t>(exact)];
+        continue;
+      }
+      auto diffuse = [&](std::vector<int>& now, std::vector<int>& next, int level) {
+        const int v = level + ((now[at] + 8) >> 4);
+        const bool lit = v >= 128;
+        const int e = v - (lit ? 255 : 0);
+        now[at + static_cast<size_t>(dir)] += e * 7;
+        next[at - static_cast<size_t>(dir)] += e * 3;
+        next[at] += e * 5;
+        next[at + static_cast<size_t>(dir)] += e;
+        return lit;
+      };
+      const bool red = diffuse(redNow, redNext, map[static_cast<size_t>(qRed(src[x]))]);
+      const bool green = diffuse(greenNow, greenNext, map[static_cast<size_t>(qGreen(src[x]))]);
+      dst[x] = kLed[(red ? 1u : 0u) | (green ? 2u : 0u)];
+    }
+    std::swap(redNow, redNext);
+    std::swap(greenNow, greenNext);
+  }
+}
+
+bool isSvgFormat(const QByteArray& format) { return format == "svg" || format == "svgz"; }
+
+}  // namespace
+
+QRect placementRect(QSize source, QSize target, PictureFit fit, PictureAlign align) {
+  if (fit == PictureFit::Stretch || source.isEmpty() || target.isEmpty()) {
+    return QRect(QPoint(0, 0), target);
+  }
+  const qint64 sw = source.width(), sh = source.height();
+  const qint64 tw = target.width(), th = target.height();
+  const bool wider = sw * th > sh * tw;  // the source is flatter than the target
+  qint64 w = tw, h = th;
+  if ((fit == PictureFit::Inside) == wider) {
+    h = std::max<qint64>(1, (sh * tw + sw / 2) / sw);
+  } else {
+    w = std::max<qint64>(1, (sw * th + sh / 2) / sh);
+  }
+  qint64 x = 0;
+  if (align == PictureAlign::Centre) x = (tw - w) / 2;
+  if (align == PictureAlign::Right) x = tw - w;
+  // Fill never needs more than the target's side times the source's aspect, both within int.
+  return QRect(static_cast<int>(x), static_cast<int>((th - h) / 2), static_cast<int>(w),
+               static_cast<int>(h));
+}
+
+QImage toLedColours(const QImage& picture, const ConversionOptions& options) {
+  const QImage in = overBlack(picture);
+  QImage out(in.size(), QImage::Format_RGB32);
+  const int t = std::clamp(options.threshold, 1, 255);
+  switch (options.mode) {
+    case LedColourMode::Threshold:
+      convertThreshold(in, out, t);
+      break;
+    case LedColourMode::Dither:
+      convertDither(in, out, t);
+      break;
+    case LedColourMode::OneColour:
+      convertOneColour(in, out, t, inkColour(options.ink), options.invert);
+      break;
+  }
+  return out;
+}
+
+PictureConversion::PictureConversion(QSize programSize, QSize sourceSize)
+    : programSize_(programSize), sourceSize_(sourceSize) {}
+
+PictureConversion::PictureConversion(const QImage& picture, QSize programSize)
+    : PictureConversion(programSize, picture.size()) {
+  source_ = picture.hasAlphaChannel() ? picture.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                                      : picture.convertToFormat(QImage::Format_RGB32);
+  setOptions(options_);
+}
+
+PictureConversion::PictureConversion(PictureConversion&&) noexcept = default;
+PictureConversion& PictureConversion::operator=(PictureConversion&&) noexcept = default;
+PictureConversion::~PictureConversion() = default;
+
+PictureConversion PictureConversion::fromFile(const QString& path, QSize programSize) {
+  const QString what = QStringLiteral("图片文件 %1").arg(QDir::toNativeSeparators(path));
+  const QFileInfo info(path);
+  if (!info.isFile()) throw LedError(QStringLiteral("%1 不存在").arg(what));
+  if (info.size() > MaxImportBytes) {
+    throw LedError(QStringLiteral("%1 超过 64 MiB，不能导入").arg(what));
+  }
+  return fromBytes(readWholeFile(path, MaxImportBytes), programSize, what,
+                   info.suffix().toLower().toLatin1());
+}
+
+PictureConversion PictureConversion::fromBytes(const QByteArray& bytes, QSize programSize,
+                                               const QString& what, const QByteArray& formatHint) {
+  if (programSize.isEmpty()) throw LedError(QStringLiteral("节目的尺寸无效"));
+  if (bytes.isEmpty()) throw LedError(QStringLiteral("%1 是空文件").arg(what));
+  if (bytes.size() > MaxImportBytes) {
+    throw LedError(QStringLiteral("%1 超过 64 MiB，不能导入").arg(what));
+  }
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  auto reader = std::make_unique<QImageReader>(&buffer);
+  reader->setDecideFormatFromContent(true);
+  QByteArray format = reader->format();
+  // Some formats (icons, Targa) cannot be told from their content; the file's suffix names them.
+  if (format.isEmpty() && !formatHint.isEmpty()) {
+    buffer.seek(0);
+    reader = std::make_unique<QImageReader>(&buffer, formatHint);
+    if (reader->canRead()) format = formatHint;
+  }
+  if (format.isEmpty()) throw LedError(QStringLiteral("%1 不是可识别的图片").arg(what));
+  reader->setAutoTransform(true);
+
+  if (isSvgFormat(format)) {
+    auto svg = std::make_unique<QSvgRenderer>(bytes);
+    if (!svg->isValid()) throw LedError(QStringLiteral("%1 无法解析（SVG 有错误）").arg(what));
+    QSize natural = svg->defaultSize();
+    if (natural.isEmpty()) natural = svg->viewBox().size();
+    if (natural.isEmpty()) natural = programSize;
+    svg->setAspectRatioMode(Qt::IgnoreAspectRatio);
+    PictureConversion c(programSize, natural);
+    c.svg_ = std::move(svg);
+    c.refit();
+    c.converted_ = toLedColours(c.fitted_, c.options_);
+    return c;
+  }
+
+  // The size comes from the header; nothing is decoded before it is known to be acceptable.
+  const QSize size = reader->size();
+  if (!size.isValid() || size.isEmpty()) {
+    throw LedError(QStringLiteral("%1 无法读出图片尺寸").arg(what));
+  }
+  if (size.width() > MaxImportSide || size.height() > MaxImportSide) {
+    throw LedError(QStringLiteral("%1 的尺寸 %2×%3 超过每边 %4 像素的上限")
+                       .arg(what)
+                       .arg(size.width())
+                       .arg(size.height())
+                       .arg(MaxImportSide));
+  }
+  if (qint64(size.width()) * size.height() * 4 > MaxImportBytes) {
+    throw LedError(QStringLiteral("%1 的尺寸 %2×%3 解码后超过 64 MiB 的上限")
+                       .arg(what)
+                       .arg(size.width())
+                       .arg(size.height()));
+  }
+
+  // Decode only as large as the program needs: fill and stretch must still cover it. The scaled
+  // size applies before the picture is turned upright.
+  const bool turned = reader->transformation().testFlag(QImageIOHandler::TransformationRotate90);
+  const QSize upright = turned ? size.transposed() : size;
+  const double scale = std::max(double(programSize.width()) / upright.width(),
+                                double(programSize.height()) / upright.height());
+  if (scale < 1.0) {
+    const QSize wanted(std::max(1, int(std::ceil(upright.width() * scale))),
+                       std::max(1, int(std::ceil(upright.height() * scale))));
+    reader->setScaledSize(turned ? wanted.transposed() : wanted);
+  }
+  const QImage image = reader->read();
+  if (image.isNull()) {
+    throw LedError(QStringLiteral("%1 无法解码：%2").arg(what, reader->errorString()));
+  }
+  PictureConversion c(image, programSize);
+  c.sourceSize_ = upright;
+  return c;
+}
+
+void PictureConversion::setOptions(const ConversionOptions& options) {
+  const bool refitNeeded = options.fit != options_.fit || options.align != options_.align;
+  options_ = options;
+  if (refitNeeded || fitted_.isNull()) refit();
+  converted_ = toLedColours(fitted_, options_);
+}
+
+void PictureConversion::refit() {
+  fitted_ = QImage(programSize_, QImage::Format_RGB32);
+  fitted_.fill(Qt::black);
+  const QSize natural = svg_ ? sourceSize_ : source_.size();
+  const QRect place = placementRect(natural, programSize_, options_.fit, options_.align);
+  QPainter painter(&fitted_);
+  if (svg_) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    svg_->render(&painter, QRectF(place));
+    return;
+  }
+  // Only the part that shows is scaled: a cropped very flat picture would otherwise be huge.
+  const QRect shown = place.intersected(QRect(QPoint(0, 0), programSize_));
+  if (shown.isEmpty() || source_.isNull()) return;
+  const double sx = double(source_.width()) / place.width();
+  const double sy = double(source_.height()) / place.height();
+  QRect from(int(std::floor((shown.x() - place.x()) * sx)),
+             int(std::floor((shown.y() - place.y()) * sy)),
+             std::max(1, int(std::lround(shown.width() * sx))),
+             std::max(1, int(std::lround(shown.height() * sy))));
+  from = from.intersected(source_.rect());
+  const QImage part = from == source_.rect() ? source_ : source_.copy(from);
+  painter.drawImage(shown.topLeft(), part.size() == shown.size()
+                                         ? part
+                                         : part.scaled(shown.size(), Qt::IgnoreAspectRatio,
+                                                       Qt::SmoothTransformation));
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <memory>
+
+class QSvgRenderer;
+
+// Turning any picture into a program picture: the sign lights a red and a green diode per pixel,
+// so every pixel becomes black, red, green (stored as 0,128,0) or yellow.
+
+enum class PictureFit { Inside, Fill, Stretch };  // black bars / crop / distort
+enum class PictureAlign { Left, Centre, Right };
+enum class LedColourMode { Threshold, Dither, OneColour };
+enum class LedInk { Red, Green, Yellow };
+
+struct ConversionOptions {
+  PictureFit fit = PictureFit::Inside;
+  PictureAlign align = PictureAlign::Centre;
+  LedColourMode mode = LedColourMode::Threshold;
+  LedInk ink = LedInk::Red;  // the one colour of OneColour
+  int threshold = 128;       // 1 .. 255: the level at which a channel counts as lit
+  bool invert = false;       // OneColour: dark parts lit (dark ink on a light ground)
+  bool operator==(const ConversionOptions&) const = default;
+};
+
+// A picture to import may be at most this large a side, and its decoded pixels (4 bytes each)
+// and its file at most this many bytes. Both are checked from the header before decoding.
+inline constexpr int MaxImportSide = 16384;
+inline constexpr qint64 MaxImportBytes = 64LL * 1024 * 1024;
+
+// Where a source of `source` size is drawn on a target of `target` size; with Fill the rectangle
+// reaches beyond the target on the cropped sides. Bars and crops are split evenly, except that
+// the placement decides the horizontal side.
+QRect placementRect(QSize source, QSize target, PictureFit fit, PictureAlign align);
+
+// The LED colour of each pixel of `picture` (alpha already composited). Pixels already in one of
+// the recognised LED colours keep it in the threshold and dithering modes.
+QImage toLedColours(const QImage& picture, const ConversionOptions& options);
+
+// One picture being converted for one program: holds the decoded source (reduced to what the
+// program's size needs), the source fitted at the program's size over black, and the result.
+class PictureConversion {
+ public:
+  // A picture already in memory (transparent parts become black).
+  PictureConversion(const QImage& picture, QSize programSize);
+  // Reads and decodes a file or its bytes; throws LedError with a text for the operator when it
+  // is unreadable, too large or fails to decode. `what` names the file in that text; the format
+  // is told from the content, or else from `formatHint` (the file's suffix).
+  static PictureConversion fromFile(const QString& path, QSize programSize);
+  static PictureConversion fromBytes(const QByteArray& bytes, QSize programSize,
+                                     const QString& what, const QByteArray& formatHint = {});
+
+  PictureConversion(PictureConversion&&) noexcept;
+  PictureConversion& operator=(PictureConversion&&) noexcept;
+  ~PictureConversion();
+
+  QSize programSize() const { return programSize_; }
+  // The size the file declares (a vector picture: its natural size).
+  QSize sourceSize() const { return sourceSize_; }
+  bool isVector() const { return svg_ != nullptr; }
+
+  // Fitting again only when the fit or placement changed; the colours always.
+  void setOptions(const ConversionOptions& options);
+  const ConversionOptions& options() const { return options_; }
+  // The source at the program's size, over black, before colour conversion.
+  const QImage& fitted() const { return fitted_; }
+  // The program picture in the four LED colours.
+  const QImage& converted() const { return converted_; }
+
+ private:
+  PictureConversion(QSize programSize, QSize sourceSize);
+  void refit();
+
+  QSize programSize_;
+  QSize sourceSize_;
+  QImage source_;                      // raster pictures
+  std::unique_ptr<QSvgRenderer> svg_;  // vector pictures, drawn at the program's size
+  ConversionOptions options_;
+  QImage fitted_;
+  QImage converted_;
+};

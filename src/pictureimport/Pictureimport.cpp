@@ -1,0 +1,217 @@
+#include "Pictureimport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "AtomicFile.h"
+#include "BmpCheck.h"
+#include "ErrorReport.h"
+#include "Prompt.h"
+
+namespace {
+
+// Each preview pane shows at most this much before it scrolls.
+constexpr int kPaneWidth = 600;
+constexpr int kPaneHeight = 360;
+
+// "图片 (*.bmp *.gif *.jpg ...);;所有文件 (*)" from the formats this installation reads.
+QString pictureFilter() {
+  QStringList patterns;
+  for (const QByteArray& format : QImageReader::supportedImageFormats())
+    patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+  patterns.removeDuplicates();
+  return QStringLiteral("图片 (%1);;所有文件 (*)").arg(patterns.join(QLatin1Char(' ')));
+}
+
+QScrollArea* pane(QWidget* parent, QLabel*& image) {
+  auto* box = new QScrollArea(parent);
+  box->setAlignment(Qt::AlignCenter);
+  box->setWidgetResizable(false);
+  box->setBackgroundRole(QPalette::Dark);
+  image = new QLabel;
+  image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  box->setWidget(image);
+  return box;
+}
+
+}  // namespace
+
+TPictureImportForm::TPictureImportForm(ProgramStore& store, Prompt& prompt, QWidget* parent)
+    : QDialog(parent), store_(store), prompt_(prompt) {
+  setWindowTitle(QStringLiteral("导入图片"));
+  setWindowModality(Qt::ApplicationModal);
+
+  auto* panes = new QGridLayout;
+  panes->addWidget(new QLabel(QStringLiteral("原图"), this), 0, 0);
+  panes->addWidget(new QLabel(QStringLiteral("转换结果（LED 颜色）"), this), 0, 1);
+  OriginalBox = pane(this, OriginalImage);
+  ConvertedBox = pane(this, ConvertedImage);
+  panes->addWidget(OriginalBox, 1, 0);
+  panes->addWidget(ConvertedBox, 1, 1);
+  SourceInfo = new QLabel(this);
+  panes->addWidget(SourceInfo, 2, 0, 1, 2);
+
+  auto combo = [this](std::initializer_list<const char*> items) {
+    auto* box = new QComboBox(this);
+    for (const char* item : items) box->addItem(QString::fromUtf8(item));
+    return box;
+  };
+  FitBox = combo({"适应（留黑边）", "填满（裁剪）", "拉伸"});
+  AlignBox = combo({"靠左", "居中", "靠右"});
+  AlignBox->setCurrentIndex(int(PictureAlign::Centre));
+  ModeBox = combo({"按阈值分色", "抖动（误差扩散）", "单色"});
+  InkBox = combo({"红色", "绿色", "黄色"});
+  InvertBox = new QCheckBox(QStringLiteral("反色"), this);
+  ThresholdBar = new QSlider(Qt::Horizontal, this);
+  ThresholdBar->setRange(1, 255);
+  ThresholdBar->setValue(128);
+  ThresholdBar->setMinimumWidth(200);
+  ThresholdValue = new QLabel(QStringLiteral("128"), this);
+  ThresholdValue->setMinimumWidth(28);
+  // Every control updates the preview at once; the slider while it is dragged.
+  for (QComboBox* box : {FitBox, AlignBox, ModeBox, InkBox})
+    connect(box, &QComboBox::currentIndexChanged, this, &TPictureImportForm::optionsChange);
+  connect(InvertBox, &QCheckBox::toggled, this, &TPictureImportForm::optionsChange);
+  connect(ThresholdBar, &QSlider::valueChanged, this, &TPictureImportForm::optionsChange);
+
+  auto* controls = new QHBoxLayout;
+  auto labelled = [&](const char* label, QWidget* w) {
+    controls->addWidget(new QLabel(QString::fromUtf8(label), this));
+    controls->addWidget(w);
+    controls->addSpacing(10);
+  };
+  labelled("缩放", FitBox);
+  labelled("位置", AlignBox);
+  labelled("颜色", ModeBox);
+  labelled("单色颜色", InkBox);
+  controls->addWidget(InvertBox);
+  controls->addSpacing(10);
+  labelled("亮度阈值", ThresholdBar);
+  controls->addWidget(ThresholdValue);
+  controls->addStretch(1);
+
+  auto* buttons = new QDialogButtonBox(this);
+  OkButton = buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
+  CancelButton = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+  connect(OkButton, &QPushButton::clicked, this, &TPictureImportForm::OkButtonClick);
+  connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* column = new QVBoxLayout(this);
+  column->addLayout(panes, 1);
+  column->addLayout(controls);
+  column->addWidget(buttons);
+  // The decoded picture is dropped once the dialog closes, either way.
+  connect(this, &QDialog::finished, this, [this] { conversion_.reset(); });
+}
+
+TPictureImportForm::~TPictureImportForm() = default;
+
+bool TPictureImportForm::launch(int n, QSize size, const PlaySettings& play) {
+  QWidget* owner = parentWidget() ? parentWidget() : this;
+  const QString path = prompt_.openFile(owner, QStringLiteral("导入图片"), pictureFilter());
+  if (path.isEmpty()) return false;
+  return openPicture(path, n, size, play);
+}
+
+bool TPictureImportForm::openPicture(const QString& path, int n, QSize size,
+                                     const PlaySettings& play) {
+  QWidget* owner = parentWidget() ? parentWidget() : this;
+  std::optional<PictureConversion> opened;
+  runGuarded(prompt_, owner, [&] { opened.emplace(PictureConversion::fromFile(path, size)); });
+  if (!opened) return false;
+  conversion_ = std::move(opened);
+  program_ = n;
+  play_ = play;
+  SourceInfo->setText(
+      QStringLiteral("原图 %1×%2，节目%3 %4×%5%6")
+          .arg(conversion_->sourceSize().width())
+          .arg(conversion_->sourceSize().height())
+          .arg(n + 1)
+          .arg(size.width())
+          .arg(size.height())
+          .arg(zoom() > 1 ? QStringLiteral("，放大 %1 倍显示").arg(zoom()) : QString()));
+  optionsChange();
+  show();
+  raise();
+  activateWindow();
+  return true;
+}
+
+QImage TPictureImportForm::convertedPicture() const {
+  return conversion_ ? conversion_->converted() : QImage();
+}
+
+int TPictureImportForm::zoom() const {
+  if (!conversion_) return 1;
+  const QSize s = conversion_->programSize();
+  return std::clamp(std::min(kPaneWidth / s.width(), kPaneHeight / s.height()), 1, 16);
+}
+
+void TPictureImportForm::optionsChange() {
+  const bool oneColour = ModeBox->currentIndex() == int(LedColourMode::OneColour);
+  InkBox->setEnabled(oneColour);
+  InvertBox->setEnabled(oneColour);
+  ThresholdValue->setText(QString::number(ThresholdBar->value()));
+  if (!conversion_) return;
+  ConversionOptions o;
+  o.fit = static_cast<PictureFit>(FitBox->currentIndex());
+  o.align = static_cast<PictureAlign>(AlignBox->currentIndex());
+  o.mode = static_cast<LedColourMode>(ModeBox->currentIndex());
+  o.ink = static_cast<LedInk>(InkBox->currentIndex());
+  o.invert = InvertBox->isChecked();
+  o.threshold = ThresholdBar->value();
+  conversion_->setOptions(o);
+  showPreview();
+}
+
+void TPictureImportForm::showPreview() {
+  const int z = zoom();
+  auto put = [z](QLabel* label, QScrollArea* box, const QImage& picture) {
+    // Whole pixels, so each LED stays a crisp square.
+    const QImage big = z == 1 ? picture : picture.scaled(picture.size() * z);
+    label->setPixmap(QPixmap::fromImage(big));
+    label->resize(big.size());
+    const QSize frame(2 * box->frameWidth(), 2 * box->frameWidth());
+    box->setMinimumSize(
+        (big.size() + frame).boundedTo(QSize(kPaneWidth, kPaneHeight) + frame + QSize(20, 20)));
+  };
+  put(OriginalImage, OriginalBox, conversion_->fitted());
+  put(ConvertedImage, ConvertedBox, conversion_->converted());
+}
+
+void TPictureImportForm::OkButtonClick() {
+  if (!conversion_) return;
+  bool written = false;
+  runGuarded(prompt_, this, [this, &written] {
+    const QImage picture = conversion_->converted();
+    const ProgramEntry entry{picture.width(), picture.height(), colourClass(picture),
+                             play_.mode,      play_.speed,      play_.dwell};
+    // Should the settings fail to be written, the program gets its old picture back.
+    const QString path = store_.picturePath(program_);
+    const QByteArray before =
+        QFile::exists(path) ? readWholeFile(path, MaxBmpFileBytes) : QByteArray();
+    store_.writePicture(program_, picture);
+    try {
+      store_.writeSettings(program_, entry);
+    } catch (...) {
+      if (!before.isEmpty()) store_.writePictureFile(program_, before);
+      throw;
+    }
+    written = true;
+  });
+  if (!written) return;  // reported; the dialog stays open with nothing lost
+  accept();
+  Q_EMIT pictureImported(program_);
+}

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+#include <QBuffer>
+#include <QComboBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+
+#include "Pictureimport.h"
+#include "ScriptedPrompt.h"
+#include "TestHome.h"
+
+namespace {
+
+constexpr QRgb kBlack = 0xff000000u, kGreen = 0xff008000u;
+
+class PictureImportTest : public ::testing::Test {
+ protected:
+  PictureImportTest() {
+    store.append(0, 64, 32, 0, 4, QStringLiteral("5"));
+    // A colour photo-like picture: a red-to-green gradient with a dark band.
+    QImage photo(300, 150, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y)
+      for (int x = 0; x < photo.width(); ++x)
+        photo.setPixel(x, y,
+                       y < 50 ? qRgb(20, 20, 20) : qRgb(255 - x * 255 / 299, x * 255 / 299, 90));
+    photoPath = home.file(QStringLiteral("photo.png"));
+    EXPECT_TRUE(photo.save(photoPath));
+  }
+
+  // The files a write would touch, to see that nothing changed.
+  std::pair<QByteArray, QByteArray> library() const {
+    return {home.read(QStringLiteral("Program/0.bmp")),
+            home.read(QStringLiteral("Program/set.ini"))};
+  }
+
+  TestHome home;
+  ProgramStore store{home.path()};
+  ScriptedPrompt prompt;
+  TPictureImportForm form{store, prompt};
+  QString photoPath;
+  const PlaySettings play{3, 2, 9};
+};
+
+// OK stores the converted picture as a 24-bit BMP with its colour class and the play settings,
+// whatever the controls were set to on the way.
+TEST_F(PictureImportTest, OkWritesThePictureAndItsColourClass) {
+  prompt.files = {photoPath};
+  ASSERT_TRUE(form.launch(0, QSize(64, 32), play));
+  EXPECT_TRUE(form.isVisible());
+  form.ModeBox->setCurrentIndex(int(LedColourMode::OneColour));
+  form.InkBox->setCurrentIndex(int(LedInk::Green));
+  const QImage before = form.convertedPicture();
+  form.ThresholdBar->setValue(30);  // the dark band stays dark, the rest lights
+  const QImage expected = form.convertedPicture();
+  EXPECT_NE(expected, before);
+  QSignalSpy imported(&form, &TPictureImportForm::pictureImported);
+  form.OkButton->click();
+
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(imported.count(), 1);
+  EXPECT_TRUE(prompt.messages.isEmpty()) << prompt.messages.join(QLatin1Char('|')).toStdString();
+  const QByteArray bmp = home.read(QStringLiteral("Program/0.bmp"));
+  ASSERT_GT(bmp.size(), 30);
+  EXPECT_EQ(int(bmp[28]), 24);
+  const QImage stored = store.readPicture(0);
+  EXPECT_EQ(stored.convertToFormat(QImage::Format_RGB32), expected);
+  EXPECT_EQ(stored.pixel(32, 4), kBlack);
+  EXPECT_EQ(stored.pixel(32, 28), kGreen);
+  EXPECT_EQ(store.readEntry(0), (ProgramEntry{64, 32, 2, 3, 2, 9}));
+}
+
+TEST_F(PictureImportTest, CancelWritesNothing) {
+  const auto untouched = library();
+  prompt.files = {photoPath};
+  ASSERT_TRUE(form.launch(0, QSize(64, 32), play));
+  form.ThresholdBar->setValue(60);
+  form.CancelButton->click();
+  EXPECT_FALSE(form.isVisible());
+  // Cancelling the file dialog itself opens nothing.
+  EXPECT_FALSE(form.launch(0, QSize(64, 32), play));
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(library(), untouched);
+  EXPECT_TRUE(prompt.messages.isEmpty());
+}
+
+TEST_F(PictureImportTest, ABadFileIsReportedOnceAndChangesNothing) {
+  ASSERT_TRUE(home.write(QStringLiteral("notes.png"), "not a picture at all"));
+  ASSERT_TRUE(home.write(QStringLiteral("huge.png"), [] {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(16385, 2, QImage::Format_Mono).save(&buffer, "PNG");
+    return bytes;
+  }()));
+  const auto untouched = library();
+  for (const char* name : {"notes.png", "huge.png", "missing.jpg"}) {
+    prompt.messages.clear();
+    prompt.files = {home.file(QString::fromLatin1(name))};
+    EXPECT_FALSE(form.launch(0, QSize(64, 32), play)) << name;
+    EXPECT_EQ(prompt.messages.size(), 1) << name;
+    EXPECT_FALSE(form.isVisible()) << name;
+    EXPECT_EQ(library(), untouched) << name;
+  }
+}
+
+}  // namespace
