@@ -66,29 +66,30 @@ TEST(SignWindow, LineButtonsAndKeysChooseWhatPlays) {
   SignWindow window(store, {});
   window.timer->stop();
   window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   window.step();
-  EXPECT_EQ(window.show().playing(), 0);
+  EXPECT_EQ(window.signShow().playing(), 0);
   EXPECT_TRUE(window.statusText().contains(QStringLiteral("型号 2")));
   EXPECT_TRUE(window.statusText().contains(QStringLiteral("节目1（1/3）")));
 
   QTest::mouseClick(window.lineButtons[1], Qt::LeftButton);
   window.step();
-  EXPECT_EQ(window.show().line(), 1);
-  EXPECT_EQ(window.show().playing(), 2);
+  EXPECT_EQ(window.signShow().line(), 1);
+  EXPECT_EQ(window.signShow().playing(), 2);
   EXPECT_TRUE(window.statusText().contains(QStringLiteral("IO2")));
 
   QTest::keyClick(&window, Qt::Key_3);  // an empty line: nothing changes
-  EXPECT_EQ(window.show().line(), 1);
+  EXPECT_EQ(window.signShow().line(), 1);
   EXPECT_TRUE(window.messageLine->isVisibleTo(&window));
   window.step();
-  EXPECT_EQ(window.show().playing(), 0);
+  EXPECT_EQ(window.signShow().playing(), 0);
 
   QTest::keyClick(&window, Qt::Key_0);
-  EXPECT_EQ(window.show().line(), -1);
+  EXPECT_EQ(window.signShow().line(), -1);
   QTest::keyClick(&window, Qt::Key_2);
-  EXPECT_EQ(window.show().line(), 1);
+  EXPECT_EQ(window.signShow().line(), 1);
   QTest::mouseClick(window.allButton, Qt::LeftButton);
-  EXPECT_EQ(window.show().line(), -1);
+  EXPECT_EQ(window.signShow().line(), -1);
 }
 
 TEST(SignWindow, SnapshotSavesTheShownImage) {

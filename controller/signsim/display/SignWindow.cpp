@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -212,6 +213,12 @@ int runDisplay(int& argc, char** argv, Card& card, const DisplayOptions& options
   // Closing the window leaves the card running; a signal ends both.
   app.setQuitOnLastWindowClosed(false);
   SignWindow window(card.store(), options);
+  // Beside the application: at the top right of the screen.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    window.adjustSize();
+    const QRect free = screen->availableGeometry();
+    window.move(free.right() - window.frameGeometry().width() + 1, free.top());
+  }
   window.show();
   QTimer stopPoll;
   QObject::connect(&stopPoll, &QTimer::timeout, &app, [&] {

@@ -53,7 +53,7 @@ class SignWindow : public QWidget {
   // "保存画面": a new file sign-<date>-<time>.png in the snapshot folder; the status line tells.
   void saveToFolder();
 
-  const SignShow& show() const { return show_; }
+  const SignShow& signShow() const { return show_; }
   int zoom() const { return zoom_; }
   QString statusText() const;
 
