@@ -190,7 +190,7 @@ int main(int argc, char** argv) {
     d.snapshotDir = QString::fromLocal8Bit(snapshotDir.c_str());
     d.snapshotAfterMs = snapshotAfter;
     d.snapshotFile = QString::fromLocal8Bit(snapshotFile.c_str());
-    rc = signsim::runDisplay(argc, argv, card, d, [] { return gStop != 0; });
+    rc = signsim::runDisplay(argv[0], card, d, [] { return gStop != 0; });
   }
 #endif
   while (!display && !gStop) ::pause();

@@ -5,7 +5,10 @@
 
 #include <cstring>
 
+#include <QTemporaryDir>
+
 #include "Program.h"
+#include "Session.h"
 #include "SignShow.h"
 
 using signsim::CardStore;
@@ -139,6 +142,33 @@ TEST(SignShow, BrightnessDimsLitDotsByDayAndNight) {
   show.follow(store);
   show.tick();
   EXPECT_EQ(show.frame(at(12, 0)).pixel(5, 5), qRgb(127, 0, 0));  // the card's 16 halves
+}
+
+// The last of the two brightness changes is in force, and the card keeps which it was.
+TEST(SignShow, DayNightLevelsRuleUntilTheOneLevelIsChangedAgain) {
+  QTemporaryDir dir;
+  const std::string stateDir = dir.path().toStdString();
+  auto change = [&](nq::Cmd cmd, std::vector<int32_t> values) {
+    CardStore store(stateDir);
+    signsim::FaultTable faults;
+    signsim::Session session({&store, &faults, [] { return NetParaRecord{}; }});
+    nq::Writer w;
+    for (int32_t v : values) w.i32(v);
+    std::vector<uint8_t> frame;
+    nq::encodeFrame(frame, uint8_t(cmd), 1, 0, w.b);
+    session.onBytes(frame);
+  };
+  auto dayNight = [&] {
+    CardStore store(stateDir);  // as the card finds it after a restart
+    SignShow show;
+    show.follow(store);
+    return show.config().dayNight;
+  };
+  EXPECT_FALSE(dayNight());
+  change(nq::Cmd::SetDayNight, {30, 4});
+  EXPECT_TRUE(dayNight());
+  change(nq::Cmd::SetBrightness, {20});
+  EXPECT_FALSE(dayNight());
 }
 
 TEST(SignShow, OutsideTheOnOffTimesTheSignIsBlack) {

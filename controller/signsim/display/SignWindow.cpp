@@ -207,9 +207,12 @@ void SignWindow::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-int runDisplay(int& argc, char** argv, Card& card, const DisplayOptions& options,
+int runDisplay(char* programName, Card& card, const DisplayOptions& options,
                std::function<bool()> stopRequested) {
-  QApplication app(argc, argv);
+  // The card's own options stay away from Qt, which would read --display as an X display.
+  int qtArgc = 1;
+  char* qtArgv[] = {programName, nullptr};
+  QApplication app(qtArgc, qtArgv);
   // Closing the window leaves the card running; a signal ends both.
   app.setQuitOnLastWindowClosed(false);
   SignWindow window(card.store(), options);

@@ -84,7 +84,7 @@ class SignWindow : public QWidget {
 // Runs the sign window for a running card until quit; stopRequested is polled (signals).
 // With a snapshot file in the options: saves it after the given time and returns 0, or 1 when
 // it could not be written.
-int runDisplay(int& argc, char** argv, Card& card, const DisplayOptions& options,
+int runDisplay(char* programName, Card& card, const DisplayOptions& options,
                std::function<bool()> stopRequested);
 
 }  // namespace signsim
