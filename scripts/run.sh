@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, starts the virtual controller card on loopback (TCP port
-# 8000 unless taken, and a pseudo-terminal), then the application with a home whose set.ini
-# points at the card. Closing the application stops the card.
+# 8000 unless taken, and a pseudo-terminal) with its sign window when there is a screen, then
+# the application with a home whose set.ini points at the card. Closing the application stops
+# the card.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -14,6 +15,10 @@ mkdir -p "$home" "$state"
 log="$home/signsim.log"
 pty="$home/card-pty"
 
+# The card's sign window, beside the application, when there is a screen to show it on.
+display=()
+[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && display=(--display --snapshot-dir "$home")
+
 card=""
 stop_card() { [ -n "$card" ] && kill "$card" 2>/dev/null && wait "$card" 2>/dev/null; true; }
 trap stop_card EXIT
@@ -22,7 +27,7 @@ trap stop_card EXIT
 start_card() {
   : >"$log"
   "$bin/signsim" --bind 127.0.0.1 --port "$1" --discovery-port "$2" --state "$state" \
-    --pty-link "$pty" --baud 115200 >"$log" 2>&1 &
+    --pty-link "$pty" --baud 115200 "${display[@]}" >"$log" 2>&1 &
   card=$!
   for _ in $(seq 100); do
     grep -q '^signsim ready' "$log" && return 0

@@ -83,6 +83,8 @@ void CardStore::load() {
         cfg_.day = num(v, 32);
       else if (k == "night")
         cfg_.night = num(v, 8);
+      else if (k == "daynight")
+        cfg_.dayNight = num(v, 0) != 0;
       else if (k == "onoff" && f.size() == 4)
         for (int i = 0; i < 4; ++i) cfg_.onOff[i] = num(f[size_t(i)], 0);
       else if (k == "clockoffset")
@@ -123,6 +125,7 @@ bool CardStore::saveConfig() {
     << "\nonoff=" << cfg_.onOff[0] << ',' << cfg_.onOff[1] << ',' << cfg_.onOff[2] << ','
     << cfg_.onOff[3] << "\nclockoffset=" << cfg_.clockOffset << "\nversion=" << cfg_.version
     << '\n';
+  o << "daynight=" << (cfg_.dayNight ? 1 : 0) << '\n';
   std::string s = o.str();
   return write("card.txt", std::vector<uint8_t>(s.begin(), s.end()));
 }
@@ -134,6 +137,7 @@ bool CardStore::replacePrograms(int count, std::vector<uint8_t> stream) {
   if (!write("programs.bin", file)) return false;
   programCount_ = count;
   programs_ = std::move(stream);
+  ++programsVersion_;
   return true;
 }
 

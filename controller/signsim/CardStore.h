@@ -24,6 +24,9 @@ struct CardConfig {
   int brightness = 16;
   int day = 32;
   int night = 8;
+  // Set by a change of the day and night levels, cleared by a change of the one level: the sign
+  // then follows its clock (day level 07:00 to 19:00, night level otherwise).
+  bool dayNight = false;
   int onOff[4] = {7, 0, 23, 0};
   int64_t clockOffset = 0;  // seconds added to the host clock
   std::string version = "NQ-SIM 1.0";
@@ -39,6 +42,8 @@ class CardStore {
   CardConfig& config() { return cfg_; }
   int programCount() const { return programCount_; }
   const std::vector<uint8_t>& programStream() const { return programs_; }
+  // Counts every replacement of the programs (a send, a format), so a watcher sees a new send.
+  uint64_t programsVersion() const { return programsVersion_; }
   const ProgramIoTable& ioTable() const { return io_; }
   const std::vector<uint8_t>& firmware() const { return firmware_; }
 
@@ -58,6 +63,7 @@ class CardStore {
   CardConfig cfg_;
   int programCount_ = 0;
   std::vector<uint8_t> programs_;
+  uint64_t programsVersion_ = 0;
   ProgramIoTable io_{};
   std::vector<uint8_t> firmware_;
 };

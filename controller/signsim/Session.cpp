@@ -311,6 +311,7 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
       r.i32(v);
       if (v < 1 || v > 32) return reply(req, Status::OutOfRange);
       c.brightness = v;
+      c.dayNight = false;
       return reply(req, saved());
     }
     case Cmd::GetDayNight:
@@ -324,6 +325,7 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
       if (d < 1 || d > 32 || n < 1 || n > 32) return reply(req, Status::OutOfRange);
       c.day = d;
       c.night = n;
+      c.dayNight = true;
       return reply(req, saved());
     }
     case Cmd::GetOnOff: {

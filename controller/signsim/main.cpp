@@ -11,6 +11,9 @@
 
 #include "Card.h"
 #include "PosixIo.h"
+#ifdef SIGNSIM_WITH_DISPLAY
+#include "SignWindow.h"
+#endif
 
 namespace {
 
@@ -28,6 +31,11 @@ void usage() {
       "  --fault [CMD=]FAULT  inject a fault for command CMD (a name like UploadChunk, or a\n"
       "                      number) or for all: noreply | wrongcode | badsum | delay:MS |\n"
       "                      stall:MS | refuse:STATUS | drop:BYTES, with @SKIP and xTIMES\n"
+      "  --display           show the sign in a window, playing what the card holds\n"
+      "  --zoom N            pixels per LED in the window (default: about 640 wide)\n"
+      "  --plain             square pixels instead of round LEDs\n"
+      "  --snapshot-dir DIR  where the window's snapshot button saves (default: current dir)\n"
+      "  --snapshot-after MS FILE  with the display: save the sign as PNG after MS ms, exit\n"
       "Prints 'signsim ready tcp=PORT pty=PATH discovery=PORT' when listening.");
 }
 
@@ -49,6 +57,10 @@ int main(int argc, char** argv) {
   signsim::CardOptions o;
   o.tcpPort = 8000;
   std::vector<std::pair<int, signsim::Fault>> faults;
+  bool display = false;
+  [[maybe_unused]] int zoom = 0, snapshotAfter = -1;
+  [[maybe_unused]] bool plain = false;
+  [[maybe_unused]] std::string snapshotDir, snapshotFile;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     const char* v = i + 1 < argc ? argv[i + 1] : nullptr;
@@ -94,6 +106,27 @@ int main(int argc, char** argv) {
       optInt(o.model);
     } else if (a == "--baud") {
       optInt(o.baud);
+    } else if (a == "--display") {
+      display = true;
+    } else if (a == "--zoom") {
+      needInt(zoom);
+      if (zoom < 1 || zoom > 64) {
+        std::fprintf(stderr, "signsim: --zoom must be 1 ... 64\n");
+        return 2;
+      }
+    } else if (a == "--plain") {
+      plain = true;
+    } else if (a == "--snapshot-dir" && v) {
+      snapshotDir = v;
+      ++i;
+    } else if (a == "--snapshot-after" && i + 2 < argc) {
+      needInt(snapshotAfter);
+      snapshotFile = argv[++i];
+      display = true;
+      if (snapshotAfter < 0) {
+        std::fprintf(stderr, "signsim: --snapshot-after needs a time of 0 ms or more\n");
+        return 2;
+      }
     } else if (a == "--fault" && v) {
       std::string faultText = v;
       ++i;
@@ -121,6 +154,12 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
+#ifndef SIGNSIM_WITH_DISPLAY
+  if (display) {
+    std::fprintf(stderr, "signsim: built without the display\n");
+    return 2;
+  }
+#endif
   if (o.baud && !nq::isListedBaud(*o.baud)) {
     std::fprintf(stderr, "signsim: --baud must be one of 1200 ... 115200\n");
     return 2;
@@ -142,7 +181,19 @@ int main(int argc, char** argv) {
               card.ptyPath().empty() ? "-" : card.ptyPath().c_str(), card.discoveryPort());
   if (!o.ptyLink.empty()) std::printf("signsim pty-link=%s\n", o.ptyLink.c_str());
   std::fflush(stdout);
-  while (!gStop) ::pause();
+  int rc = 0;
+#ifdef SIGNSIM_WITH_DISPLAY
+  if (display) {
+    signsim::DisplayOptions d;
+    d.zoom = zoom;
+    d.plain = plain;
+    d.snapshotDir = QString::fromLocal8Bit(snapshotDir.c_str());
+    d.snapshotAfterMs = snapshotAfter;
+    d.snapshotFile = QString::fromLocal8Bit(snapshotFile.c_str());
+    rc = signsim::runDisplay(argv[0], card, d, [] { return gStop != 0; });
+  }
+#endif
+  while (!display && !gStop) ::pause();
   card.stop();
-  return 0;
+  return rc;
 }

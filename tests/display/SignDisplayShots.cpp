@@ -1,0 +1,101 @@
+// A screenshot of the application beside the virtual card's sign window, the sign part way
+// through a text program entering in "左移". It runs only when LEDSIGN_SIGN_SHOTS names a folder
+// for the PNG file, under Xvfb with QT_QPA_PLATFORM=xcb, e.g. in a 1280 x 1024 screen:
+//   LEDSIGN_SIGN_SHOTS=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24"
+//   build/tests/display/ledsign_signsim_display_shots
+
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <QTextDocument>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "LinkFixture.h"
+#include "Mainface.h"
+#include "ProgramStore.h"
+#include "ScriptedPrompt.h"
+#include "SignWindow.h"
+#include "TestHome.h"
+#include "TextRender.h"
+#include "UpDown.h"
+
+namespace {
+
+TEST(SignDisplayShots, ApplicationBesideTheSignPlayingATextProgram) {
+  const QString folder = qEnvironmentVariable("LEDSIGN_SIGN_SHOTS");
+  if (folder.isEmpty()) GTEST_SKIP() << "set LEDSIGN_SIGN_SHOTS to a folder to write the shot";
+  ASSERT_TRUE(QDir().mkpath(folder));
+  ASSERT_TRUE(netLibrary().loaded());
+
+  TempDir state;
+  signsim::Card card({.stateDir = (state.path / "card").string(), .tcpPort = 0, .pty = false});
+  {
+    std::lock_guard lock(card.store().mutex());
+    auto& c = card.store().config();
+    c.width = 128;
+    c.height = 32;
+    c.brightness = 28;
+    c.onOff[0] = c.onOff[2] = 0;
+  }
+  std::string err;
+  ASSERT_TRUE(card.start(&err)) << err;
+
+  // The operator's program: a text page made by the text renderer, played in "左移".
+  TestHome home;
+  ScriptedPrompt prompt;
+  TMainForm main(prompt, home.path());
+  main.ScreenWidth = 128;
+  main.ScreenHeight = 32;
+  main.SpeedButton1Click();
+  QTextDocument doc;
+  doc.setDefaultFont(QFont(QStringLiteral("宋体"), 12));
+  doc.setHtml(
+      QStringLiteral("<p align=center><span style='color:#ff0000'>欢迎</span>"
+                     "<span style='color:#ffff00'>光临</span>"
+                     "<span style='color:#008000'>本店</span></p>"));
+  const QImage page = ledtext::placeTextBand(ledtext::renderRichText(doc, {128, 32}), 1);
+  main.store().writePicture(0, page);
+  main.store().writeSettings(0, {128, 32, colourClass(page), 1, 0, 5});
+  main.RebuildProgramList();
+  main.move(0, 0);
+  main.show();
+  const auto found =
+      main.TreeView1->findItems(QStringLiteral("节目1"), Qt::MatchExactly | Qt::MatchRecursive);
+  ASSERT_FALSE(found.isEmpty());
+  const QRect item = main.TreeView1->visualItemRect(found.front());
+  QTest::mouseClick(main.TreeView1->viewport(), Qt::LeftButton, {}, item.center());
+
+  // Sent as the send window sends it: the library's files through the link library.
+  ProgramSendRecord rec{};
+  std::strncpy(rec.bitmapPaths[0], main.store().picturePath(0).toLocal8Bit().constData(),
+               NQ_PATH_SLOT - 1);
+  std::strncpy(rec.iniPath, main.store().settingsPath().toLocal8Bit().constData(),
+               NQ_INI_PATH_SLOT - 1);
+  rec.count = 1;
+  auto lib = [](const char* name) { return netLibrary().sym(std::string("NQ_NET_LED_") + name); };
+  ASSERT_EQ(
+      reinterpret_cast<int (*)(const char*, int)>(lib("Connect"))("127.0.0.1", card.tcpPort()), 0);
+  ASSERT_EQ(reinterpret_cast<int (*)(ProgramSendRecord*)>(lib("ModProgram"))(&rec), 0);
+  reinterpret_cast<int (*)()>(lib("Disnect"))();
+  main.markConnected();
+
+  signsim::SignWindow sign(card.store(), {});
+  sign.timer->stop();  // the steps below stand in for the timer
+  sign.adjustSize();
+  sign.move(0, main.frameGeometry().bottom() + 1);  // below it: a 1280 screen is too narrow
+  sign.show();
+  for (int tick = 0; tick < 80; ++tick) sign.step();  // the page part way in from the right
+  QTest::qWait(500);
+
+  const QString path = QDir(folder).filePath(QStringLiteral("sign-display.png"));
+  const QRect both = main.frameGeometry().united(sign.frameGeometry());
+  const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, both.x(), both.y(),
+                                                                    both.width(), both.height());
+  ASSERT_TRUE(shot.save(path)) << path.toStdString();
+  card.stop();
+}
+
+}  // namespace
