@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <random>
 
 #include "PosixIo.h"
 #include "ResultCodes.h"
@@ -22,6 +23,17 @@ namespace {
 constexpr int kConnectTimeoutMs = 3000;
 constexpr int kTcpReplyTimeoutMs = 3000;
 constexpr int kChecksumRetries = 2;  // a bad checksum is repeated twice before it is reported
+
+// Where a link's sequence numbers start. Every open starts somewhere new, so that a card which
+// still remembers its last reply to another process (or to this one before a reopen) never
+// takes a new request for a repeat of that one.
+uint16_t freshSequence() {
+  static std::atomic<uint32_t> opens{0};
+  std::random_device rd;
+  uint32_t v = rd() ^ uint32_t(::getpid()) * 2654435761u ^ (++opens * 40503u) ^
+               uint32_t(steady_clock::now().time_since_epoch().count());
+  return uint16_t(v ^ (v >> 16));
+}
 }  // namespace
 
 LinkCore::~LinkCore() {
@@ -81,6 +93,7 @@ int LinkCore::connectTcp(const char* ip, int port) {
   int one = 1;
   ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
   fd_ = fd;
+  seq_ = freshSequence();
   return Ok;
 }
 
@@ -96,6 +109,7 @@ int LinkCore::openSerial(const char* port, int baud) {
   }
   fd_ = fd;
   baud_ = baud;
+  seq_ = freshSequence();
   return Ok;
 }
 
@@ -120,9 +134,10 @@ int LinkCore::transact(Cmd cmd, std::span<const uint8_t> payload, Frame& reply,
   const uint16_t seq = ++seq_;
   std::vector<uint8_t> frame;
   encodeFrame(frame, uint8_t(cmd), seq, 0, payload);
-  // Whatever arrived before this request belongs to an earlier one.
+  // Whatever arrived before this request belongs to an earlier one. A peer that never stops
+  // talking gets no more than a bounded drain; the rest is skipped by sequence below.
   uint8_t junk[4096];
-  while (::read(fd_, junk, sizeof junk) > 0) {
+  for (int i = 0; i < 64 && ::read(fd_, junk, sizeof junk) > 0; ++i) {
   }
   dec_.reset();
   const int timeout = replyTimeoutMs();
@@ -130,12 +145,17 @@ int LinkCore::transact(Cmd cmd, std::span<const uint8_t> payload, Frame& reply,
     if (!writeAll(fd_, frame,
                   steady_clock::now() + milliseconds(timeout + 2 * wireMs(frame.size()))))
       return failLost();
+    // write() returns once the kernel holds the bytes; on a serial line the request still has
+    // to cross the wire before the card can start to answer. The timeout counts from when the
+    // request has left the line, and the reply's own wire time is added to it.
     const auto deadline =
-        steady_clock::now() +
-        milliseconds(timeout + 2 * wireMs(expectReply + kHeaderSize + kTrailerSize));
+        steady_clock::now() + milliseconds(timeout + wireMs(frame.size()) +
+                                           2 * wireMs(expectReply + kHeaderSize + kTrailerSize));
     bool gotAny = false;
     bool retry = false;
     while (!retry) {
+      // Checked before every read: a peer streaming bytes must not stretch the deadline.
+      if (steady_clock::now() >= deadline) return gotAny ? Timeout : NoReply;
       int w = waitReadable(fd_, deadline);
       if (w == 0) return gotAny ? Timeout : NoReply;
       if (w < 0) return failLost();
@@ -233,10 +253,14 @@ int LinkCore::type() {
 }
 
 int LinkCore::getScan(int* flags) {
+  if (!flags) {
+    std::lock_guard l(m_);
+    return -(fd_ < 0 ? NotConnected : OutOfRange);
+  }
   int32_t v[2] = {};
   int rc = getRecord(Cmd::GetScan, v, sizeof v);
   if (rc != Ok) return -rc;
-  if (flags) *flags = v[1];
+  *flags = v[1];
   return v[0];
 }
 
@@ -251,17 +275,20 @@ int LinkCore::getDayNight(DayNightRecord* out) {
 }
 
 const char* LinkCore::getText(Cmd cmd) {
+  // One buffer per thread: the text stays valid until this thread's next text read, whatever
+  // other threads read meanwhile.
+  thread_local std::string text;
   std::lock_guard l(m_);
   Frame r;
   int rc = transact(cmd, {}, r);
   if (rc != Ok) {
-    text_ = linkStatusText(rc);
+    text = linkStatusText(rc);
   } else {
     // The text ends at its first NUL, and is kept short whatever the card sends.
-    text_.assign(r.payload.begin(), r.payload.end());
-    text_ = text_.substr(0, std::min(text_.find('\0'), size_t(255)));
+    text.assign(r.payload.begin(), r.payload.end());
+    text = text.substr(0, std::min(text.find('\0'), size_t(255)));
   }
-  return text_.c_str();
+  return text.c_str();
 }
 
 int LinkCore::modProgramIo(int line, const ProgramIoTable* table) {

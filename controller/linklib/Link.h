@@ -2,6 +2,7 @@
 // One link to a controller card over a TCP socket or a serial line, and every operation the
 // libraries export, on top of the wire protocol. A LinkCore serialises its calls with a mutex.
 
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <span>
@@ -67,7 +68,6 @@ class LinkCore {
   int gprs_ = 0;
   uint16_t seq_ = 0;
   FrameDecoder dec_;
-  std::string text_;
   int discFd_ = -1;
 };
 

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "Bmp.h"
 #include "GbkIni.h"
@@ -26,6 +27,43 @@ void removeTree(const std::string& dir, const std::vector<std::string>& names) {
   for (const auto& n : names) ::unlink((dir + "/" + n).c_str());
   ::rmdir(dir.c_str());
 }
+
+// Moves the staged files into dest as one step: each file already in dest is first moved
+// aside into the staging folder, then the new one moved in; when any step fails, every step
+// done is undone in reverse order, so dest is byte for byte what it was.
+class RenameJournal {
+ public:
+  RenameJournal(std::string stage, std::string dest)
+      : stage_(std::move(stage)), dest_(std::move(dest)) {}
+
+  bool moveIn(const std::string& name) {
+    const std::string target = dest_ + "/" + name;
+    const std::string aside = stage_ + "/" + name + ".old";
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+      if (::rename(target.c_str(), aside.c_str()) != 0) return false;
+      done_.push_back({aside, target});
+    }
+    if (::rename((stage_ + "/" + name).c_str(), target.c_str()) != 0) return false;
+    done_.push_back({target, stage_ + "/" + name});
+    return true;
+  }
+  void undo() {
+    for (auto it = done_.rbegin(); it != done_.rend(); ++it)
+      ::rename(it->first.c_str(), it->second.c_str());
+    done_.clear();
+  }
+  // The files moved aside, to delete once the whole set is in place.
+  std::vector<std::string> asideNames(const std::vector<std::string>& names) const {
+    std::vector<std::string> out;
+    for (const auto& n : names) out.push_back(n + ".old");
+    return out;
+  }
+
+ private:
+  std::string stage_, dest_;
+  std::vector<std::pair<std::string, std::string>> done_;  // (now at, came from)
+};
 
 }  // namespace
 
@@ -52,9 +90,15 @@ int LinkCore::modProgram(const ProgramSendRecord* rec) {
   for (int i = 0; i < rec->count; ++i) {
     std::string path;
     if (!slotText(rec->bitmapPaths[i], NQ_PATH_SLOT, path)) return OutOfRange;
-    auto img = path.empty() ? std::nullopt : readBmpFile(path);
+    std::vector<uint8_t> file;
+    if (path.empty() || !readWholeFile(path, file, size_t(256) << 20)) return UnreadableFile;
+    // The size comes from the header, before a pixel is decoded: a small file claiming a huge
+    // picture costs nothing.
+    auto size = bmpSize(file);
+    if (!size) return UnreadableFile;
+    if (size->first > kMaxProgramWidth || size->second > kMaxProgramHeight) return OutOfRange;
+    auto img = decodeBmp(file);
     if (!img) return UnreadableFile;
-    if (img->width > kMaxProgramWidth || img->height > kMaxProgramHeight) return OutOfRange;
     auto settings = readProgramSettings(ini, i);
     if (!settings) return UnreadableFile;
     if (!settingsInRange(*settings)) return OutOfRange;
@@ -120,12 +164,14 @@ int LinkCore::getProgram(int count) {
   ::mkdir(dest.c_str(), 0755);
   // Renames inside one file system: set.ini goes last, so its sections never name a picture
   // that is not in place yet.
+  RenameJournal journal(stage, dest);
   for (const auto& n : names)
-    if (::rename((stage + "/" + n).c_str(), (dest + "/" + n).c_str()) != 0) {
+    if (!journal.moveIn(n)) {
+      journal.undo();
       removeTree(stage, names);
       return WriteFailed;
     }
-  ::rmdir(stage.c_str());
+  removeTree(stage, journal.asideNames(names));
   return Ok;
 }
 

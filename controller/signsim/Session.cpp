@@ -1,5 +1,6 @@
 #include "Session.h"
 
+#include <algorithm>
 #include <cstring>
 #include <ctime>
 
@@ -108,6 +109,9 @@ std::vector<ReplyAction> Session::onBytes(std::span<const uint8_t> bytes) {
       const nq::Frame& req = ev->frame;
       if (req.command & nq::kReplyBit) continue;  // a reply is never a request
       if (ev->kind == nq::FrameDecoder::Kind::Corrupt) {
+        // A header inside the extent of the corrupt frame just answered is the same damage
+        // again (or garbage made of overlapping headers): one answer per extent is enough.
+        if (ev->insideCorrupt) continue;
         // Ask for a repeat; the header passed its own check, so seq and command are usable.
         ReplyAction a;
         a.bytes = nq::encodeFrame(reply(req, Status::BadChecksum));
@@ -197,7 +201,9 @@ bool validAddress(const char* field) {
   return parts == 4;
 }
 std::string clockText(int64_t offset) {
-  time_t t = time(nullptr) + time_t(offset);
+  // Clamped in 64 bits: whatever the state file said, the card shows a time of its range.
+  offset = std::clamp<int64_t>(offset, -kMaxClockOffset, kMaxClockOffset);
+  time_t t = time_t(std::clamp<int64_t>(int64_t(time(nullptr)) + offset, 0, kMaxClockOffset - 1));
   struct tm tm {};
   localtime_r(&t, &tm);
   char buf[64];
