@@ -120,3 +120,6 @@ NQ_EXPORT int NQ_COM_LED_GetProgramIO(ProgramIoTable* table) {
 NQ_EXPORT int NQ_COM_LED_ModProgramIO(ProgramIoTable* table) {
   return nq::guard<int>(nq::InternalError, [&] { return link().modProgramIo(-1, table); });
 }
+NQ_EXPORT int NQ_COM_LED_Progress(int* done, int* total) {
+  return nq::guard<int>(nq::InternalError, [&] { return link().progress(done, total); });
+}

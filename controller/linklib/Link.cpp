@@ -301,7 +301,16 @@ int LinkCore::modProgramIo(int line, const ProgramIoTable* table) {
   return transact(Cmd::SetIo, w.b, r);
 }
 
+int LinkCore::progress(int* done, int* total) const {
+  if (!done || !total) return OutOfRange;
+  const uint64_t p = progress_.load(std::memory_order_relaxed);
+  *done = int(uint32_t(p));
+  *total = int(p >> 32);
+  return Ok;
+}
+
 int LinkCore::upload(UploadKind kind, std::span<const uint8_t> data, uint32_t count) {
+  setProgress(0, uint32_t(data.size()));
   Frame r;
   Writer begin;
   begin.u8(uint8_t(kind)).u8(0).u8(0).u8(0).u32(uint32_t(data.size())).u32(count).u32(crc32(data));
@@ -316,12 +325,14 @@ int LinkCore::upload(UploadKind kind, std::span<const uint8_t> data, uint32_t co
     payload = std::move(w.b);
     payload.insert(payload.end(), data.begin() + ptrdiff_t(off), data.begin() + ptrdiff_t(off + n));
     if (int rc = transact(Cmd::UploadChunk, payload, r); rc != Ok) return rc;
+    setProgress(uint32_t(off + n), uint32_t(data.size()));
   }
   return transact(Cmd::UploadEnd, {}, r);
 }
 
 int LinkCore::updateBytes(int count, const unsigned char* bytes) {
   std::lock_guard l(m_);
+  setProgress(0, 0);
   if (fd_ < 0) return NotConnected;
   if (count < 1 || size_t(count) > (size_t(1) << 20) || !bytes) return OutOfRange;
   return upload(UploadKind::Firmware, std::span<const uint8_t>(bytes, size_t(count)), 0);

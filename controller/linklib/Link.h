@@ -46,6 +46,10 @@ class LinkCore {
   const char* getText(Cmd cmd);
   int modProgramIo(int line, const ProgramIoTable* table);
 
+  // The bulk transfer (send, fetch, firmware) of this link: bytes done and to do. Lock-free,
+  // callable from any thread while the transfer blocks its own.
+  int progress(int* done, int* total) const;
+
   // Discovery (network library).
   int getNetCard(NetCardEntry* table);
   int sendArpPacket(int adapter);
@@ -59,6 +63,9 @@ class LinkCore {
   size_t chunkSize() const;
   void closeLocked();
   int failLost();
+  void setProgress(uint32_t done, uint32_t total) {
+    progress_.store(uint64_t(total) << 32 | done, std::memory_order_relaxed);
+  }
 
   Transport transport_;
   std::mutex m_;
@@ -69,6 +76,7 @@ class LinkCore {
   uint16_t seq_ = 0;
   FrameDecoder dec_;
   int discFd_ = -1;
+  std::atomic<uint64_t> progress_{0};  // total << 32 | done, read as one value
 };
 
 // Where a fetch puts the library: $LEDSIGN_HOME, else the executable's directory.

@@ -134,3 +134,6 @@ NQ_EXPORT int NQ_NET_LED_GetProgramIO(ProgramIoTable* table) {
 NQ_EXPORT int NQ_NET_LED_ModProgramIO(int line, ProgramIoTable* table) {
   return nq::guard<int>(nq::InternalError, [&] { return link().modProgramIo(line, table); });
 }
+NQ_EXPORT int NQ_NET_LED_Progress(int* done, int* total) {
+  return nq::guard<int>(nq::InternalError, [&] { return link().progress(done, total); });
+}

@@ -79,6 +79,7 @@ std::string homeDirectory() {
 
 int LinkCore::modProgram(const ProgramSendRecord* rec) {
   std::lock_guard l(m_);
+  setProgress(0, 0);
   if (fd_ < 0) return NotConnected;
   if (!rec || rec->count < 1 || rec->count > NQ_MAX_PROGRAMS) return OutOfRange;
   // Every file is read and checked before the first byte goes to the card.
@@ -109,6 +110,7 @@ int LinkCore::modProgram(const ProgramSendRecord* rec) {
 
 int LinkCore::getProgram(int count) {
   std::lock_guard l(m_);
+  setProgress(0, 0);
   if (fd_ < 0) return NotConnected;
   if (count < 1 || count > NQ_MAX_PROGRAMS) return OutOfRange;
   Frame r;
@@ -123,6 +125,7 @@ int LinkCore::getProgram(int count) {
   if (total > maxTotal) return WrongReply;
   std::vector<uint8_t> stream;
   stream.reserve(total);
+  setProgress(0, total);
   const size_t chunk = chunkSize();
   while (stream.size() < total) {
     Writer c;
@@ -130,6 +133,7 @@ int LinkCore::getProgram(int count) {
     if (int rc = transact(Cmd::FetchChunk, c.b, r, chunk); rc != Ok) return rc;
     if (r.payload.empty() || r.payload.size() > total - stream.size()) return WrongReply;
     stream.insert(stream.end(), r.payload.begin(), r.payload.end());
+    setProgress(uint32_t(stream.size()), total);
   }
   if (crc32(stream) != crc) return ChecksumError;
   std::vector<WireProgram> programs;
@@ -177,6 +181,7 @@ int LinkCore::getProgram(int count) {
 
 int LinkCore::updateFile(const char* path) {
   std::lock_guard l(m_);
+  setProgress(0, 0);
   if (fd_ < 0) return NotConnected;
   if (!path || !*path) return OutOfRange;
   std::vector<uint8_t> image;

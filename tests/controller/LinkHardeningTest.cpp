@@ -236,3 +236,42 @@ TEST_F(Hardening, NullArgumentsAndAStaleStateDirectory) {
   EXPECT_GE(year, 1970);
   EXPECT_LE(year, 2099);
 }
+
+// Progress polled from a second thread rises monotonically to the transfer's total, for a
+// 255-program send and the fetch after it.
+TEST_F(Hardening, ProgressRisesToTheTotalWhileTheTransferBlocks) {
+  startCard();
+  ASSERT_EQ(connectNet(), 0);
+  auto progress = net<int(int*, int*)>("Progress");
+  int done = -1, total = -1;
+  ASSERT_EQ(progress(&done, &total), 0);
+  EXPECT_EQ(done + total, 0);
+  EXPECT_EQ(progress(nullptr, &total), OutOfRange);
+  TempDir source;
+  ProgramSendRecord rec;
+  writeLibrary(source.path, smallLibrary(255, 64, 32), rec);
+  const int streamSize = 255 * (8 + 2 * 64 * 32 / 8);
+  for (auto transfer :
+       {std::function<int()>([&] { return net<int(ProgramSendRecord*)>("ModProgram")(&rec); }),
+        std::function<int()>([&] { return net<int(int)>("GetProgram")(255); })}) {
+    std::atomic<bool> finished{false};
+    std::vector<std::pair<int, int>> seen;
+    std::thread poller([&] {
+      while (!finished) {
+        int d = 0, t = 0;
+        progress(&d, &t);
+        if (seen.empty() || seen.back() != std::pair(d, t)) seen.emplace_back(d, t);
+      }
+    });
+    EXPECT_EQ(transfer(), 0);
+    finished = true;
+    poller.join();
+    for (size_t i = 1; i < seen.size(); ++i) {
+      EXPECT_GE(seen[i].first, seen[i - 1].first);
+      EXPECT_LE(seen[i].first, seen[i].second);
+    }
+    ASSERT_EQ(progress(&done, &total), 0);
+    EXPECT_EQ(done, streamSize);
+    EXPECT_EQ(total, streamSize);
+  }
+}
