@@ -12,6 +12,7 @@
 #include <cstring>
 #include <random>
 
+#include "Compress.h"
 #include "PosixIo.h"
 #include "ResultCodes.h"
 
@@ -94,6 +95,7 @@ int LinkCore::connectTcp(const char* ip, int port) {
   ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
   fd_ = fd;
   seq_ = freshSequence();
+  features_ = -1;
   return Ok;
 }
 
@@ -110,6 +112,7 @@ int LinkCore::openSerial(const char* port, int baud) {
   fd_ = fd;
   baud_ = baud;
   seq_ = freshSequence();
+  features_ = -1;
   return Ok;
 }
 
@@ -309,25 +312,72 @@ int LinkCore::progress(int* done, int* total) const {
   return Ok;
 }
 
+int LinkCore::features(uint32_t& out) {
+  if (features_ < 0) {
+    Frame r;
+    int rc = transact(Cmd::GetFeatures, {}, r);
+    if (rc == Refused + int(Status::UnknownCommand)) {
+      features_ = 0;
+    } else if (rc != Ok) {
+      return rc;
+    } else {
+      Reader rd(r.payload);
+      uint32_t f = 0;
+      if (r.payload.size() != 4 || !rd.u32(f)) return WrongReply;
+      features_ = f;
+    }
+  }
+  out = uint32_t(features_);
+  return Ok;
+}
+
+size_t LinkCore::rawChunkSize(bool packed) const {
+  if (!packed) return chunkSize();
+  // A packed chunk never grows by more than its 4-byte length field.
+  return std::min(4 * chunkSize(), kMaxPayload - 8);
+}
+
 int LinkCore::upload(UploadKind kind, std::span<const uint8_t> data, uint32_t count) {
+  setProgress(0, 0);
+  uint32_t feat = 0;
+  if (int rc = features(feat); rc != Ok) return rc;
+  const bool packed = feat & kFeatureLz4;
   setProgress(0, uint32_t(data.size()));
   Frame r;
   Writer begin;
-  begin.u8(uint8_t(kind)).u8(0).u8(0).u8(0).u32(uint32_t(data.size())).u32(count).u32(crc32(data));
+  begin.u8(uint8_t(kind))
+      .u8(packed ? kEncodingLz4 : kEncodingRaw)
+      .u8(0)
+      .u8(0)
+      .u32(uint32_t(data.size()))
+      .u32(count)
+      .u32(crc32(data));
   if (int rc = transact(Cmd::UploadBegin, begin.b, r); rc != Ok) return rc;
-  const size_t chunk = chunkSize();
+  const size_t chunk = rawChunkSize(packed);
   std::vector<uint8_t> payload;
   for (size_t off = 0; off < data.size(); off += chunk) {
     size_t n = std::min(chunk, data.size() - off);
-    payload.clear();
     Writer w;
     w.u32(uint32_t(off));
     payload = std::move(w.b);
-    payload.insert(payload.end(), data.begin() + ptrdiff_t(off), data.begin() + ptrdiff_t(off + n));
+    auto slice = data.subspan(off, n);
+    if (packed)
+      appendPackedChunk(payload, slice);
+    else
+      payload.insert(payload.end(), slice.begin(), slice.end());
     if (int rc = transact(Cmd::UploadChunk, payload, r); rc != Ok) return rc;
     setProgress(uint32_t(off + n), uint32_t(data.size()));
   }
-  return transact(Cmd::UploadEnd, {}, r);
+  if (int rc = transact(Cmd::UploadEnd, {}, r); rc != Ok) return rc;
+  if (feat & kFeatureVerifiedStore) {
+    // The card names the CRC-32 of what its flash now holds: anything else than what was sent
+    // means the card does not hold the library.
+    Reader rd(r.payload);
+    uint32_t stored = 0;
+    if (r.payload.size() != 4 || !rd.u32(stored)) return WrongReply;
+    if (stored != crc32(data)) return ChecksumError;
+  }
+  return Ok;
 }
 
 int LinkCore::updateBytes(int count, const unsigned char* bytes) {

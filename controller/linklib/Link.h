@@ -58,6 +58,10 @@ class LinkCore {
  private:
   int transact(Cmd cmd, std::span<const uint8_t> payload, Frame& reply, size_t expectReply = 64);
   int upload(UploadKind kind, std::span<const uint8_t> data, uint32_t count);
+  // Asks the card once per open what it offers (GetFeatures); a first-version card offers none.
+  int features(uint32_t& out);
+  // Raw bytes per chunk: more when chunks are packed, as most of them shrink.
+  size_t rawChunkSize(bool packed) const;
   int replyTimeoutMs() const;
   int wireMs(size_t bytes) const;
   size_t chunkSize() const;
@@ -74,6 +78,7 @@ class LinkCore {
   int serialTimeoutMs_ = 500;
   int gprs_ = 0;
   uint16_t seq_ = 0;
+  int64_t features_ = -1;  // unknown until asked after this open
   FrameDecoder dec_;
   int discFd_ = -1;
   std::atomic<uint64_t> progress_{0};  // total << 32 | done, read as one value

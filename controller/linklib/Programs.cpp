@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "Bmp.h"
+#include "Compress.h"
 #include "GbkIni.h"
 #include "Link.h"
 #include "ResultCodes.h"
@@ -113,9 +114,13 @@ int LinkCore::getProgram(int count) {
   setProgress(0, 0);
   if (fd_ < 0) return NotConnected;
   if (count < 1 || count > NQ_MAX_PROGRAMS) return OutOfRange;
+  uint32_t feat = 0;
+  if (int rc = features(feat); rc != Ok) return rc;
+  const bool packed = feat & kFeatureLz4;
   Frame r;
   Writer w;
   w.i32(count);
+  if (packed) w.u8(kEncodingLz4);
   if (int rc = transact(Cmd::FetchBegin, w.b, r); rc != Ok) return rc;
   Reader rd(r.payload);
   uint32_t total = 0, crc = 0;
@@ -126,13 +131,20 @@ int LinkCore::getProgram(int count) {
   std::vector<uint8_t> stream;
   stream.reserve(total);
   setProgress(0, total);
-  const size_t chunk = chunkSize();
+  const size_t chunk = rawChunkSize(packed);
   while (stream.size() < total) {
     Writer c;
     c.u32(uint32_t(stream.size())).u32(uint32_t(chunk));
     if (int rc = transact(Cmd::FetchChunk, c.b, r, chunk); rc != Ok) return rc;
-    if (r.payload.empty() || r.payload.size() > total - stream.size()) return WrongReply;
-    stream.insert(stream.end(), r.payload.begin(), r.payload.end());
+    const size_t before = stream.size();
+    if (packed) {
+      if (!readPackedChunk(r.payload, std::min<size_t>(chunk, total - before), stream))
+        return WrongReply;
+    } else {
+      if (r.payload.size() > total - before) return WrongReply;
+      stream.insert(stream.end(), r.payload.begin(), r.payload.end());
+    }
+    if (stream.size() == before) return WrongReply;
     setProgress(uint32_t(stream.size()), total);
   }
   if (crc32(stream) != crc) return ChecksumError;

@@ -70,6 +70,7 @@ constexpr Name kNames[] = {
     {Cmd::GetModel, "GetModel"},
     {Cmd::Format, "Format"},
     {Cmd::Reboot, "Reboot"},
+    {Cmd::GetFeatures, "GetFeatures"},
     {Cmd::GetSerial, "GetSerial"},
     {Cmd::SetSerial, "SetSerial"},
     {Cmd::Get485, "Get485"},

@@ -32,6 +32,7 @@ enum class Cmd : uint8_t {
   GetModel = 0x05,
   Format = 0x06,
   Reboot = 0x07,
+  GetFeatures = 0x08,
   GetSerial = 0x10,
   SetSerial = 0x11,
   Get485 = 0x12,
@@ -73,6 +74,17 @@ enum class Status : uint8_t {
 };
 
 enum class UploadKind : uint8_t { Programs = 1, Firmware = 2 };
+
+// What a card can do beyond the first version of the protocol (the GetFeatures reply; a card
+// that answers GetFeatures with UnknownCommand has none of them).
+enum Feature : uint32_t {
+  kFeatureVerifiedStore = 1,  // the UploadEnd reply carries the CRC-32 of what the card stored
+  kFeatureLz4 = 2,            // upload and fetch chunks may carry LZ4 blocks
+};
+inline constexpr uint32_t kAllFeatures = kFeatureVerifiedStore | kFeatureLz4;
+// Chunk encodings (UploadBegin byte 1, FetchBegin's optional fifth byte).
+inline constexpr uint8_t kEncodingRaw = 0;
+inline constexpr uint8_t kEncodingLz4 = 1;
 
 struct Frame {
   uint8_t command = 0;
