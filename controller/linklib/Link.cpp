@@ -353,18 +353,17 @@ int LinkCore::upload(UploadKind kind, std::span<const uint8_t> data, uint32_t co
       .u32(count)
       .u32(crc32(data));
   if (int rc = transact(Cmd::UploadBegin, begin.b, r); rc != Ok) return rc;
-  const size_t chunk = rawChunkSize(packed);
+  const size_t chunk = chunkSize();
   std::vector<uint8_t> payload;
-  for (size_t off = 0; off < data.size(); off += chunk) {
-    size_t n = std::min(chunk, data.size() - off);
-    Writer w;
-    w.u32(uint32_t(off));
-    payload = std::move(w.b);
-    auto slice = data.subspan(off, n);
-    if (packed)
-      appendPackedChunk(payload, slice);
-    else
-      payload.insert(payload.end(), slice.begin(), slice.end());
+  for (size_t off = 0, n = 0; off < data.size(); off += n) {
+    payload = Writer().u32(uint32_t(off)).b;
+    auto rest = data.subspan(off);
+    if (packed) {
+      n = appendPackedSpan(payload, rest, chunk, rawChunkSize(true));
+    } else {
+      n = std::min(chunk, rest.size());
+      payload.insert(payload.end(), rest.begin(), rest.begin() + ptrdiff_t(n));
+    }
     if (int rc = transact(Cmd::UploadChunk, payload, r); rc != Ok) return rc;
     setProgress(uint32_t(off + n), uint32_t(data.size()));
   }

@@ -2,6 +2,7 @@
 
 #include <lz4.h>
 
+#include <algorithm>
 #include <climits>
 
 namespace nq {
@@ -39,6 +40,24 @@ void appendPackedChunk(std::vector<uint8_t>& out, std::span<const uint8_t> raw) 
     out.insert(out.end(), raw.begin(), raw.end());
   else
     out.insert(out.end(), packed.begin(), packed.end());
+}
+
+size_t appendPackedSpan(std::vector<uint8_t>& out, std::span<const uint8_t> rest, size_t ordinary,
+                        size_t largest) {
+  for (size_t span = largest; span > ordinary; span /= 2) {
+    auto slice = rest.first(std::min(span, rest.size()));
+    std::vector<uint8_t> block = lz4Pack(slice);
+    if (!block.empty() && block.size() <= ordinary) {
+      const uint32_t n = uint32_t(slice.size());
+      for (int i = 0; i < 4; ++i) out.push_back(uint8_t(n >> (8 * i)));
+      out.insert(out.end(), block.begin(), block.end());
+      return slice.size();
+    }
+    if (slice.size() < span) break;  // all of rest was tried
+  }
+  const size_t n = std::min(ordinary, rest.size());
+  appendPackedChunk(out, rest.first(n));
+  return n;
 }
 
 bool readPackedChunk(std::span<const uint8_t> body, size_t maxRaw, std::vector<uint8_t>& out) {

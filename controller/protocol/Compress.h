@@ -16,6 +16,11 @@ bool lz4Unpack(std::span<const uint8_t> block, size_t rawLength, std::vector<uin
 // A chunk body in the packed encoding: raw length u32, then the bytes (raw when their count
 // equals the raw length, else one LZ4 block).
 void appendPackedChunk(std::vector<uint8_t>& out, std::span<const uint8_t> raw);
+// Appends the packed chunk that carries the most of rest: up to largest raw bytes when they
+// pack into at most ordinary bytes, else ordinary raw bytes as they are (so that data which
+// does not pack travels in chunks no bigger than unpacked ones). Returns the raw bytes covered.
+size_t appendPackedSpan(std::vector<uint8_t>& out, std::span<const uint8_t> rest, size_t ordinary,
+                        size_t largest);
 bool readPackedChunk(std::span<const uint8_t> body, size_t maxRaw, std::vector<uint8_t>& out);
 
 }  // namespace nq

@@ -440,10 +440,12 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
       r.u32(max);
       if (!fetchActive_ || off > fetch_.size()) return reply(req, Status::BadSequence);
       if (fetchEncoding_ == nq::kEncodingLz4) {
-        // Packed: raw length, then the bytes, in at most one payload whatever they pack to.
-        size_t n = std::min<size_t>({max, fetch_.size() - off, nq::kMaxPayload - 4});
+        // Packed: up to max raw bytes when they pack into a quarter of it, else a quarter of
+        // it raw, so that a reply never grows beyond an unpacked one.
+        const size_t largest = std::min<size_t>(max, nq::kMaxPayload - 4);
         std::vector<uint8_t> out;
-        nq::appendPackedChunk(out, std::span<const uint8_t>(fetch_).subspan(off, n));
+        nq::appendPackedSpan(out, std::span<const uint8_t>(fetch_).subspan(off),
+                             std::max<size_t>(1, largest / 4), largest);
         return reply(req, Status::Ok, std::move(out));
       }
       size_t n = std::min<size_t>({max, fetch_.size() - off, nq::kMaxPayload});
