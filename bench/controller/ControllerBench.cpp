@@ -1,7 +1,10 @@
 // Link library and virtual card figures:
 //  - 255 programs of 320 x 64 in two colours sent and fetched over loopback TCP: seconds and
 //    wire bytes per payload byte (goal: at most 1.05, well under 2 s);
-//  - payload rate over the pty paced at 115200 baud as a share of the line rate (goal >= 0.9);
+//  - payload rate over the pty paced at 115200 baud as a share of the line rate, 8 programs,
+//    raw planes (a first-version card) and LZ4-packed: a typical library (text pages in red,
+//    green and yellow plus one dithered photo; packed goal above 1.0) and an incompressible one
+//    (packed at most 1 % slower than raw);
 //  - peak resident memory of signsim holding 255 programs, and of a process sending them.
 #include <benchmark/benchmark.h>
 #include <dlfcn.h>
@@ -15,6 +18,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include "Bmp.h"
@@ -32,26 +36,51 @@ struct Library {
   fs::path dir;
 };
 
-// count programs of 320 x 64, colour class 3, with a busy pattern.
-Library makeLibrary(int count) {
+enum class Content { Busy, Typical, Noise };
+
+// count programs of 320 x 64. Busy: colour class 3 with a regular pattern. Typical: pages of
+// text-like glyph blocks on black in red, green and yellow (colour classes 1, 2, 3), and every
+// eighth program a dithered photo-like picture. Noise: every pixel a random LED colour.
+Library makeLibrary(int count, Content content = Content::Busy) {
   Library lib;
   std::string t = (fs::temp_directory_path() / "ctl-bench-XXXXXX").string();
   lib.dir = mkdtemp(t.data());
   fs::create_directories(lib.dir / "Program");
   std::string ini;
+  std::mt19937 rng(7);
   for (int i = 0; i < count; ++i) {
     nq::Image img(320, 64);
+    int colourClass = 3;
+    const bool photo = content == Content::Typical && i % 8 == 7;
     for (int y = 0; y < 64; ++y)
       for (int x = 0; x < 320; ++x) {
         nq::LedColour c = nq::LedColour((x * 7 + y * 3 + i) % 4);
+        if (content == Content::Noise || photo) {
+          // Ordered dithering of a noisy gradient: what a photo turns into on two colours.
+          int level = (x * 255 / 320 + y * 2 + int(rng() % 96)) % 256;
+          static const int kBayer[4][4] = {
+              {0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+          bool red = level > kBayer[y % 4][x % 4] * 16,
+               green = (level + int(rng() % 128)) % 256 > 128;
+          c = content == Content::Noise ? nq::LedColour(rng() % 4)
+                                        : nq::LedColour(int(red) | int(green) << 1);
+        } else if (content == Content::Typical) {
+          // Two lines of 16 x 16 glyph cells, strokes in the page's colour, 2-pixel margins.
+          colourClass = 1 + i % 3;
+          const int gx = x % 20, gy = (y % 32) - 8, glyph = x / 20 + (y / 32) * 16 + i;
+          const bool stroke =
+              gx >= 2 && gx < 18 && gy >= 0 && gy < 16 &&
+              ((gy == (glyph % 7) * 2) || (gx == 3 + glyph % 13) || (gy == 15 && glyph % 3 == 0));
+          c = stroke ? nq::LedColour(colourClass) : nq::LedColour(0);
+        }
         nq::pureRgb(c, img.px(x, y));
       }
     auto path = (lib.dir / "Program" / (std::to_string(i) + ".bmp")).string();
     nq::writeFileAtomic(path, nq::encodeBmp24(img));
     std::strncpy(lib.rec.bitmapPaths[i], path.c_str(), NQ_PATH_SLOT - 1);
-    nq::ProgramSettings s{3, i % 16, i % 6, i % 256};
+    nq::ProgramSettings s{colourClass, i % 16, i % 6, i % 256};
     nq::appendProgramSection(ini, i, 320, 64, s);
-    lib.payload += nq::kProgramHeaderSize + nq::planeBytes(320, 64, 3);
+    lib.payload += nq::kProgramHeaderSize + nq::planeBytes(320, 64, colourClass);
   }
   auto iniPath = (lib.dir / "Program" / "set.ini").string();
   nq::writeFileAtomic(iniPath, std::vector<uint8_t>(ini.begin(), ini.end()));
@@ -75,9 +104,10 @@ long peakKiB(pid_t pid) {
 
 void BM_SendAndFetch255OverTcp(benchmark::State& state) {
   void* net = dlopen(NQ_NET_LIBRARY_PATH, RTLD_NOW);
-  Library lib = makeLibrary(255);
+  Library lib = makeLibrary(255, Content(state.range(0)));
   signsim::CardOptions o;
   o.pty = false;
+  o.features = state.range(1) ? nq::kAllFeatures : 0;
   signsim::Card card(o);
   card.start(nullptr);
   setenv("LEDSIGN_HOME", lib.dir.c_str(), 1);
@@ -98,13 +128,22 @@ void BM_SendAndFetch255OverTcp(benchmark::State& state) {
   fs::remove_all(lib.dir);
   dlclose(net);
 }
-BENCHMARK(BM_SendAndFetch255OverTcp)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_SendAndFetch255OverTcp)
+    ->ArgNames({"content", "packed"})
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 
+// Arguments: programs, content (1 typical, 2 noise), packed (0: a first-version card).
 void BM_PtyPayloadShareAt115200(benchmark::State& state) {
   void* com = dlopen(NQ_COM_LIBRARY_PATH, RTLD_NOW);
-  Library lib = makeLibrary(int(state.range(0)));
+  Library lib = makeLibrary(int(state.range(0)), Content(state.range(1)));
   signsim::CardOptions o;
   o.tcpPort = -1;
+  o.features = state.range(2) ? nq::kAllFeatures : 0;
   signsim::Card card(o);
   card.start(nullptr);
   fn<int(int, int)>(com, "NQ_COM_LED_Set_GPRS")(0, 500);
@@ -126,7 +165,11 @@ void BM_PtyPayloadShareAt115200(benchmark::State& state) {
   dlclose(com);
 }
 BENCHMARK(BM_PtyPayloadShareAt115200)
-    ->Arg(4)
+    ->ArgNames({"programs", "content", "packed"})
+    ->Args({8, 1, 0})
+    ->Args({8, 1, 1})
+    ->Args({8, 2, 0})
+    ->Args({8, 2, 1})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(1);

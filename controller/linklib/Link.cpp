@@ -10,7 +10,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <random>
 
+#include "Compress.h"
 #include "PosixIo.h"
 #include "ResultCodes.h"
 
@@ -22,6 +24,17 @@ namespace {
 constexpr int kConnectTimeoutMs = 3000;
 constexpr int kTcpReplyTimeoutMs = 3000;
 constexpr int kChecksumRetries = 2;  // a bad checksum is repeated twice before it is reported
+
+// Where a link's sequence numbers start. Every open starts somewhere new, so that a card which
+// still remembers its last reply to another process (or to this one before a reopen) never
+// takes a new request for a repeat of that one.
+uint16_t freshSequence() {
+  static std::atomic<uint32_t> opens{0};
+  std::random_device rd;
+  uint32_t v = rd() ^ uint32_t(::getpid()) * 2654435761u ^ (++opens * 40503u) ^
+               uint32_t(steady_clock::now().time_since_epoch().count());
+  return uint16_t(v ^ (v >> 16));
+}
 }  // namespace
 
 LinkCore::~LinkCore() {
@@ -81,6 +94,8 @@ int LinkCore::connectTcp(const char* ip, int port) {
   int one = 1;
   ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
   fd_ = fd;
+  seq_ = freshSequence();
+  features_ = -1;
   return Ok;
 }
 
@@ -96,6 +111,8 @@ int LinkCore::openSerial(const char* port, int baud) {
   }
   fd_ = fd;
   baud_ = baud;
+  seq_ = freshSequence();
+  features_ = -1;
   return Ok;
 }
 
@@ -120,9 +137,10 @@ int LinkCore::transact(Cmd cmd, std::span<const uint8_t> payload, Frame& reply,
   const uint16_t seq = ++seq_;
   std::vector<uint8_t> frame;
   encodeFrame(frame, uint8_t(cmd), seq, 0, payload);
-  // Whatever arrived before this request belongs to an earlier one.
+  // Whatever arrived before this request belongs to an earlier one. A peer that never stops
+  // talking gets no more than a bounded drain; the rest is skipped by sequence below.
   uint8_t junk[4096];
-  while (::read(fd_, junk, sizeof junk) > 0) {
+  for (int i = 0; i < 64 && ::read(fd_, junk, sizeof junk) > 0; ++i) {
   }
   dec_.reset();
   const int timeout = replyTimeoutMs();
@@ -130,12 +148,17 @@ int LinkCore::transact(Cmd cmd, std::span<const uint8_t> payload, Frame& reply,
     if (!writeAll(fd_, frame,
                   steady_clock::now() + milliseconds(timeout + 2 * wireMs(frame.size()))))
       return failLost();
+    // write() returns once the kernel holds the bytes; on a serial line the request still has
+    // to cross the wire before the card can start to answer. The timeout counts from when the
+    // request has left the line, and the reply's own wire time is added to it.
     const auto deadline =
-        steady_clock::now() +
-        milliseconds(timeout + 2 * wireMs(expectReply + kHeaderSize + kTrailerSize));
+        steady_clock::now() + milliseconds(timeout + wireMs(frame.size()) +
+                                           2 * wireMs(expectReply + kHeaderSize + kTrailerSize));
     bool gotAny = false;
     bool retry = false;
     while (!retry) {
+      // Checked before every read: a peer streaming bytes must not stretch the deadline.
+      if (steady_clock::now() >= deadline) return gotAny ? Timeout : NoReply;
       int w = waitReadable(fd_, deadline);
       if (w == 0) return gotAny ? Timeout : NoReply;
       if (w < 0) return failLost();
@@ -233,10 +256,14 @@ int LinkCore::type() {
 }
 
 int LinkCore::getScan(int* flags) {
+  if (!flags) {
+    std::lock_guard l(m_);
+    return -(fd_ < 0 ? NotConnected : OutOfRange);
+  }
   int32_t v[2] = {};
   int rc = getRecord(Cmd::GetScan, v, sizeof v);
   if (rc != Ok) return -rc;
-  if (flags) *flags = v[1];
+  *flags = v[1];
   return v[0];
 }
 
@@ -251,17 +278,20 @@ int LinkCore::getDayNight(DayNightRecord* out) {
 }
 
 const char* LinkCore::getText(Cmd cmd) {
+  // One buffer per thread: the text stays valid until this thread's next text read, whatever
+  // other threads read meanwhile.
+  thread_local std::string text;
   std::lock_guard l(m_);
   Frame r;
   int rc = transact(cmd, {}, r);
   if (rc != Ok) {
-    text_ = linkStatusText(rc);
+    text = linkStatusText(rc);
   } else {
     // The text ends at its first NUL, and is kept short whatever the card sends.
-    text_.assign(r.payload.begin(), r.payload.end());
-    text_ = text_.substr(0, std::min(text_.find('\0'), size_t(255)));
+    text.assign(r.payload.begin(), r.payload.end());
+    text = text.substr(0, std::min(text.find('\0'), size_t(255)));
   }
-  return text_.c_str();
+  return text.c_str();
 }
 
 int LinkCore::modProgramIo(int line, const ProgramIoTable* table) {
@@ -274,27 +304,84 @@ int LinkCore::modProgramIo(int line, const ProgramIoTable* table) {
   return transact(Cmd::SetIo, w.b, r);
 }
 
+int LinkCore::progress(int* done, int* total) const {
+  if (!done || !total) return OutOfRange;
+  const uint64_t p = progress_.load(std::memory_order_relaxed);
+  *done = int(uint32_t(p));
+  *total = int(p >> 32);
+  return Ok;
+}
+
+int LinkCore::features(uint32_t& out) {
+  if (features_ < 0) {
+    Frame r;
+    int rc = transact(Cmd::GetFeatures, {}, r);
+    if (rc == Refused + int(Status::UnknownCommand)) {
+      features_ = 0;
+    } else if (rc != Ok) {
+      return rc;
+    } else {
+      Reader rd(r.payload);
+      uint32_t f = 0;
+      if (r.payload.size() != 4 || !rd.u32(f)) return WrongReply;
+      features_ = f;
+    }
+  }
+  out = uint32_t(features_);
+  return Ok;
+}
+
+size_t LinkCore::rawChunkSize(bool packed) const {
+  if (!packed) return chunkSize();
+  // A packed chunk never grows by more than its 4-byte length field.
+  return std::min(4 * chunkSize(), kMaxPayload - 8);
+}
+
 int LinkCore::upload(UploadKind kind, std::span<const uint8_t> data, uint32_t count) {
+  setProgress(0, 0);
+  uint32_t feat = 0;
+  if (int rc = features(feat); rc != Ok) return rc;
+  const bool packed = feat & kFeatureLz4;
+  setProgress(0, uint32_t(data.size()));
   Frame r;
   Writer begin;
-  begin.u8(uint8_t(kind)).u8(0).u8(0).u8(0).u32(uint32_t(data.size())).u32(count).u32(crc32(data));
+  begin.u8(uint8_t(kind))
+      .u8(packed ? kEncodingLz4 : kEncodingRaw)
+      .u8(0)
+      .u8(0)
+      .u32(uint32_t(data.size()))
+      .u32(count)
+      .u32(crc32(data));
   if (int rc = transact(Cmd::UploadBegin, begin.b, r); rc != Ok) return rc;
   const size_t chunk = chunkSize();
   std::vector<uint8_t> payload;
-  for (size_t off = 0; off < data.size(); off += chunk) {
-    size_t n = std::min(chunk, data.size() - off);
-    payload.clear();
-    Writer w;
-    w.u32(uint32_t(off));
-    payload = std::move(w.b);
-    payload.insert(payload.end(), data.begin() + ptrdiff_t(off), data.begin() + ptrdiff_t(off + n));
+  for (size_t off = 0, n = 0; off < data.size(); off += n) {
+    payload = Writer().u32(uint32_t(off)).b;
+    auto rest = data.subspan(off);
+    if (packed) {
+      n = appendPackedSpan(payload, rest, chunk, rawChunkSize(true));
+    } else {
+      n = std::min(chunk, rest.size());
+      payload.insert(payload.end(), rest.begin(), rest.begin() + ptrdiff_t(n));
+    }
     if (int rc = transact(Cmd::UploadChunk, payload, r); rc != Ok) return rc;
+    setProgress(uint32_t(off + n), uint32_t(data.size()));
   }
-  return transact(Cmd::UploadEnd, {}, r);
+  if (int rc = transact(Cmd::UploadEnd, {}, r); rc != Ok) return rc;
+  if (feat & kFeatureVerifiedStore) {
+    // The card names the CRC-32 of what its flash now holds: anything else than what was sent
+    // means the card does not hold the library.
+    Reader rd(r.payload);
+    uint32_t stored = 0;
+    if (r.payload.size() != 4 || !rd.u32(stored)) return WrongReply;
+    if (stored != crc32(data)) return ChecksumError;
+  }
+  return Ok;
 }
 
 int LinkCore::updateBytes(int count, const unsigned char* bytes) {
   std::lock_guard l(m_);
+  setProgress(0, 0);
   if (fd_ < 0) return NotConnected;
   if (count < 1 || size_t(count) > (size_t(1) << 20) || !bytes) return OutOfRange;
   return upload(UploadKind::Firmware, std::span<const uint8_t>(bytes, size_t(count)), 0);

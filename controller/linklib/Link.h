@@ -2,6 +2,7 @@
 // One link to a controller card over a TCP socket or a serial line, and every operation the
 // libraries export, on top of the wire protocol. A LinkCore serialises its calls with a mutex.
 
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <span>
@@ -45,6 +46,10 @@ class LinkCore {
   const char* getText(Cmd cmd);
   int modProgramIo(int line, const ProgramIoTable* table);
 
+  // The bulk transfer (send, fetch, firmware) of this link: bytes done and to do. Lock-free,
+  // callable from any thread while the transfer blocks its own.
+  int progress(int* done, int* total) const;
+
   // Discovery (network library).
   int getNetCard(NetCardEntry* table);
   int sendArpPacket(int adapter);
@@ -53,11 +58,18 @@ class LinkCore {
  private:
   int transact(Cmd cmd, std::span<const uint8_t> payload, Frame& reply, size_t expectReply = 64);
   int upload(UploadKind kind, std::span<const uint8_t> data, uint32_t count);
+  // Asks the card once per open what it offers (GetFeatures); a first-version card offers none.
+  int features(uint32_t& out);
+  // Raw bytes per chunk: more when chunks are packed, as most of them shrink.
+  size_t rawChunkSize(bool packed) const;
   int replyTimeoutMs() const;
   int wireMs(size_t bytes) const;
   size_t chunkSize() const;
   void closeLocked();
   int failLost();
+  void setProgress(uint32_t done, uint32_t total) {
+    progress_.store(uint64_t(total) << 32 | done, std::memory_order_relaxed);
+  }
 
   Transport transport_;
   std::mutex m_;
@@ -66,9 +78,10 @@ class LinkCore {
   int serialTimeoutMs_ = 500;
   int gprs_ = 0;
   uint16_t seq_ = 0;
+  int64_t features_ = -1;  // unknown until asked after this open
   FrameDecoder dec_;
-  std::string text_;
   int discFd_ = -1;
+  std::atomic<uint64_t> progress_{0};  // total << 32 | done, read as one value
 };
 
 // Where a fetch puts the library: $LEDSIGN_HOME, else the executable's directory.

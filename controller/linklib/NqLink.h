@@ -42,6 +42,11 @@ int NQ_COM_LED_ModOnOffTime(int onHour, int onMinute, int offHour, int offMinute
 int NQ_COM_LED_ModTime(int year, int month, int day, int hour, int minute, int second);
 int NQ_COM_LED_GetProgramIO(ProgramIoTable* table);
 int NQ_COM_LED_ModProgramIO(ProgramIoTable* table);
+// Progress of the send, fetch or firmware transfer running in another thread: bytes done and
+// bytes to do. Never waits for the link. 0/0 from the start of such a call until its total is
+// known; afterwards the last transfer's figures stay (done == total after a success) until the
+// next one begins. Returns 0, or 9 for a null pointer.
+int NQ_COM_LED_Progress(int* done, int* total);
 
 // Network library.
 int NQ_NET_LED_Connect(const char* ip, int port);
@@ -78,6 +83,7 @@ int NQ_NET_LED_ModOnOffTime(int onHour, int onMinute, int offHour, int offMinute
 int NQ_NET_LED_ModTime(int year, int month, int day, int hour, int minute, int second);
 int NQ_NET_LED_GetProgramIO(ProgramIoTable* table);
 int NQ_NET_LED_ModProgramIO(int line, ProgramIoTable* table);
+int NQ_NET_LED_Progress(int* done, int* total);  // as NQ_COM_LED_Progress
 
 #ifdef __cplusplus
 }

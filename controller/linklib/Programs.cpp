@@ -5,8 +5,10 @@
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "Bmp.h"
+#include "Compress.h"
 #include "GbkIni.h"
 #include "Link.h"
 #include "ResultCodes.h"
@@ -27,6 +29,43 @@ void removeTree(const std::string& dir, const std::vector<std::string>& names) {
   ::rmdir(dir.c_str());
 }
 
+// Moves the staged files into dest as one step: each file already in dest is first moved
+// aside into the staging folder, then the new one moved in; when any step fails, every step
+// done is undone in reverse order, so dest is byte for byte what it was.
+class RenameJournal {
+ public:
+  RenameJournal(std::string stage, std::string dest)
+      : stage_(std::move(stage)), dest_(std::move(dest)) {}
+
+  bool moveIn(const std::string& name) {
+    const std::string target = dest_ + "/" + name;
+    const std::string aside = stage_ + "/" + name + ".old";
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+      if (::rename(target.c_str(), aside.c_str()) != 0) return false;
+      done_.push_back({aside, target});
+    }
+    if (::rename((stage_ + "/" + name).c_str(), target.c_str()) != 0) return false;
+    done_.push_back({target, stage_ + "/" + name});
+    return true;
+  }
+  void undo() {
+    for (auto it = done_.rbegin(); it != done_.rend(); ++it)
+      ::rename(it->first.c_str(), it->second.c_str());
+    done_.clear();
+  }
+  // The files moved aside, to delete once the whole set is in place.
+  std::vector<std::string> asideNames(const std::vector<std::string>& names) const {
+    std::vector<std::string> out;
+    for (const auto& n : names) out.push_back(n + ".old");
+    return out;
+  }
+
+ private:
+  std::string stage_, dest_;
+  std::vector<std::pair<std::string, std::string>> done_;  // (now at, came from)
+};
+
 }  // namespace
 
 std::string homeDirectory() {
@@ -41,6 +80,7 @@ std::string homeDirectory() {
 
 int LinkCore::modProgram(const ProgramSendRecord* rec) {
   std::lock_guard l(m_);
+  setProgress(0, 0);
   if (fd_ < 0) return NotConnected;
   if (!rec || rec->count < 1 || rec->count > NQ_MAX_PROGRAMS) return OutOfRange;
   // Every file is read and checked before the first byte goes to the card.
@@ -52,9 +92,15 @@ int LinkCore::modProgram(const ProgramSendRecord* rec) {
   for (int i = 0; i < rec->count; ++i) {
     std::string path;
     if (!slotText(rec->bitmapPaths[i], NQ_PATH_SLOT, path)) return OutOfRange;
-    auto img = path.empty() ? std::nullopt : readBmpFile(path);
+    std::vector<uint8_t> file;
+    if (path.empty() || !readWholeFile(path, file, size_t(256) << 20)) return UnreadableFile;
+    // The size comes from the header, before a pixel is decoded: a small file claiming a huge
+    // picture costs nothing.
+    auto size = bmpSize(file);
+    if (!size) return UnreadableFile;
+    if (size->first > kMaxProgramWidth || size->second > kMaxProgramHeight) return OutOfRange;
+    auto img = decodeBmp(file);
     if (!img) return UnreadableFile;
-    if (img->width > kMaxProgramWidth || img->height > kMaxProgramHeight) return OutOfRange;
     auto settings = readProgramSettings(ini, i);
     if (!settings) return UnreadableFile;
     if (!settingsInRange(*settings)) return OutOfRange;
@@ -65,11 +111,16 @@ int LinkCore::modProgram(const ProgramSendRecord* rec) {
 
 int LinkCore::getProgram(int count) {
   std::lock_guard l(m_);
+  setProgress(0, 0);
   if (fd_ < 0) return NotConnected;
   if (count < 1 || count > NQ_MAX_PROGRAMS) return OutOfRange;
+  uint32_t feat = 0;
+  if (int rc = features(feat); rc != Ok) return rc;
+  const bool packed = feat & kFeatureLz4;
   Frame r;
   Writer w;
   w.i32(count);
+  if (packed) w.u8(kEncodingLz4);
   if (int rc = transact(Cmd::FetchBegin, w.b, r); rc != Ok) return rc;
   Reader rd(r.payload);
   uint32_t total = 0, crc = 0;
@@ -79,13 +130,22 @@ int LinkCore::getProgram(int count) {
   if (total > maxTotal) return WrongReply;
   std::vector<uint8_t> stream;
   stream.reserve(total);
-  const size_t chunk = chunkSize();
+  setProgress(0, total);
+  const size_t chunk = rawChunkSize(packed);
   while (stream.size() < total) {
     Writer c;
     c.u32(uint32_t(stream.size())).u32(uint32_t(chunk));
     if (int rc = transact(Cmd::FetchChunk, c.b, r, chunk); rc != Ok) return rc;
-    if (r.payload.empty() || r.payload.size() > total - stream.size()) return WrongReply;
-    stream.insert(stream.end(), r.payload.begin(), r.payload.end());
+    const size_t before = stream.size();
+    if (packed) {
+      if (!readPackedChunk(r.payload, std::min<size_t>(chunk, total - before), stream))
+        return WrongReply;
+    } else {
+      if (r.payload.size() > total - before) return WrongReply;
+      stream.insert(stream.end(), r.payload.begin(), r.payload.end());
+    }
+    if (stream.size() == before) return WrongReply;
+    setProgress(uint32_t(stream.size()), total);
   }
   if (crc32(stream) != crc) return ChecksumError;
   std::vector<WireProgram> programs;
@@ -120,17 +180,20 @@ int LinkCore::getProgram(int count) {
   ::mkdir(dest.c_str(), 0755);
   // Renames inside one file system: set.ini goes last, so its sections never name a picture
   // that is not in place yet.
+  RenameJournal journal(stage, dest);
   for (const auto& n : names)
-    if (::rename((stage + "/" + n).c_str(), (dest + "/" + n).c_str()) != 0) {
+    if (!journal.moveIn(n)) {
+      journal.undo();
       removeTree(stage, names);
       return WriteFailed;
     }
-  ::rmdir(stage.c_str());
+  removeTree(stage, journal.asideNames(names));
   return Ok;
 }
 
 int LinkCore::updateFile(const char* path) {
   std::lock_guard l(m_);
+  setProgress(0, 0);
   if (fd_ < 0) return NotConnected;
   if (!path || !*path) return OutOfRange;
   std::vector<uint8_t> image;

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace nq {
@@ -31,6 +32,16 @@ struct Mask {
   }
 };
 }  // namespace
+
+std::optional<std::pair<int64_t, int64_t>> bmpSize(std::span<const uint8_t> f) {
+  if (f.size() < 26 || f[0] != 'B' || f[1] != 'M') return std::nullopt;
+  const uint32_t hsize = le32(&f[14]);
+  if (hsize < 12 || 14 + size_t(hsize) > f.size()) return std::nullopt;
+  const uint8_t* h = &f[14];
+  if (hsize == 12) return std::pair<int64_t, int64_t>(le16(h + 4), std::abs(int16_t(le16(h + 6))));
+  if (hsize < 40) return std::nullopt;
+  return std::pair<int64_t, int64_t>(int32_t(le32(h + 4)), std::abs(int64_t(int32_t(le32(h + 8)))));
+}
 
 std::optional<Image> decodeBmp(std::span<const uint8_t> f) {
   if (f.size() < 26 || f[0] != 'B' || f[1] != 'M') return std::nullopt;
@@ -112,17 +123,20 @@ std::optional<Image> decodeBmp(std::span<const uint8_t> f) {
   Image img(width, height);
   if (dataOffset >= f.size()) return std::nullopt;
   if (compression == 1 || compression == 2) {
-    // Run-length encoded, always bottom-up; missing pixels stay black.
+    // Run-length encoded, always bottom-up; missing pixels stay black. The position never
+    // leaves the picture: a run past the end of its row or a delta out of the picture makes
+    // the file damaged.
     size_t p = dataOffset;
     int x = 0, y = 0;
     auto put = [&](unsigned idx) {
-      if (x < width && y < height) setIndex(img, x, height - 1 - y, idx);
+      setIndex(img, x, height - 1 - y, idx);
       ++x;
     };
     while (p + 1 < f.size() && y < height) {
       unsigned n = f[p], v = f[p + 1];
       p += 2;
       if (n > 0) {
+        if (n > unsigned(width - x)) return std::nullopt;
         for (unsigned i = 0; i < n; ++i) put(compression == 1 ? v : (i % 2 ? v & 15 : v >> 4));
       } else if (v == 0) {
         x = 0;
@@ -131,12 +145,14 @@ std::optional<Image> decodeBmp(std::span<const uint8_t> f) {
         break;
       } else if (v == 2) {
         if (p + 1 >= f.size()) break;
+        if (f[p] > width - x || f[p + 1] >= height - y) return std::nullopt;
         x += f[p];
         y += f[p + 1];
         p += 2;
       } else {
         size_t bytes = compression == 1 ? v : (v + 1) / 2;
         if (p + bytes > f.size()) break;
+        if (v > unsigned(width - x)) return std::nullopt;
         for (unsigned i = 0; i < v; ++i)
           put(compression == 1 ? f[p + i] : (i % 2 ? f[p + i / 2] & 15 : f[p + i / 2] >> 4));
         p += (bytes + 1) & ~size_t(1);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Program.h"
@@ -14,6 +15,9 @@ namespace nq {
 
 inline constexpr int kMaxBmpDimension = 16384;
 
+// Width and height (absolute) as the header states them, before anything is decoded.
+std::optional<std::pair<int64_t, int64_t>> bmpSize(std::span<const uint8_t> file);
+// Decodes the whole picture; nullopt for a damaged file, or an RLE stream leaving the picture.
 std::optional<Image> decodeBmp(std::span<const uint8_t> file);
 std::optional<Image> readBmpFile(const std::string& path);
 // 24-bit, bottom-up rows padded to 4 bytes, 40-byte info header.

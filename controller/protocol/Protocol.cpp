@@ -1,5 +1,6 @@
 #include "Protocol.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -16,6 +17,40 @@ std::array<uint32_t, 256> makeCrcTable() {
   return t;
 }
 const std::array<uint32_t, 256> kCrcTable = makeCrcTable();
+
+// Multiplication modulo the CRC polynomial, bit-reflected (as zlib's crc32_combine).
+uint32_t multModP(uint32_t a, uint32_t b) {
+  uint32_t m = 1u << 31, p = 0;
+  for (;;) {
+    if (a & m) {
+      p ^= b;
+      if ((a & (m - 1)) == 0) break;
+    }
+    m >>= 1;
+    b = b & 1 ? (b >> 1) ^ 0xEDB88320u : b >> 1;
+  }
+  return p;
+}
+
+std::array<uint32_t, 32> makePowerTable() {
+  std::array<uint32_t, 32> t{};
+  uint32_t p = 1u << 30;  // x^1
+  t[0] = p;
+  for (size_t n = 1; n < 32; ++n) t[n] = p = multModP(p, p);
+  return t;
+}
+const std::array<uint32_t, 32> kPowers = makePowerTable();
+
+// x^(n * 2^k) modulo the polynomial.
+uint32_t xPow2n(uint64_t n, unsigned k) {
+  uint32_t p = 1u << 31;  // x^0
+  while (n) {
+    if (n & 1) p = multModP(kPowers[k & 31], p);
+    n >>= 1;
+    ++k;
+  }
+  return p;
+}
 
 uint8_t headerCheck(const uint8_t* h) {
   unsigned sum = 0;
@@ -35,6 +70,7 @@ constexpr Name kNames[] = {
     {Cmd::GetModel, "GetModel"},
     {Cmd::Format, "Format"},
     {Cmd::Reboot, "Reboot"},
+    {Cmd::GetFeatures, "GetFeatures"},
     {Cmd::GetSerial, "GetSerial"},
     {Cmd::SetSerial, "SetSerial"},
     {Cmd::Get485, "Get485"},
@@ -69,6 +105,10 @@ uint32_t crc32(std::span<const uint8_t> data, uint32_t crc) {
   return ~crc;
 }
 
+uint32_t crc32Combine(uint32_t crcA, uint32_t crcB, uint64_t lengthB) {
+  return multModP(xPow2n(lengthB, 3), crcA) ^ crcB;
+}
+
 void encodeFrame(std::vector<uint8_t>& out, uint8_t command, uint16_t seq, uint8_t status,
                  std::span<const uint8_t> payload) {
   size_t start = out.size();
@@ -97,13 +137,19 @@ std::vector<uint8_t> encodeFrame(const Frame& f) {
 }
 
 void FrameDecoder::reset() {
+  dropped_ += buf_.size();
   buf_.clear();
+  prefix_.clear();
   pos_ = 0;
+  corruptEnd_ = 0;
 }
 
 void FrameDecoder::compact() {
   if (pos_ > 0 && (pos_ >= buf_.size() / 2 || buf_.size() > kMaxFrame)) {
     buf_.erase(buf_.begin(), buf_.begin() + ptrdiff_t(pos_));
+    // The running CRCs stay valid: a range's CRC only needs the values at its two ends.
+    prefix_.erase(prefix_.begin(), prefix_.begin() + ptrdiff_t(pos_));
+    dropped_ += pos_;
     pos_ = 0;
   }
 }
@@ -112,7 +158,15 @@ void FrameDecoder::feed(std::span<const uint8_t> bytes) {
   // Never hold more than what one frame plus the new bytes need: next() is expected to be
   // drained after each feed, which keeps the buffer below two frames.
   compact();
+  if (prefix_.empty()) prefix_.push_back(0);
   buf_.insert(buf_.end(), bytes.begin(), bytes.end());
+  uint32_t c = prefix_.back();
+  for (uint8_t b : bytes) {
+    c = ~c;
+    c = kCrcTable[(c ^ b) & 0xFF] ^ (c >> 8);
+    c = ~c;
+    prefix_.push_back(c);
+  }
 }
 
 std::optional<FrameDecoder::Event> FrameDecoder::next() {
@@ -143,13 +197,17 @@ std::optional<FrameDecoder::Event> FrameDecoder::next() {
     const uint8_t* t = h + kHeaderSize + n;
     uint32_t want =
         uint32_t(t[0]) | uint32_t(t[1]) << 8 | uint32_t(t[2]) << 16 | uint32_t(t[3]) << 24;
-    uint32_t got = crc32(std::span<const uint8_t>(h + 2, kHeaderSize - 2 + n));
+    const size_t from = pos_ + 2, to = pos_ + kHeaderSize + n;
+    uint32_t got = prefix_[to] ^ multModP(xPow2n(to - from, 3), prefix_[from]);
     Event ev;
     ev.frame.command = h[3];
     ev.frame.seq = uint16_t(h[4] | h[5] << 8);
     ev.frame.status = h[8];
     if (got != want) {
       ev.kind = Kind::Corrupt;
+      const uint64_t at = dropped_ + pos_;
+      ev.insideCorrupt = at < corruptEnd_;
+      corruptEnd_ = std::max(corruptEnd_, at + kHeaderSize + n + kTrailerSize);
       ++pos_;  // resume inside the bad frame: a good one may start there
       ++skipped_;
       return ev;

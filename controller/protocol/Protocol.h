@@ -32,6 +32,7 @@ enum class Cmd : uint8_t {
   GetModel = 0x05,
   Format = 0x06,
   Reboot = 0x07,
+  GetFeatures = 0x08,
   GetSerial = 0x10,
   SetSerial = 0x11,
   Get485 = 0x12,
@@ -74,6 +75,17 @@ enum class Status : uint8_t {
 
 enum class UploadKind : uint8_t { Programs = 1, Firmware = 2 };
 
+// What a card can do beyond the first version of the protocol (the GetFeatures reply; a card
+// that answers GetFeatures with UnknownCommand has none of them).
+enum Feature : uint32_t {
+  kFeatureVerifiedStore = 1,  // the UploadEnd reply carries the CRC-32 of what the card stored
+  kFeatureLz4 = 2,            // upload and fetch chunks may carry LZ4 blocks
+};
+inline constexpr uint32_t kAllFeatures = kFeatureVerifiedStore | kFeatureLz4;
+// Chunk encodings (UploadBegin byte 1, FetchBegin's optional fifth byte).
+inline constexpr uint8_t kEncodingRaw = 0;
+inline constexpr uint8_t kEncodingLz4 = 1;
+
 struct Frame {
   uint8_t command = 0;
   uint16_t seq = 0;
@@ -88,16 +100,24 @@ void encodeFrame(std::vector<uint8_t>& out, uint8_t command, uint16_t seq, uint8
                  std::span<const uint8_t> payload);
 std::vector<uint8_t> encodeFrame(const Frame& f);
 
+// CRC-32 of b given crc(a) of what precedes it, crc(b) and the length of b: crc(a || b).
+uint32_t crc32Combine(uint32_t crcA, uint32_t crcB, uint64_t lengthB);
+
 // Incremental decoder. Bytes that cannot start a valid header are skipped one at a time; a
 // frame whose CRC fails is reported as corrupt (its header is trusted only for seq/command) and
 // the scan resumes one byte after its magic, so a good frame inside garbage is still found.
-// Memory stays below 2 * kMaxFrame whatever is fed.
+// The decoder keeps the running CRC of every buffered byte, so checking a frame costs a few
+// hundred operations whatever its length: decoding is linear in the input even when valid
+// headers overlap. Memory stays below 2 * kMaxFrame whatever is fed.
 class FrameDecoder {
  public:
   enum class Kind { Frame, Corrupt };
   struct Event {
     Kind kind;
     Frame frame;
+    // A corrupt frame whose header lies inside the extent announced by the previous corrupt
+    // frame: the same damage seen again, not a new request.
+    bool insideCorrupt = false;
   };
 
   void feed(std::span<const uint8_t> bytes);
@@ -109,7 +129,10 @@ class FrameDecoder {
 
  private:
   std::vector<uint8_t> buf_;
+  std::vector<uint32_t> prefix_;  // prefix_[i]: running CRC of the stream up to buf_[i]
   size_t pos_ = 0;
+  uint64_t dropped_ = 0;     // stream offset of buf_[0]
+  uint64_t corruptEnd_ = 0;  // stream offset just past the last corrupt frame
   uint64_t skipped_ = 0;
   void compact();
 };

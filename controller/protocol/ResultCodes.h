@@ -17,6 +17,7 @@ enum Result : int {
   UnreadableFile = 8,  // a bitmap, set.ini or firmware file is missing or cannot be read
   OutOfRange = 9,      // an argument is out of range (null pointer, count, path without NUL, ...)
   WriteFailed = 10,    // a fetch could not write its files into the home
+  InternalError = 11,  // the library could not carry out the call (out of memory)
   Refused = 100,       // + card status: the controller refused the request
 };
 

@@ -29,7 +29,7 @@ Card::Card(CardOptions opts) : opts_(std::move(opts)), store_(opts_.stateDir) {
 Card::~Card() { stop(); }
 
 SessionContext Card::context() {
-  return {&store_, &faults_, [this] { return liveNet(); }};
+  return {&store_, &faults_, [this] { return liveNet(); }, opts_.features};
 }
 
 std::unique_ptr<Session> Card::newSession() { return std::make_unique<Session>(context()); }

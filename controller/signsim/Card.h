@@ -20,9 +20,10 @@ struct CardOptions {
   std::string bindAddress = "127.0.0.1";
   int tcpPort = 0;  // 0 picks a free port, -1 no TCP
   bool pty = true;
-  std::string ptyLink;     // stable symlink to the pty slave
-  int discoveryPort = -1;  // -1 no discovery, 0 picks a free port
-  bool pace = true;        // pace the pty at the line rate
+  std::string ptyLink;                   // stable symlink to the pty slave
+  int discoveryPort = -1;                // -1 no discovery, 0 picks a free port
+  bool pace = true;                      // pace the pty at the line rate
+  uint32_t features = nq::kAllFeatures;  // 0: a first-version card (raw planes, no CRC ack)
   // Override what the state directory holds when set.
   std::optional<int> width, height, model, baud;
 };

@@ -1,7 +1,13 @@
 #include "CardStore.h"
 
+#include <dirent.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+
+#include <algorithm>
 #include <cstring>
 #include <sstream>
 
@@ -28,11 +34,30 @@ int num(const std::string& s, int def) {
   int v;
   return nq::parseDecimal(s, v) ? v : def;
 }
+
+// Removes "<name>.tmp<pid>" files that a card killed part way through a write left behind;
+// those of a card still running (another process on the same directory) stay.
+void removeStaleTemporaries(const std::string& dir) {
+  DIR* d = ::opendir(dir.c_str());
+  if (!d) return;
+  while (dirent* e = ::readdir(d)) {
+    std::string name = e->d_name;
+    size_t at = name.rfind(".tmp");
+    if (at == std::string::npos || at + 4 >= name.size()) continue;
+    std::string digits = name.substr(at + 4);
+    if (digits.find_first_not_of("0123456789") != std::string::npos || digits.size() > 9) continue;
+    long pid = std::strtol(digits.c_str(), nullptr, 10);
+    bool alive = pid > 0 && pid != ::getpid() && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+    if (!alive) ::unlink((dir + "/" + name).c_str());
+  }
+  ::closedir(d);
+}
 }  // namespace
 
 CardStore::CardStore(std::string dir) : dir_(std::move(dir)) {
   if (!dir_.empty()) {
     ::mkdir(dir_.c_str(), 0755);
+    removeStaleTemporaries(dir_);
     load();
   }
 }
@@ -88,7 +113,8 @@ void CardStore::load() {
       else if (k == "onoff" && f.size() == 4)
         for (int i = 0; i < 4; ++i) cfg_.onOff[i] = num(f[size_t(i)], 0);
       else if (k == "clockoffset")
-        cfg_.clockOffset = std::strtoll(v.c_str(), nullptr, 10);
+        cfg_.clockOffset = std::clamp<int64_t>(std::strtoll(v.c_str(), nullptr, 10),
+                                               -kMaxClockOffset, kMaxClockOffset);
       else if (k == "version")
         cfg_.version = v.substr(0, 15);
     }

@@ -12,6 +12,9 @@
 
 namespace signsim {
 
+// The card's clock runs from 1970 to 2099: no offset from the host clock is wider than that.
+inline constexpr int64_t kMaxClockOffset = 4102444800;  // 2100-01-01 in seconds since 1970
+
 struct CardConfig {
   int width = 64;
   int height = 32;

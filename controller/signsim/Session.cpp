@@ -1,8 +1,10 @@
 #include "Session.h"
 
+#include <algorithm>
 #include <cstring>
 #include <ctime>
 
+#include "Compress.h"
 #include "PosixIo.h"
 #include "Program.h"
 
@@ -26,10 +28,15 @@ std::optional<Fault> parseFault(const std::string& text) {
   };
   if (!cut('x', f.times) || !cut('@', f.skip) || !cut(':', f.value)) return std::nullopt;
   static const std::pair<const char*, FaultKind> kinds[] = {
-      {"none", FaultKind::None},           {"noreply", FaultKind::NoReply},
-      {"wrongcode", FaultKind::WrongCode}, {"badsum", FaultKind::BadChecksum},
-      {"delay", FaultKind::Delay},         {"refuse", FaultKind::Refuse},
-      {"drop", FaultKind::Drop},           {"stall", FaultKind::Stall}};
+      {"none", FaultKind::None},
+      {"noreply", FaultKind::NoReply},
+      {"wrongcode", FaultKind::WrongCode},
+      {"badsum", FaultKind::BadChecksum},
+      {"delay", FaultKind::Delay},
+      {"refuse", FaultKind::Refuse},
+      {"drop", FaultKind::Drop},
+      {"stall", FaultKind::Stall},
+      {"corruptstore", FaultKind::CorruptStore}};
   for (const auto& [name, kind] : kinds)
     if (s == name) {
       f.kind = kind;
@@ -108,6 +115,9 @@ std::vector<ReplyAction> Session::onBytes(std::span<const uint8_t> bytes) {
       const nq::Frame& req = ev->frame;
       if (req.command & nq::kReplyBit) continue;  // a reply is never a request
       if (ev->kind == nq::FrameDecoder::Kind::Corrupt) {
+        // A header inside the extent of the corrupt frame just answered is the same damage
+        // again (or garbage made of overlapping headers): one answer per extent is enough.
+        if (ev->insideCorrupt) continue;
         // Ask for a repeat; the header passed its own check, so seq and command are usable.
         ReplyAction a;
         a.bytes = nq::encodeFrame(reply(req, Status::BadChecksum));
@@ -133,7 +143,9 @@ std::vector<ReplyAction> Session::onBytes(std::span<const uint8_t> bytes) {
           rep = lastReply_;
           close = lastClose_;
         } else {
+          corruptStore_ = f.kind == FaultKind::CorruptStore;
           rep = answer(req, &close);
+          corruptStore_ = false;
           haveLast_ = true;
           lastCmd_ = req.command;
           lastSeq_ = req.seq;
@@ -197,7 +209,9 @@ bool validAddress(const char* field) {
   return parts == 4;
 }
 std::string clockText(int64_t offset) {
-  time_t t = time(nullptr) + time_t(offset);
+  // Clamped in 64 bits: whatever the state file said, the card shows a time of its range.
+  offset = std::clamp<int64_t>(offset, -kMaxClockOffset, kMaxClockOffset);
+  time_t t = time_t(std::clamp<int64_t>(int64_t(time(nullptr)) + offset, 0, kMaxClockOffset - 1));
   struct tm tm {};
   localtime_r(&t, &tm);
   char buf[64];
@@ -249,6 +263,10 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
       if (!need(0)) return reply(req, Status::BadLength);
       *closeAfter = true;
       return reply(req, Status::Ok);
+    case Cmd::GetFeatures:
+      if (!need(0)) return reply(req, Status::BadLength);
+      if (!ctx_.features) return reply(req, Status::UnknownCommand);  // a first-version card
+      return reply(req, Status::Ok, nq::Writer().u32(ctx_.features).b);
     case Cmd::GetSerial:
     case Cmd::Get485: {
       if (!need(0)) return reply(req, Status::BadLength);
@@ -395,13 +413,22 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
     }
     case Cmd::UploadBegin:
     case Cmd::UploadChunk:
-    case Cmd::UploadEnd:
-      return reply(req, upload(req, req.command));
+    case Cmd::UploadEnd: {
+      std::vector<uint8_t> out;
+      Status s = upload(req, req.command, out);
+      return reply(req, s, std::move(out));
+    }
     case Cmd::FetchBegin: {
       int32_t n = 0;
-      if (!need(4)) return reply(req, Status::BadLength);
+      uint8_t enc = nq::kEncodingRaw;
+      if (!need(4) && !need(5)) return reply(req, Status::BadLength);
       r.i32(n);
+      if (need(5)) r.u8(enc);
       if (n < 1 || n > st.programCount()) return reply(req, Status::OutOfRange);
+      if (enc != nq::kEncodingRaw &&
+          (enc != nq::kEncodingLz4 || !(ctx_.features & nq::kFeatureLz4)))
+        return reply(req, Status::OutOfRange);
+      fetchEncoding_ = enc;
       const auto& s = st.programStream();
       size_t len = nq::programStreamPrefix(s, n);
       fetch_.assign(s.begin(), s.begin() + ptrdiff_t(len));
@@ -414,6 +441,15 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
       r.u32(off);
       r.u32(max);
       if (!fetchActive_ || off > fetch_.size()) return reply(req, Status::BadSequence);
+      if (fetchEncoding_ == nq::kEncodingLz4) {
+        // Packed: up to max raw bytes when they pack into a quarter of it, else a quarter of
+        // it raw, so that a reply never grows beyond an unpacked one.
+        const size_t largest = std::min<size_t>(max, nq::kMaxPayload - 4);
+        std::vector<uint8_t> out;
+        nq::appendPackedSpan(out, std::span<const uint8_t>(fetch_).subspan(off),
+                             std::max<size_t>(1, largest / 4), largest);
+        return reply(req, Status::Ok, std::move(out));
+      }
       size_t n = std::min<size_t>({max, fetch_.size() - off, nq::kMaxPayload});
       return reply(req, Status::Ok,
                    std::vector<uint8_t>(fetch_.begin() + off, fetch_.begin() + ptrdiff_t(off + n)));
@@ -424,7 +460,7 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
 }
 
 // Called with the store locked.
-Status Session::upload(const nq::Frame& req, uint8_t cmd) {
+Status Session::upload(const nq::Frame& req, uint8_t cmd, std::vector<uint8_t>& replyPayload) {
   CardStore& st = *ctx_.store;
   nq::Reader r(req.payload);
   if (cmd == uint8_t(Cmd::UploadBegin)) {
@@ -438,6 +474,9 @@ Status Session::upload(const nq::Frame& req, uint8_t cmd) {
     r.u32(crc);
     upActive_ = false;
     upData_.clear();
+    if (pad[0] != nq::kEncodingRaw &&
+        (pad[0] != nq::kEncodingLz4 || !(ctx_.features & nq::kFeatureLz4)))
+      return Status::OutOfRange;
     if (kind == uint8_t(nq::UploadKind::Programs)) {
       if (count < 1 || count > 255 || total < count * nq::kProgramHeaderSize)
         return Status::OutOfRange;
@@ -456,6 +495,7 @@ Status Session::upload(const nq::Frame& req, uint8_t cmd) {
     upTotal_ = total;
     upCount_ = count;
     upCrc_ = crc;
+    upEncoding_ = pad[0];
     upData_.reserve(total);
     return Status::Ok;
   }
@@ -464,8 +504,13 @@ Status Session::upload(const nq::Frame& req, uint8_t cmd) {
     uint32_t off = 0;
     if (!r.u32(off)) return Status::BadLength;
     auto data = r.rest();
-    if (off != upData_.size() || data.size() > upTotal_ - upData_.size())
-      return Status::BadSequence;
+    if (off != upData_.size()) return Status::BadSequence;
+    if (upEncoding_ == nq::kEncodingLz4) {
+      if (!nq::readPackedChunk(data, upTotal_ - upData_.size(), upData_))
+        return Status::BadTransfer;
+      return Status::Ok;
+    }
+    if (data.size() > upTotal_ - upData_.size()) return Status::BadSequence;
     upData_.insert(upData_.end(), data.begin(), data.end());
     return Status::Ok;
   }
@@ -475,10 +520,19 @@ Status Session::upload(const nq::Frame& req, uint8_t cmd) {
   std::vector<uint8_t> data = std::move(upData_);
   upData_ = {};
   if (data.size() != upTotal_ || nq::crc32(data) != upCrc_) return Status::BadTransfer;
+  // The flash keeps what it was given, unless the fault says one byte goes wrong on the way.
+  if (corruptStore_ && !data.empty()) data[data.size() / 2] ^= 0x10;
+  // The acknowledgement names what the flash now holds, read back after the write.
+  auto acknowledge = [&](const std::vector<uint8_t>& stored) {
+    if (ctx_.features & nq::kFeatureVerifiedStore)
+      replyPayload = nq::Writer().u32(nq::crc32(stored)).b;
+    return Status::Ok;
+  };
   if (upKind_ == uint8_t(nq::UploadKind::Firmware)) {
     char version[16];
     snprintf(version, sizeof version, "FW-%08X", unsigned(upCrc_));
-    return st.setFirmware(std::move(data), version) ? Status::Ok : Status::StorageFailed;
+    if (!st.setFirmware(std::move(data), version)) return Status::StorageFailed;
+    return acknowledge(st.firmware());
   }
   std::vector<nq::WireProgram> programs;
   if (!nq::parseProgramStream(data, int(upCount_), programs)) return Status::BadTransfer;
@@ -488,7 +542,8 @@ Status Session::upload(const nq::Frame& req, uint8_t cmd) {
     if (st.config().model == 2 && p.planes.size() > 5120) return Status::NoSpace;
     if (st.config().model == 1 && p.height > 64) return Status::NoSpace;
   }
-  return st.replacePrograms(int(upCount_), std::move(data)) ? Status::Ok : Status::StorageFailed;
+  if (!st.replacePrograms(int(upCount_), std::move(data))) return Status::StorageFailed;
+  return acknowledge(st.programStream());
 }
 
 }  // namespace signsim

@@ -17,7 +17,17 @@
 
 namespace signsim {
 
-enum class FaultKind { None, NoReply, WrongCode, BadChecksum, Delay, Refuse, Drop, Stall };
+enum class FaultKind {
+  None,
+  NoReply,
+  WrongCode,
+  BadChecksum,
+  Delay,
+  Refuse,
+  Drop,
+  Stall,
+  CorruptStore,  // the card flips one byte of what an upload stores (flash failing silently)
+};
 
 struct Fault {
   FaultKind kind = FaultKind::None;
@@ -53,6 +63,7 @@ struct SessionContext {
   CardStore* store = nullptr;
   FaultTable* faults = nullptr;
   std::function<NetParaRecord()> liveNet;  // net parameters when none are stored
+  uint32_t features = nq::kAllFeatures;    // an older card offers fewer
 };
 
 class Session {
@@ -67,17 +78,20 @@ class Session {
 
  private:
   nq::Frame reply(const nq::Frame& req, nq::Status st, std::vector<uint8_t> payload = {});
-  nq::Status upload(const nq::Frame& req, uint8_t cmd);
+  nq::Status upload(const nq::Frame& req, uint8_t cmd, std::vector<uint8_t>& replyPayload);
   SessionContext ctx_;
   nq::FrameDecoder dec_;
   // Upload in progress.
   bool upActive_ = false;
   uint8_t upKind_ = 0;
   uint32_t upTotal_ = 0, upCount_ = 0, upCrc_ = 0;
+  uint8_t upEncoding_ = nq::kEncodingRaw;
+  bool corruptStore_ = false;  // the fault for the request being answered
   std::vector<uint8_t> upData_;
   // Fetch snapshot.
   std::vector<uint8_t> fetch_;
   bool fetchActive_ = false;
+  uint8_t fetchEncoding_ = nq::kEncodingRaw;
   // Last reply, repeated for a repeated request.
   bool haveLast_ = false;
   uint8_t lastCmd_ = 0;

@@ -28,9 +28,11 @@ void usage() {
       "  --discovery-port N  answer discovery datagrams on UDP port N (0 picks one)\n"
       "  --state DIR         keep the card's flash in DIR (default: memory only)\n"
       "  --width N --height N --model N --baud N   override the stored values\n"
+      "  --first-version     offer no protocol features (raw planes, no CRC in the upload ack)\n"
       "  --fault [CMD=]FAULT  inject a fault for command CMD (a name like UploadChunk, or a\n"
       "                      number) or for all: noreply | wrongcode | badsum | delay:MS |\n"
-      "                      stall:MS | refuse:STATUS | drop:BYTES, with @SKIP and xTIMES\n"
+      "                      stall:MS | refuse:STATUS | drop:BYTES | corruptstore,\n"
+      "                      with @SKIP and xTIMES\n"
       "  --display           show the sign in a window, playing what the card holds\n"
       "  --zoom N            pixels per LED in the window (default: about 640 wide)\n"
       "  --plain             square pixels instead of round LEDs\n"
@@ -104,6 +106,8 @@ int main(int argc, char** argv) {
       optInt(o.height);
     } else if (a == "--model") {
       optInt(o.model);
+    } else if (a == "--first-version") {
+      o.features = 0;
     } else if (a == "--baud") {
       optInt(o.baud);
     } else if (a == "--display") {

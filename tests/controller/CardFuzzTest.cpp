@@ -92,3 +92,22 @@ TEST(CardDecoder, SurvivesRandomAndMutatedFrames) {
   EXPECT_GE(c.width, 1);
   EXPECT_LE(c.width, 640);
 }
+
+// A megabyte of overlapping valid headers ("A5 5A 01 00 00 00" repeated: each announces a
+// 23 KiB frame) gets one checksum answer per announced extent, not one per header, and the card
+// still answers a good frame after it.
+TEST(CardDecoder, OverlappingHeadersGetOneAnswerPerExtent) {
+  signsim::CardOptions o;
+  o.tcpPort = -1;
+  o.pty = false;
+  signsim::Card card(o);
+  auto session = card.newSession();
+  std::vector<uint8_t> garbage;
+  while (garbage.size() < (size_t(1) << 20))
+    garbage.insert(garbage.end(), {kMagic0, kMagic1, kVersion, 0, 0, 0});
+  size_t answers = 0;
+  for (size_t at = 0; at < garbage.size(); at += 4096)
+    answers += session->onBytes(std::span<const uint8_t>(garbage).subspan(at, 4096)).size();
+  EXPECT_LE(answers, garbage.size() / 0x5AA5 + 2);
+  EXPECT_TRUE(answersHeart(*session));
+}

@@ -81,7 +81,7 @@ TEST_F(NetFaults, ASendFailingInTheMiddleKeepsTheCardsOldPrograms) {
     std::lock_guard l(card->store().mutex());
     before = card->store().programStream();
   }
-  sendPrograms(8, 320);  // about 41 KB: three chunks
+  sendPrograms(8, 320);  // about 41 KB: two packed chunks
   struct Row {
     int command;
     const char* fault;
@@ -89,7 +89,7 @@ TEST_F(NetFaults, ASendFailingInTheMiddleKeepsTheCardsOldPrograms) {
   };
   const Row rows[] = {
       {int(Cmd::UploadChunk), "drop:0@1", LinkLost},
-      {int(Cmd::UploadChunk), "noreply@2", NoReply},
+      {int(Cmd::UploadChunk), "noreply@1", NoReply},
       {int(Cmd::UploadEnd), "refuse:8", Refused + 8},
       {int(Cmd::UploadChunk), "refuse:6@1", Refused + 6},
   };
@@ -122,8 +122,8 @@ TEST_F(NetFaults, AFetchFailingInTheMiddleLeavesTheLibraryAsItWas) {
                 TestProgram{filled(8, 8, 0, 128, 0), {2, 0, 0, 2}}},
                old);
   const auto before = snapshotDir(home.path);
-  const char* faults[] = {"drop:3@1",    "noreply@2",   "badsum@1",
-                          "stall:700@1", "wrongcode@2", "refuse:6@1"};
+  const char* faults[] = {"drop:3@1",    "noreply@1",   "badsum@1",
+                          "stall:700@1", "wrongcode@1", "refuse:6@1"};
   for (const char* f : faults) {
     ASSERT_EQ(connectNet(), 0);
     card->faults().set(int(Cmd::FetchChunk), *signsim::parseFault(f));

@@ -88,6 +88,12 @@ inline void writeLibrary(const fs::path& home, const std::vector<TestProgram>& p
   rec.count = int32_t(programs.size());
 }
 
+inline std::vector<uint8_t> readFileBytes(const fs::path& path) {
+  std::vector<uint8_t> data;
+  nq::readWholeFile(path.string(), data, 64 << 20);
+  return data;
+}
+
 inline std::map<std::string, std::string> snapshotDir(const fs::path& dir) {
   std::map<std::string, std::string> out;
   if (!fs::exists(dir)) return out;

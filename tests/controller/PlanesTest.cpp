@@ -190,3 +190,47 @@ TEST(GbkIni, ReadsAndWritesTheProgramSettings) {
       "0]\r\n\xD1\xD5\xC9\xAB=x1\r\n");
   EXPECT_FALSE(readProgramSettings(bad, 0));
 }
+
+// RLE8 streams that leave a 4 x 2 picture are damaged files; one that stays inside decodes.
+TEST(Bmp, RunLengthStreamsStayInsideThePicture) {
+  auto rle8 = [](std::vector<uint8_t> stream) {
+    std::vector<uint8_t> f(54 + 8, 0);
+    f[0] = 'B';
+    f[1] = 'M';
+    f[10] = 62;
+    f[14] = 40;
+    f[18] = 4;
+    f[22] = 2;
+    f[26] = 1;
+    f[28] = 8;
+    f[30] = 1;  // RLE8
+    f[46] = 2;  // two palette entries: black, red
+    f[60] = 0xFF;
+    f.insert(f.end(), stream.begin(), stream.end());
+    return f;
+  };
+  struct Case {
+    const char* name;
+    std::vector<uint8_t> stream;
+    bool valid;
+  };
+  const Case cases[] = {
+      {"runs and a delta inside", {2, 1, 0, 0, 0, 2, 1, 0, 1, 1, 0, 1}, true},
+      {"a run past the row's end", {5, 1, 0, 1}, false},
+      {"runs piling up on one row", {255, 1, 255, 1, 255, 1, 0, 1}, false},
+      {"a literal run past the row's end", {0, 3, 1, 1, 1, 0, 2, 1, 0, 0, 1}, false},
+      {"a delta right of the picture", {0, 2, 5, 0, 0, 1}, false},
+      {"a delta below the picture", {0, 2, 0, 2, 0, 1}, false},
+  };
+  for (const auto& c : cases) {
+    auto img = decodeBmp(rle8(c.stream));
+    EXPECT_EQ(img.has_value(), c.valid) << c.name;
+  }
+  auto img = decodeBmp(rle8(cases[0].stream));
+  ASSERT_TRUE(img);
+  // Bottom row: red, red, black; then a delta to (1, 1) and one red pixel on the top row.
+  EXPECT_EQ(img->px(0, 1)[0], 255);
+  EXPECT_EQ(img->px(2, 1)[0], 0);
+  EXPECT_EQ(img->px(1, 0)[0], 255);
+  EXPECT_EQ(img->px(0, 0)[0], 0);
+}

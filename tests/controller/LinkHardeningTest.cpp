@@ -1,0 +1,310 @@
+// Faults an outside client found in the libraries and the card: serial deadlines at low baud,
+// replies replayed to another process, a huge bitmap header, a fetch failing part way, a peer
+// streaming garbage, texts read from two threads, and the card's start-up state.
+#include <netinet/in.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include "LinkFixture.h"
+
+using namespace nq;
+using namespace std::chrono;
+
+namespace {
+
+std::vector<TestProgram> smallLibrary(int count, int w, int h) {
+  std::vector<TestProgram> out;
+  for (int i = 0; i < count; ++i) {
+    TestProgram p{filled(w, h, 0, 0, 0), {3, i % 16, i % 6, i}};
+    setPx(p.image, i % w, 0, 255, 255, 0);
+    out.push_back(p);
+  }
+  return out;
+}
+
+}  // namespace
+
+// Every operation over the pty at a slow baud with the default 500 ms timeout: the reply
+// deadline counts from when the request has crossed the line.
+class SlowLine : public CardFixture, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SlowLine, EveryOperationWorksWithTheDefaultTimeout) {
+  const int baud = GetParam();
+  signsim::CardOptions o;
+  o.tcpPort = -1;
+  o.ptyLink = (state.path / "ttyLED").string();
+  o.baud = baud;
+  startCard(o);
+  com<int(int, int)>("Set_GPRS")(0, 500);
+  ASSERT_EQ(com<int(const char*, int)>("OpenSerial")(o.ptyLink.c_str(), baud), 0);
+  const bool slowest = baud < 2400;
+  TempDir source;
+  ProgramSendRecord rec;
+  writeLibrary(source.path, slowest ? smallLibrary(1, 8, 8) : smallLibrary(3, 64, 32), rec);
+  auto fw = (source.path / "image.bin").string();
+  ASSERT_TRUE(writeFileAtomic(fw, std::vector<uint8_t>(slowest ? 64 : 2048, 0x5A)));
+  ProgramIoTable io{};
+  io.lines[1].count = 1;
+  SerialParaRecord sp{};
+  NetParaRecord np{};
+  DayNightRecord dn{};
+  ScreenSizeRecord size{64, 32};
+  int w = 0, h = 0, flags = 0;
+  const std::pair<const char*, std::function<int()>> ops[] = {
+      {"GetWidthHeight", [&] { return com<int(int*, int*)>("GetWidthHeight")(&w, &h); }},
+      {"Type", [&] { return com<int()>("Type")() == 2 ? 0 : 1; }},
+      {"Mod_KuanGao", [&] { return com<int(ScreenSizeRecord*)>("Mod_KuanGao")(&size); }},
+      {"GetSerialPara", [&] { return com<int(SerialParaRecord*)>("GetSerialPara")(&sp); }},
+      {"ModSerialPara", [&] { return com<int(SerialParaRecord*)>("ModSerialPara")(&sp); }},
+      {"GetNetPara", [&] { return com<int(NetParaRecord*)>("GetNetPara")(&np); }},
+      {"GetScanPara", [&] { return com<int(int*)>("GetScanPara")(&flags) >= 0 ? 0 : 1; }},
+      {"ModScanPara", [&] { return com<int(int, int, int)>("ModScanPara")(1, 0, 0); }},
+      {"ModBrightnessPara", [&] { return com<int(int)>("ModBrightnessPara")(7); }},
+      {"GetBrightnessPara", [&] { return com<int()>("GetBrightnessPara")() == 7 ? 0 : 1; }},
+      {"ModDayNight", [&] { return com<int(int, int)>("ModDayNightBrightness")(9, 2); }},
+      {"GetDayNight", [&] { return com<int(DayNightRecord*)>("GetDayNightBrightness")(&dn); }},
+      {"ModOnOffTime", [&] { return com<int(int, int, int, int)>("ModOnOffTime")(6, 0, 22, 0); }},
+      {"GetOnOffTime",
+       [&] { return std::string(com<const char*()>("GetOnOffTime")()) == "06:00-22:00" ? 0 : 1; }},
+      {"ModTime",
+       [&] { return com<int(int, int, int, int, int, int)>("ModTime")(2030, 1, 2, 3, 4, 5); }},
+      {"GetTime",
+       [&] { return std::string(com<const char*()>("GetTime")()).size() == 19 ? 0 : 1; }},
+      {"ModProgramIO", [&] { return com<int(ProgramIoTable*)>("ModProgramIO")(&io); }},
+      {"GetProgramIO", [&] { return com<int(ProgramIoTable*)>("GetProgramIO")(&io); }},
+      {"ModProgram", [&] { return com<int(ProgramSendRecord*)>("ModProgram")(&rec); }},
+      {"ProgramNumber", [&] { return com<int()>("ProgramNumber")() == rec.count ? 0 : 1; }},
+      {"GetProgram", [&] { return com<int(int)>("GetProgram")(rec.count); }},
+      {"Update", [&] { return com<int(const char*)>("Update")(fw.c_str()); }},
+      {"Format", [&] { return com<int()>("Format")(); }},
+  };
+  for (const auto& [name, op] : ops) EXPECT_EQ(op(), 0) << name << " at " << baud;
+}
+
+INSTANTIATE_TEST_SUITE_P(Bauds, SlowLine, ::testing::Values(1200, 9600),
+                         [](const auto& p) { return "Baud" + std::to_string(p.param); });
+
+class Hardening : public CardFixture {};
+
+// A second process on the same line starts where the first left off: its first request must
+// be carried out, not answered from the card's memory of the first process's last one.
+TEST_F(Hardening, ASecondProcessOnTheLineIsNeverAnsweredFromTheCache) {
+  signsim::CardOptions o;
+  o.ptyLink = (state.path / "ttyLED").string();
+  startCard(o);
+  // A copy of the library loads as a separate instance: a second client process.
+  fs::copy_file(NQ_COM_LIBRARY_PATH, state.path / "second.so");
+  LinkLibrary second((state.path / "second.so").c_str());
+  ASSERT_TRUE(second.loaded());
+  for (LinkLibrary* lib : {&comLibrary(), &second}) {
+    ASSERT_EQ(lib->fn<int(const char*, int)>("NQ_COM_LED_OpenSerial")(o.ptyLink.c_str(), 115200),
+              0);
+    EXPECT_EQ(lib->fn<int(int)>("NQ_COM_LED_ModBrightnessPara")(5), 0);
+    lib->fn<int()>("NQ_COM_LED_CloseSerial")();
+    std::lock_guard l(card->store().mutex());
+    EXPECT_EQ(card->store().config().brightness, 5);
+    card->store().config().brightness = 9;  // changed over another link meanwhile
+  }
+}
+
+// A 66-byte file claiming 16384 x 16384 is refused from its header, under an address-space
+// limit, in a child process (the client).
+TEST_F(Hardening, AHugeBitmapHeaderIsRefusedWithoutDecoding) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit";
+#else
+  startCard();
+  std::vector<uint8_t> bmp(66, 0);
+  bmp[0] = 'B';
+  bmp[1] = 'M';
+  bmp[10] = 62;
+  bmp[14] = 40;
+  bmp[19] = bmp[23] = 0x40;  // 16384 x 16384
+  bmp[26] = 1;
+  bmp[28] = 1;
+  TempDir source;
+  ProgramSendRecord rec;
+  writeLibrary(source.path, smallLibrary(1, 8, 8), rec);
+  ASSERT_TRUE(writeFileAtomic(rec.bitmapPaths[0], bmp));
+  pid_t child = fork();
+  if (child == 0) {
+    std::ifstream statm("/proc/self/statm");
+    unsigned long pages = 0;
+    statm >> pages;
+    rlimit lim{};
+    lim.rlim_cur = lim.rlim_max = pages * size_t(sysconf(_SC_PAGESIZE)) + (size_t(700) << 20);
+    setrlimit(RLIMIT_AS, &lim);
+    if (connectNet() != 0) _exit(100);
+    _exit(net<int(ProgramSendRecord*)>("ModProgram")(&rec));
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status)) << "the client died with signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), OutOfRange);
+#endif
+}
+
+// A fetch whose third rename fails (a directory stands where a picture goes) leaves the
+// library byte for byte as it was.
+TEST_F(Hardening, AFailingFetchUndoesEveryRename) {
+  startCard();
+  ASSERT_EQ(connectNet(), 0);
+  TempDir source;
+  ProgramSendRecord rec;
+  writeLibrary(source.path, smallLibrary(3, 16, 8), rec);
+  ASSERT_EQ(net<int(ProgramSendRecord*)>("ModProgram")(&rec), 0);
+  writeLibrary(home.path, smallLibrary(2, 8, 8), rec);
+  fs::create_directories(home.path / "Program" / "2.bmp");
+  std::ofstream(home.path / "Program" / "2.bmp" / "keep") << "x";
+  const auto before = snapshotDir(home.path);
+  EXPECT_EQ(net<int(int)>("GetProgram")(3), WriteFailed);
+  EXPECT_EQ(snapshotDir(home.path), before);
+}
+
+// A peer streaming overlapping frame headers cannot stretch the reply deadline (400 ms).
+TEST_F(Hardening, AStreamOfGarbageEndsAtTheDeadline) {
+  int lfd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in sa{};
+  sa.sin_family = AF_INET;
+  sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t len = sizeof sa;
+  ASSERT_EQ(bind(lfd, reinterpret_cast<sockaddr*>(&sa), len), 0);
+  ASSERT_EQ(listen(lfd, 1), 0);
+  getsockname(lfd, reinterpret_cast<sockaddr*>(&sa), &len);
+  std::atomic<bool> stop{false};
+  std::thread talker([&] {
+    int fd = accept(lfd, nullptr, nullptr);
+    std::vector<uint8_t> chunk;
+    for (int i = 0; i < 4096; ++i) chunk.insert(chunk.end(), {0xA5, 0x5A, 0x01, 0, 0, 0});
+    const auto end = steady_clock::now() + seconds(5);
+    while (!stop && steady_clock::now() < end)
+      if (send(fd, chunk.data(), chunk.size(), MSG_NOSIGNAL) < 0) break;
+    close(fd);
+  });
+  ASSERT_EQ(net<int(const char*, int)>("Connect")("127.0.0.1", ntohs(sa.sin_port)), 0);
+  const auto t0 = steady_clock::now();
+  const int rc = netLibrary().fn<int()>("NQ_SendHeart")();
+  const auto took = steady_clock::now() - t0;
+  stop = true;
+  net<int()>("Disnect")();
+  talker.join();
+  close(lfd);
+  EXPECT_TRUE(rc == NoReply || rc == Timeout) << rc;
+  EXPECT_LT(took, milliseconds(2000));
+}
+
+// Each thread's text stays its own until that thread's next text read.
+TEST_F(Hardening, TextsReadFromTwoThreadsStayTheirOwn) {
+  startCard();
+  ASSERT_EQ(connectNet(), 0);
+  std::atomic<int> wrong{0};
+  auto reader = [&](const char* fn, const std::string& want) {
+    for (int i = 0; i < 200; ++i) {
+      const char* t = net<const char*()>(fn)();
+      std::this_thread::yield();
+      if (want != t) ++wrong;
+    }
+  };
+  std::thread a(reader, "GetVersion", "NQ-SIM 1.0");
+  std::thread b(reader, "GetOnOffTime", "07:00-23:00");
+  a.join();
+  b.join();
+  EXPECT_EQ(wrong, 0);
+}
+
+// Argument errors and the card's start-up repairs: a null flags pointer, temporaries a killed
+// card left, and an absurd clock offset in the state file.
+TEST_F(Hardening, NullArgumentsAndAStaleStateDirectory) {
+  const fs::path dir = state.path / "card";
+  fs::create_directories(dir);
+  std::ofstream(dir / "programs.bin.tmp4194305") << "half a write";
+  std::ofstream(dir / "card.txt") << "clockoffset=9223372036854775807\n";
+  startCard();
+  EXPECT_FALSE(fs::exists(dir / "programs.bin.tmp4194305"));
+  ASSERT_EQ(connectNet(), 0);
+  EXPECT_EQ(net<int(int*)>("GetScanPara")(nullptr), -OutOfRange);
+  EXPECT_EQ(com<int(int*)>("GetScanPara")(nullptr), -NotConnected);
+  const std::string t = net<const char*()>("GetTime")();
+  ASSERT_EQ(t.size(), 19u) << t;
+  const int year = std::stoi(t.substr(0, 4));
+  EXPECT_GE(year, 1970);
+  EXPECT_LE(year, 2099);
+}
+
+// Progress polled from a second thread rises monotonically to the transfer's total, for a
+// 255-program send and the fetch after it.
+TEST_F(Hardening, ProgressRisesToTheTotalWhileTheTransferBlocks) {
+  startCard();
+  ASSERT_EQ(connectNet(), 0);
+  auto progress = net<int(int*, int*)>("Progress");
+  int done = -1, total = -1;
+  EXPECT_EQ(progress(nullptr, &total), OutOfRange);
+  TempDir source;
+  ProgramSendRecord rec;
+  writeLibrary(source.path, smallLibrary(255, 64, 32), rec);
+  const int streamSize = 255 * (8 + 2 * 64 * 32 / 8);
+  for (auto transfer :
+       {std::function<int()>([&] { return net<int(ProgramSendRecord*)>("ModProgram")(&rec); }),
+        std::function<int()>([&] { return net<int(int)>("GetProgram")(255); })}) {
+    std::atomic<bool> finished{false};
+    std::vector<std::pair<int, int>> seen;
+    std::thread poller([&] {
+      while (!finished) {
+        int d = 0, t = 0;
+        progress(&d, &t);
+        if (seen.empty() || seen.back() != std::pair(d, t)) seen.emplace_back(d, t);
+      }
+    });
+    EXPECT_EQ(transfer(), 0);
+    finished = true;
+    poller.join();
+    for (size_t i = 1; i < seen.size(); ++i) {
+      EXPECT_GE(seen[i].first, seen[i - 1].first);
+      EXPECT_LE(seen[i].first, seen[i].second);
+    }
+    ASSERT_EQ(progress(&done, &total), 0);
+    EXPECT_EQ(done, streamSize);
+    EXPECT_EQ(total, streamSize);
+  }
+}
+
+// Packed and raw sends store the same planes, and a card whose flash spoils one byte of a
+// send (or of a firmware image) makes it fail: the acknowledgement names what was stored.
+TEST_F(Hardening, PackedAndRawSendsStoreTheSameAndAreVerified) {
+  TempDir source;
+  ProgramSendRecord rec;
+  auto programs = smallLibrary(5, 320, 64);
+  for (int y = 0; y < 64; y += 3) setPx(programs[4].image, (y * 37) % 320, y, 255, 0, 0);
+  writeLibrary(source.path, programs, rec);
+  std::vector<uint8_t> stored[2];
+  for (uint32_t features : {nq::kAllFeatures, 0u}) {
+    signsim::CardOptions o;
+    o.features = features;
+    o.stateDir = (state.path / ("card" + std::to_string(features))).string();
+    startCard(o);
+    ASSERT_EQ(connectNet(), 0);
+    EXPECT_EQ(net<int(ProgramSendRecord*)>("ModProgram")(&rec), 0);
+    EXPECT_EQ(net<int(int)>("GetProgram")(5), 0);
+    EXPECT_EQ(decodeBmp(readFileBytes(home.path / "Program" / "4.bmp"))->rgb,
+              decodeBmp(readFileBytes(source.path / "Program" / "4.bmp"))->rgb);
+    {
+      std::lock_guard l(card->store().mutex());
+      stored[features ? 0 : 1] = card->store().programStream();
+    }
+    card->faults().set(int(Cmd::UploadEnd), *signsim::parseFault("corruptstore"));
+    EXPECT_EQ(net<int(ProgramSendRecord*)>("ModProgram")(&rec), features ? ChecksumError : 0);
+    card->faults().set(int(Cmd::UploadEnd), *signsim::parseFault("corruptstore"));
+    const std::vector<uint8_t> image(5000, 0x42);
+    EXPECT_EQ(net<int(int, const unsigned char*)>("Update")(int(image.size()), image.data()),
+              features ? ChecksumError : 0);
+    net<int()>("Disnect")();
+    card->stop();
+  }
+  EXPECT_EQ(stored[0], stored[1]);
+}
