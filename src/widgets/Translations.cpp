@@ -16,6 +16,8 @@ bool installQtChinese() {
     return false;
   }
   QCoreApplication::installTranslator(t);
+  // Dates, file types and the like in the dialogs follow the default locale.
+  QLocale::setDefault(chinese);
   translator = t;
   return true;
 }
