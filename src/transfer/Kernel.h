@@ -1,20 +1,60 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
+class QProgressBar;
+class QPushButton;
+class QThread;
+class QTimer;
 class Prompt;
 class Workspace;
 
-// Window shell: created at start-up and reused; its content comes with its own feature.
+// "远程升级": uploads a firmware image chosen by the operator to the controller. The file is
+// chosen and checked on the GUI thread; the blocking upload runs on a worker while the bar
+// moves. Over TCP/IP the link is closed after every upgrade. While an upgrade runs the dialog
+// stays open: its worker is never abandoned.
 class TKernelForm : public QDialog {
   Q_OBJECT
  public:
-  TKernelForm(Workspace& workspace, Prompt& prompt, QWidget* parent = nullptr);
+  // The bar's scale; without a progress query it climbs one step a second up to 28.
+  static constexpr int BarMaximum = 30;
 
-  // Opens the window for the operator's command, after its own checks.
+  TKernelForm(Workspace& workspace, Prompt& prompt, QWidget* parent = nullptr);
+  ~TKernelForm() override;
+
+  // The operator's command: the connection guard, then the dialog with the heartbeat paused.
   void launch();
 
+  QProgressBar* ProgressBar1;
+  QPushButton* Button1;  // "升级"
+  QPushButton* Button2;  // "取消"
+  QTimer* Timer1;        // progress
+
+  bool upgrading() const { return upgrading_; }
+  // Blocks until a running upgrade's worker has ended (its result is still delivered queued).
+  void waitForUpgrade();
+
+  void FormShow();
+  void Button1Click();
+  void Timer1Timer();
+
+ Q_SIGNALS:
+  // The upgrade's result has been shown and the dialog is idle again.
+  void upgradeFinished();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void reject() override;
+
  private:
+  void finishUpgrade(int result, const QString& failure, bool overNet);
+  bool refuseCloseWhileUpgrading();
+
   Workspace& ws_;
   Prompt& prompt_;
+  int counter_ = 0;
+  bool upgrading_ = false;
+  bool overNet_ = false;
+  QPointer<QThread> worker_;
 };

@@ -1,13 +1,123 @@
 #include "Sendpram.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScreen>
+#include <QShowEvent>
+#include <QThread>
+#include <QTimer>
+
+#include "ErrorReport.h"
 #include "Prompt.h"
+#include "SendRecord.h"
+#include "TransferProgressBar.h"
 #include "Workspace.h"
 
 TSendPramForm::TSendPramForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
-    : QDialog(parent), ws_(workspace), prompt_(prompt) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      Label1(new QLabel(QStringLiteral("正在发送节目,请勿进行其他操作..."), this)),
+      ProgressBar1(new QProgressBar(this)),
+      Timer1(progress_.tickTimer()),
+      ws_(workspace),
+      prompt_(prompt) {
   setWindowTitle(QStringLiteral("发送节目"));
-  (void)ws_;
-  (void)prompt_;
+  setFixedSize(211, 61);
+  QPalette red = palette();
+  red.setColor(QPalette::Window, Qt::red);
+  setPalette(red);
+  setAutoFillBackground(true);
+  QPalette blue = Label1->palette();
+  blue.setColor(QPalette::WindowText, Qt::blue);
+  Label1->setPalette(blue);
+  Label1->setGeometry(8, 8, 195, 18);
+  ProgressBar1->setGeometry(8, 32, 195, 20);
+  followTransferProgress(progress_, ProgressBar1);
 }
 
-void TSendPramForm::launch() {}
+TSendPramForm::~TSendPramForm() {
+  // The call is bounded by the link's timeouts, so this wait ends.
+  if (worker_) worker_->wait();
+}
+
+void TSendPramForm::launch() {
+  if (ws_.ProgramCount == 0) {
+    prompt_.message(parentWidget(), QStringLiteral("发送节目数目不能为0"));
+    return;
+  }
+  if (!ws_.isConnected()) {
+    prompt_.message(parentWidget(), QStringLiteral("未连接LED大屏"));
+    return;
+  }
+  if (!prepare()) return;
+  Workspace::HeartbeatPause pause(ws_);
+  exec();
+}
+
+bool TSendPramForm::prepare() {
+  bool ok = false;
+  runGuarded(prompt_, nullptr, [&] {
+    link_ = &ws_.link();
+    record_ = buildSendRecord(ws_.store(), ws_.ProgramCount);
+    ok = true;
+  });
+  return ok;
+}
+
+void TSendPramForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void TSendPramForm::FormShow() {
+  if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+  if (running_) return;
+  if (!record_ && !prepare()) {
+    QMetaObject::invokeMethod(this, &TSendPramForm::reject, Qt::QueuedConnection);
+    return;
+  }
+  // Everything the worker reads is taken here, on the GUI thread.
+  ControllerLink* link = link_;
+  const Transport transport = ws_.transport();
+  std::shared_ptr<ProgramSendRecord> record = std::move(record_);
+  running_ = true;
+  progress_.start(
+      [link, transport](int* done, int* total) { return link->Progress(transport, done, total); });
+  worker_ = startWorker<int>(
+      this, [link, transport, record] { return link->ModProgram(transport, record.get()); },
+      [this](const WorkerOutcome<int>& outcome) { transferDone(outcome); });
+}
+
+void TSendPramForm::transferDone(const WorkerOutcome<int>& outcome) {
+  // The dialog stays up, and cannot be closed, until the operator has read the result.
+  if (!outcome.ok()) {
+    progress_.stop();
+    prompt_.message(nullptr, outcome.failure);
+  } else if (outcome.value == 0) {
+    progress_.finish();
+    prompt_.message(nullptr, QStringLiteral("发送成功"));
+  } else {
+    progress_.stop();
+    prompt_.message(nullptr, QStringLiteral("发送失败,错误代码：%1").arg(outcome.value));
+    ws_.markDisconnectedIfNet();
+  }
+  running_ = false;
+  accept();
+}
+
+void TSendPramForm::waitForTransfer() {
+  while (running_) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void TSendPramForm::closeEvent(QCloseEvent* event) {
+  if (running_) {
+    event->ignore();
+    return;
+  }
+  QDialog::closeEvent(event);
+}
+
+void TSendPramForm::reject() {
+  if (!running_) QDialog::reject();
+}

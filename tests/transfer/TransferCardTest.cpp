@@ -1,0 +1,241 @@
+// Send and fetch through the main window against the virtual card, in-process over loopback TCP
+// and the real link libraries: a library sent and fetched into a fresh home comes back pixel for
+// pixel with all six keys; a transfer broken part way leaves the card's programs or the library
+// as they were.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDirIterator>
+#include <QMap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "Card.h"
+#include "Getpram.h"
+#include "LinkLibraries.h"
+#include "Mainface.h"
+#include "Protocol.h"
+#include "Sendpram.h"
+#include "TestHome.h"
+#include "TextFormat.h"
+#include "TextRender.h"
+#include "WatchPrompt.h"
+
+namespace {
+
+// One home with its workspace, main window and the two dialogs, connected to the card.
+struct Station {
+  explicit Station(LinkLibraries* link) : ws(home.path()), main(ws, prompt) {
+    ws.setLink(link);
+    main.sleep = [](int) {};
+    send = new TSendPramForm(ws, prompt, &main);
+    fetch = new TGetPramForm(ws, prompt, &main);
+    main.SendPramForm = send;
+    main.GetPramForm = fetch;
+  }
+  ~Station() {
+    if (main.isConnected()) main.SpeedButton4->click();
+  }
+  void connect(int port) {
+    ws.commSettings.Transport = QStringLiteral("1");
+    ws.commSettings.ControllerIp = QStringLiteral("127.0.0.1");
+    ws.commSettings.ControllerPort = port;
+    main.SpeedButton5->click();
+    // The link library writes a fetch into the home the application exports.
+    qputenv("LEDSIGN_HOME", home.path().toLocal8Bit());
+  }
+  // Every file under the home, by relative path.
+  QMap<QString, QByteArray> files() const {
+    QMap<QString, QByteArray> all;
+    QDirIterator it(home.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+      const QString relative = QDir(home.path()).relativeFilePath(it.next());
+      all.insert(relative, home.read(relative));
+    }
+    return all;
+  }
+
+  TestHome home;
+  WatchPrompt prompt;
+  Workspace ws;
+  TMainForm main;
+  TSendPramForm* send;
+  TGetPramForm* fetch;
+};
+
+QImage picture(int w, int h, const std::function<QRgb(int x, int y)>& colour) {
+  QImage img(w, h, QImage::Format_RGB32);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) img.setPixel(x, y, colour(x, y));
+  return img;
+}
+
+QByteArray bmpBytes(const QImage& img) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  img.save(&buffer, "BMP");
+  return bytes;
+}
+
+class TransferCard : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    qputenv("NQ_LINK_TIMEOUT_MS", "1000");
+    libraries = new LinkLibraries(QStringLiteral(LEDSIGN_BIN_DIR));
+  }
+  static void TearDownTestSuite() {
+    delete libraries;
+    libraries = nullptr;
+  }
+  void SetUp() override {
+    ASSERT_TRUE(libraries->netLoaded());
+    signsim::CardOptions options;
+    options.tcpPort = 0;
+    options.pty = false;
+    options.width = 96;
+    options.height = 48;
+    options.model = 2;
+    card = std::make_unique<signsim::Card>(options);
+    std::string error;
+    ASSERT_TRUE(card->start(&error)) << error;
+    a = std::make_unique<Station>(libraries);
+    a->connect(card->tcpPort());
+    ASSERT_TRUE(a->main.isConnected()) << a->prompt.messages.join('|').toStdString();
+  }
+  void TearDown() override {
+    b.reset();
+    a.reset();
+    if (card) card->stop();
+  }
+
+  // Three programs of the three colour classes in station a: a text program and two loaded
+  // bitmaps, one smaller than the sign.
+  void composeLibrary() {
+    ProgramStore& store = a->ws.store();
+    QTextDocument text;
+    text.setDocumentMargin(0);
+    text.setDefaultFont(QFont(ledtext::DefaultFace, ledtext::DefaultPointSize));
+    text.setPlainText(QStringLiteral("欢迎光临"));
+    const QImage red = ledtext::renderRichText(text, QSize(96, 48));
+    const QImage green = picture(
+        96, 48, [](int x, int y) { return (x / 4 + y / 4) % 2 ? qRgb(0, 128, 0) : qRgb(0, 0, 0); });
+    const QImage mixed = picture(64, 32, [](int x, int) {
+      const QRgb stripes[] = {qRgb(255, 0, 0), qRgb(0, 128, 0), qRgb(255, 255, 0), qRgb(0, 0, 0)};
+      return stripes[(x / 3) % 4];
+    });
+    const ProgramEntry entries[] = {
+        {96, 48, 1, 3, 2, 7}, {96, 48, 2, 15, 5, 255}, {64, 32, 3, 0, 0, 0}};
+    for (int k = 0; k < 3; ++k) {
+      store.append(k, entries[k].width, entries[k].height, 0, 4, QStringLiteral("5"));
+      a->ws.programAppended(entries[k].width, entries[k].height);
+      store.writeSettings(k, entries[k]);
+    }
+    store.writePicture(0, red);
+    store.writePictureFile(1, bmpBytes(green));
+    store.writePictureFile(2, bmpBytes(mixed));
+    ASSERT_EQ(colourClass(store.readPicture(0)), 1);
+    ASSERT_EQ(colourClass(store.readPicture(1)), 2);
+    ASSERT_EQ(colourClass(store.readPicture(2)), 3);
+  }
+
+  void sendFromA() {
+    bool pausedWhileShown = false;
+    a->prompt.onMessage = [&](const QString&) {
+      pausedWhileShown = a->send->isVisible() && !a->ws.heartbeat()->isActive();
+    };
+    a->main.SpeedButton6->click();  // modal until the result has been confirmed
+    a->prompt.onMessage = nullptr;
+    EXPECT_TRUE(pausedWhileShown);
+  }
+
+  std::pair<int, std::vector<uint8_t>> cardPrograms() {
+    std::lock_guard lock(card->store().mutex());
+    return {card->store().programCount(), card->store().programStream()};
+  }
+
+  static LinkLibraries* libraries;
+  std::unique_ptr<signsim::Card> card;
+  std::unique_ptr<Station> a, b;
+};
+
+LinkLibraries* TransferCard::libraries = nullptr;
+
+TEST_F(TransferCard, SentLibraryFetchedIntoAFreshHomeComesBackWhole) {
+  composeLibrary();
+  sendFromA();
+  ASSERT_EQ(a->prompt.messages, QStringList{QStringLiteral("发送成功")});
+  EXPECT_EQ(a->send->ProgressBar1->value(), a->send->ProgressBar1->maximum());
+  EXPECT_EQ(cardPrograms().first, 3);
+
+  b = std::make_unique<Station>(libraries);
+  b->connect(card->tcpPort());
+  ASSERT_EQ(b->ws.ControllerProgramCount, 3);
+  QTimer::singleShot(0, b->fetch, [this] { b->fetch->Button1->click(); });
+  b->main.N2->trigger();  // modal until fetched and confirmed
+  ASSERT_EQ(b->prompt.messages, QStringList{QStringLiteral("获取节目成功")});
+  EXPECT_FALSE(b->fetch->isVisible());
+  EXPECT_TRUE(b->main.isConnected());
+  EXPECT_EQ(b->ws.ProgramCount, 3);
+
+  QTreeWidget* tree = b->main.TreeView1;
+  ASSERT_EQ(tree->topLevelItemCount(), 1);
+  QTreeWidgetItem* root = tree->topLevelItem(0);
+  EXPECT_EQ(root->text(0), QStringLiteral("新节目表"));
+  ASSERT_EQ(root->childCount(), 3);
+  for (int k = 0; k < 3; ++k) {
+    SCOPED_TRACE(k);
+    QTreeWidgetItem* node = root->child(k);
+    EXPECT_EQ(node->text(0), QStringLiteral("节目%1").arg(k + 1));
+    ASSERT_EQ(node->childCount(), 1);
+    EXPECT_EQ(node->child(0)->text(0), QStringLiteral("发布信息"));
+    EXPECT_EQ(b->ws.store().readEntry(k), a->ws.store().readEntry(k));
+    const QImage sent = a->ws.store().readPicture(k).convertToFormat(QImage::Format_RGB32);
+    tree->setCurrentItem(node);
+    b->main.TreeView1Click();
+    EXPECT_EQ(b->main.shownPicture().convertToFormat(QImage::Format_RGB32), sent);
+  }
+}
+
+TEST_F(TransferCard, SendBrokenPartWayKeepsTheCardsProgramsAndShowsTheCode) {
+  composeLibrary();
+  sendFromA();
+  ASSERT_EQ(a->prompt.messages, QStringList{QStringLiteral("发送成功")});
+  const auto before = cardPrograms();
+
+  a->prompt.messages.clear();
+  a->ws.store().writePicture(0, picture(96, 48, [](int, int) { return qRgb(255, 0, 0); }));
+  // The card takes the first chunk, answers three bytes and closes the link.
+  card->faults().set(int(nq::Cmd::UploadChunk), *signsim::parseFault("drop:3"));
+  sendFromA();
+  EXPECT_EQ(a->prompt.messages, QStringList{QStringLiteral("发送失败,错误代码：7")});
+  EXPECT_FALSE(a->main.isConnected());
+  EXPECT_TRUE(cardPrograms() == before);
+}
+
+TEST_F(TransferCard, FetchBrokenPartWayLeavesTheLibraryByteForByte) {
+  composeLibrary();
+  sendFromA();
+  ASSERT_EQ(a->prompt.messages, QStringList{QStringLiteral("发送成功")});
+  ASSERT_TRUE(QDir(a->home.path()).mkpath(QStringLiteral("Rtf")));
+  ASSERT_TRUE(a->home.write(QStringLiteral("Rtf/0.rtf"), "{\\rtf1 kept}"));
+  const QMap<QString, QByteArray> before = a->files();
+
+  a->prompt.messages.clear();
+  card->faults().set(int(nq::Cmd::FetchChunk), *signsim::parseFault("drop:3"));
+  a->fetch->show();
+  a->fetch->Button1->click();
+  a->fetch->waitForTransfer();
+  EXPECT_EQ(a->prompt.messages, QStringList{QStringLiteral("获取节目失败")});
+  EXPECT_TRUE(a->fetch->isVisible());
+  EXPECT_FALSE(a->main.isConnected());
+  EXPECT_EQ(a->ws.ProgramCount, 3);
+  EXPECT_TRUE(a->files() == before);
+  a->fetch->Button2->click();
+}
+
+}  // namespace
