@@ -6,6 +6,19 @@ target_compile_options(ledsign_common INTERFACE -Wall -Wextra -Wpedantic -Wshado
                                                 -Wno-missing-field-initializers)
 target_compile_definitions(ledsign_common INTERFACE QT_NO_KEYWORDS QT_NO_CAST_FROM_BYTEARRAY)
 
+option(LEDSIGN_WERROR "Treat compiler warnings as errors" OFF)
+if(LEDSIGN_WERROR)
+  target_compile_options(ledsign_common INTERFACE -Werror)
+endif()
+
+# The fuzz build instruments everything it compiles for libFuzzer's coverage and the sanitizers;
+# only the fuzz targets themselves link libFuzzer's main().
+if(LEDSIGN_BUILD_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 if(LEDSIGN_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)

@@ -100,8 +100,10 @@ TMainForm::TMainForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
 
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setSizeGripEnabled(false);
-  for (int width : {160, 300, 50}) {
+  for (int i = 0; i < 3; ++i) {
     auto* panel = new QLabel(StatusBar1);
+    const int width = std::array{330, 250, 50}[static_cast<size_t>(i)];
+    statusPanels_[static_cast<size_t>(i)] = panel;
     panel->setFixedWidth(width);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StatusBar1->addWidget(panel);
@@ -352,6 +354,7 @@ void TMainForm::RebuildProgramList() {
   TreeView1->expandAll();
   TreeView1->clearSelection();
   TreeView1->setCurrentItem(nullptr);
+  showStatus();
 }
 
 int TMainForm::pickedProgramNumber() const {
@@ -383,13 +386,48 @@ void TMainForm::setEditingButtonsEnabled(bool enabled) {
 void TMainForm::showConnection(bool connected) {
   SpeedButton4->setVisible(connected);
   SpeedButton5->setVisible(!connected);
+  showStatus();
 }
 
 void TMainForm::showBlackSign() {
   QImage black(ws_.ScreenWidth, ws_.ScreenHeight, QImage::Format_RGB32);
   black.fill(Qt::black);
   showPicture(black);
+  showStatus();
 }
+
+QLabel* TMainForm::statusPanel(int index) const {
+  return statusPanels_.at(static_cast<size_t>(index));
+}
+
+void TMainForm::showStatus() {
+  if (!StatusBar1 || !TreeView1) return;
+  const auto size = [](int w, int h) { return QStringLiteral("%1×%2").arg(w).arg(h); };
+  QString connection = QStringLiteral("未连接");
+  if (ws_.isConnected()) {
+    const CommSettings& s = ws_.commSettings;
+    connection =
+        s.serial()
+            ? QStringLiteral("已连接 串口 %1 %2").arg(s.SerialPort).arg(s.BaudRate)
+            : QStringLiteral("已连接 TCP/IP %1:%2").arg(s.ControllerIp).arg(s.ControllerPort);
+    connection += QLatin1Char(' ') + size(ws_.ScreenWidth, ws_.ScreenHeight);
+    if (ws_.ControllerModel >= 0) connection += QStringLiteral(" 型号%1").arg(ws_.ControllerModel);
+  }
+  statusPanel(0)->setText(connection);
+  const int n = pickedProgramNumber();
+  statusPanel(1)->setText(n >= 0 && n < ws_.ProgramCount
+                              ? kProgram + QString::number(n + 1) + QLatin1Char(' ') +
+                                    size(ws_.ProgramWidth[n], ws_.ProgramHeight[n])
+                              : QString());
+}
+
+StatusWait::StatusWait(TMainForm& window, const QString& text) : window_(window) {
+  QLabel* panel = window_.statusPanel(0);
+  panel->setText(text);
+  panel->repaint();  // the link call blocks the event loop; the text shows before it
+}
+
+StatusWait::~StatusWait() { window_.showStatus(); }
 
 QString TMainForm::dwellTextForNewProgram() const {
   return Edit4->text().isEmpty() ? QString::number(UpDown3->position()) : Edit4->text();
@@ -411,6 +449,7 @@ void TMainForm::TreeView1Click() {
   }
   ws_.SelectedProgram = n;
   runGuarded(prompt_, this, [this, n] { showProgram(n); });
+  showStatus();
 }
 
 void TMainForm::showProgram(int n) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "BusyCursor.h"
 #include "Prompt.h"
 #include "Workspace.h"
 
@@ -76,8 +77,8 @@ class TMainForm : public QMainWindow {
   QComboBox* ComboBox3 = nullptr;  // play speed
   QLineEdit* Edit4 = nullptr;      // dwell time
   TUpDown* UpDown3 = nullptr;
-  QStatusBar* StatusBar1 = nullptr;
-  QTimer* Timer1 = nullptr;  // the workspace's heartbeat, 5000 ms
+  QStatusBar* StatusBar1 = nullptr;  // panels: the connection, the picked program, spare
+  QTimer* Timer1 = nullptr;          // the workspace's heartbeat, 5000 ms
 
   // Menu items.
   QAction* O1 = nullptr;  // 导出
@@ -158,12 +159,32 @@ class TMainForm : public QMainWindow {
   void showTransport();
   void showConnection(bool connected);
   void showBlackSign();
+  // The connection ("已连接 TCP/IP 127.0.0.1:8000 64×32 型号2" or "未连接") in the status bar's
+  // first panel, the picked program with its size in the second.
+  void showStatus();
+  QLabel* statusPanel(int index) const;
+  friend class StatusWait;
   void connectionTail(int width, int height);
   void openWindow(QWidget* window);
 
   Workspace& ws_;
   Prompt& prompt_;
   QImage shownPicture_;
+  std::array<QLabel*, 3> statusPanels_{};
+};
+
+// For the life of the object, while a link call blocks the window: a busy cursor and the status
+// bar's first panel saying what the window waits for ("正在连接…"); then the connection again.
+class StatusWait {
+ public:
+  StatusWait(TMainForm& window, const QString& text);
+  ~StatusWait();
+  StatusWait(const StatusWait&) = delete;
+  StatusWait& operator=(const StatusWait&) = delete;
+
+ private:
+  TMainForm& window_;
+  BusyCursor busy_;
 };
 
 // The program number a node caption names ("节目" followed by k names k-1), or -1.

@@ -14,6 +14,7 @@
 #include "Prompt.h"
 #include "Screenwh.h"
 #include "Sendpram.h"
+#include "Translations.h"
 #include "Wordsedit.h"
 #include "Workspace.h"
 
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
                                       QStringLiteral("DIR"));
   options.addOption(homeOption);
   options.process(app);
+  // The standard boxes and dialogs (buttons, file and font dialogs, edit menus) in Chinese.
+  installQtChinese();
 
   const QString home =
       resolveHome(QCoreApplication::applicationDirPath(), options.value(homeOption));

@@ -35,13 +35,17 @@ std::optional<int> parseDecimal(const QByteArray& text) {
   return static_cast<int>(v);
 }
 
+// Opening a GBK converter costs far more than a short conversion, and every lookup converts its
+// names: each thread keeps one of each, reset before use.
 QByteArray GbkIni::toGbk(const QString& text) {
-  QStringEncoder encoder("GBK");
+  thread_local QStringEncoder encoder("GBK");
+  encoder.resetState();
   return encoder.encode(text);
 }
 
 QString GbkIni::fromGbk(const QByteArray& bytes) {
-  QStringDecoder decoder("GBK");
+  thread_local QStringDecoder decoder("GBK");
+  decoder.resetState();
   return decoder.decode(bytes);
 }
 

@@ -8,7 +8,8 @@ QString resolveHome(const QString& executableDir, const QString& override) {
   QString home;
   if (!override.isEmpty()) {
     home = QDir(override).absolutePath();
-  } else if (QFileInfo(executableDir).isWritable()) {
+  } else if (QFileInfo(executableDir).isWritable() &&
+             !QFileInfo::exists(QDir(executableDir).filePath(QStringLiteral("../share/ledsign")))) {
     home = QDir(executableDir).absolutePath();
   } else {
     home = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

@@ -3,8 +3,9 @@
 #include <QString>
 
 // The directory that holds set.ini, Program/ and Rtf/: the one given on the command line, else
-// the executable's directory, else (when that is not writable, as for an installed copy) the
-// per-user data directory. Program/ is created when missing.
+// the executable's directory, else (when that is not writable, or for an installed copy, which
+// has share/ledsign/ beside its bin/) the per-user data directory. Program/ is created when
+// missing.
 QString resolveHome(const QString& executableDir, const QString& override);
 
 // Publishes the home to the controller link libraries (LEDSIGN_HOME) before they are loaded.

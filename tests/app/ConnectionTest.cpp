@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "LinkLibraries.h"
@@ -80,6 +81,34 @@ TEST_F(Connection, SerialConnectReadsSizeCountAndModel) {
   EXPECT_CALL(link, Disnect()).Times(0);
   form->SpeedButton4->click();
   EXPECT_FALSE(form->isConnected());
+}
+
+TEST_F(Connection, StatusBarShowsTheLinkTheWaitAndThePickedProgram) {
+  useTransport("1");
+  const auto panel = [this](int i) {
+    return form->StatusBar1->findChildren<QLabel*>().at(i)->text();
+  };
+  EXPECT_EQ(panel(0), QStringLiteral("未连接"));
+  QString during;
+  bool busy = false;
+  EXPECT_CALL(link, Connect).WillOnce(Invoke([&](const QString&, int) {
+    during = panel(0);
+    busy = QApplication::overrideCursor() != nullptr;
+    return 0;
+  }));
+  expectSize(64, 32, 0);
+  EXPECT_CALL(link, Type).WillOnce(Return(2));
+  form->SpeedButton5->click();
+  EXPECT_EQ(during, QStringLiteral("正在连接…"));
+  EXPECT_TRUE(busy);
+  EXPECT_EQ(panel(0), QStringLiteral("已连接 TCP/IP 127.0.0.1:1 64×32 型号2"));
+
+  form->SpeedButton1->click();
+  pick(QStringLiteral("节目1"));
+  EXPECT_EQ(panel(1), QStringLiteral("节目1 64×32"));
+  form->SpeedButton4->click();
+  EXPECT_EQ(panel(0), QStringLiteral("未连接"));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(Connection, FailuresBeforeTheSizeLeaveEverythingAsItWas) {

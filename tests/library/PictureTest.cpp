@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QBuffer>
+#include <QRegularExpression>
 #include <QtEndian>
 
 #include "BmpCheck.h"
@@ -37,6 +38,17 @@ QByteArray encoded(const QImage& img, const char* format) {
   return bytes;
 }
 
+// A BMP written out by hand: headers, a palette of BGRA quads, then the pixel bytes.
+QByteArray handMade(qint32 w, qint32 h, quint16 bits, quint32 compression, QByteArray palette,
+                    const QByteArray& pixels) {
+  QByteArray b = bmpHeader(w, h, bits, compression, static_cast<quint32>(pixels.size()));
+  const quint32 offset = 54 + static_cast<quint32>(palette.size());
+  qToLittleEndian<quint32>(offset, b.data() + 10);
+  qToLittleEndian<quint32>(offset + static_cast<quint32>(pixels.size()), b.data() + 2);
+  qToLittleEndian<quint32>(static_cast<quint32>(palette.size() / 4), b.data() + 46);
+  return b + palette + pixels;
+}
+
 TEST(BmpHeader, RefusesBadFilesBeforeAllocating) {
   const std::pair<const char*, QByteArray> rows[] = {
       {"empty", QByteArray()},
@@ -50,6 +62,25 @@ TEST(BmpHeader, RefusesBadFilesBeforeAllocating) {
       {"zero width", bmpHeader(0, 4, 24, 0, 0)},
       {"odd bit depth", withPixels(bmpHeader(4, 4, 7, 0, 16), 16)},
       {"unknown compression", withPixels(bmpHeader(4, 4, 24, 9, 48), 48)},
+      {"palette claims more entries than the file holds",
+       [] {
+         QByteArray b = handMade(2, 1, 8, 0, QByteArray(8, '\0'), QByteArray(4, '\0'));
+         qToLittleEndian<quint32>(200, b.data() + 46);
+         return b;
+       }()},
+      {"palette over 256 entries",
+       [] {
+         QByteArray b = handMade(2, 1, 8, 0, QByteArray(8, '\0'), QByteArray(4, '\0'));
+         qToLittleEndian<quint32>(257, b.data() + 46);
+         return b;
+       }()},
+      {"RLE8 run past the row", handMade(2, 1, 8, 1, QByteArray(8, '\0'), QByteArray("\x03\x01\0\x01", 4))},
+      {"RLE8 literal past the row",
+       handMade(2, 1, 8, 1, QByteArray(8, '\0'), QByteArray("\0\x03\1\1\1\0\0\x01", 8))},
+      {"RLE4 delta above the picture",
+       handMade(2, 1, 4, 2, QByteArray(8, '\0'), QByteArray("\0\x02\0\x05\0\x01", 6))},
+      {"RLE8 rows after the last one",
+       handMade(1, 1, 8, 1, QByteArray(8, '\0'), QByteArray("\x01\0\0\0\x01\0\0\x01", 8))},
       {"pixel offset past the end",
        [] {
          QByteArray b = withPixels(bmpHeader(2, 2, 24, 0, 16), 16);
@@ -62,6 +93,22 @@ TEST(BmpHeader, RefusesBadFilesBeforeAllocating) {
     EXPECT_FALSE(info.ok) << what;
     EXPECT_FALSE(info.error.isEmpty()) << what;
     EXPECT_THROW(decodeBmp(bytes, QStringLiteral("x")), LedError) << what;
+    // Worded by the program in Chinese, never a library's English text.
+    EXPECT_FALSE(info.error.contains(QRegularExpression(QStringLiteral("[A-Za-z]{4,}"))))
+        << what << ": " << info.error.toStdString();
+  }
+}
+
+// A run-length stream that stops before its end-of-bitmap mark is a truncated file.
+TEST(BmpHeader, RunLengthStreamEndingEarlyIsTruncated) {
+  const QString truncated = checkBmpHeader(withPixels(bmpHeader(4, 4, 24, 0, 48), 47)).error;
+  const QByteArray pal(8, '\0');
+  for (const QByteArray& bytes :
+       {handMade(2, 2, 8, 1, pal, QByteArray("\x02\x01\0\0", 4)),           // one row of two
+        handMade(2, 2, 8, 1, pal, QByteArray("\0\x02\x01", 3)),             // delta cut short
+        handMade(4, 1, 8, 1, pal, QByteArray("\0\x04\1\1", 4)),             // literal cut short
+        handMade(4, 1, 4, 2, pal + QByteArray(56, '\0'), QByteArray())}) {  // no stream at all
+    EXPECT_EQ(checkBmpHeader(bytes).error, truncated);
   }
 }
 
@@ -92,17 +139,6 @@ TEST(BmpHeader, AcceptsTheBitmapKindsThatOperatorsHave) {
   }
 }
 
-// A BMP written out by hand: headers, a palette of BGRA quads, then the pixel bytes.
-QByteArray handMade(qint32 w, qint32 h, quint16 bits, quint32 compression, QByteArray palette,
-                    const QByteArray& pixels) {
-  QByteArray b = bmpHeader(w, h, bits, compression, static_cast<quint32>(pixels.size()));
-  const quint32 offset = 54 + static_cast<quint32>(palette.size());
-  qToLittleEndian<quint32>(offset, b.data() + 10);
-  qToLittleEndian<quint32>(offset + static_cast<quint32>(pixels.size()), b.data() + 2);
-  qToLittleEndian<quint32>(static_cast<quint32>(palette.size() / 4), b.data() + 46);
-  return b + palette + pixels;
-}
-
 TEST(BmpHeader, DecodesPalettesRunLengthAndSixteenBits) {
   const QByteArray redGreen("\x00\x00\xff\x00\x00\x80\x00\x00", 8);  // 0 red, 1 green
   struct Row {
@@ -125,12 +161,24 @@ TEST(BmpHeader, DecodesPalettesRunLengthAndSixteenBits) {
        {2, 2},
        {0, 1},
        qRgb(0, 128, 0)},
-      // 16 bits, 5-5-5: full red 0x7c00 widens to 248, as the system's own decoder does.
+      // 16 bits widen by bit replication: a full channel is 255, 5-5-5 and 5-6-5 alike.
       {"16-bit",
        handMade(2, 1, 16, 0, {}, QByteArray("\x00\x7c\x00\x7c", 4)),
        {2, 1},
        {1, 0},
-       qRgb(248, 0, 0)},
+       qRgb(255, 0, 0)},
+      {"16-bit 5-6-5 full",
+       handMade(2, 1, 16, 3, QByteArray("\x00\xf8\0\0\xe0\x07\0\0\x1f\0\0\0", 12),
+                QByteArray("\x00\xf8\xff\xff", 4)),
+       {2, 1},
+       {1, 0},
+       qRgb(255, 255, 255)},
+      {"16-bit 5-6-5 half",
+       handMade(2, 1, 16, 3, QByteArray("\x00\xf8\0\0\xe0\x07\0\0\x1f\0\0\0", 12),
+                QByteArray("\x10\x84\x10\x84", 4)),
+       {2, 1},
+       {0, 0},
+       qRgb(132, 130, 132)},
   };
   for (const Row& row : rows) {
     const BmpHeaderInfo info = checkBmpHeader(row.bytes);

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 #include "BmpCheck.h"
 #include "GbkIni.h"
+#include "Home.h"
 #include "LedError.h"
 #include "ProgramStore.h"
 #include "TestHome.h"
@@ -14,6 +16,25 @@ QImage filled(int w, int h, QRgb colour) {
   QImage img(w, h, QImage::Format_RGB32);
   img.fill(colour);
   return img;
+}
+
+// The home: the command line's folder, else the executable's, except for an installed copy
+// (share/ledsign/ beside its bin/), whose home is the per-user data folder.
+TEST(Home, ExecutableFolderUnlessInstalled) {
+  TestHome tree;
+  QDir(tree.path()).mkpath(QStringLiteral("bin"));
+  const QString bin = tree.file(QStringLiteral("bin"));
+  EXPECT_EQ(resolveHome(bin, tree.file(QStringLiteral("mine"))), tree.file(QStringLiteral("mine")));
+  EXPECT_EQ(resolveHome(bin, {}), bin);
+  QDir(tree.path()).mkpath(QStringLiteral("share/ledsign"));
+  // The per-user folder lies under $HOME, here inside the temporary tree.
+  const QByteArray realHome = qgetenv("HOME");
+  qputenv("HOME", tree.path().toLocal8Bit());
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  EXPECT_EQ(resolveHome(bin, {}), data);
+  EXPECT_TRUE(data.startsWith(tree.path()));
+  EXPECT_TRUE(QFileInfo::exists(data + QStringLiteral("/Program")));
+  qputenv("HOME", realHome);
 }
 
 class Store : public ::testing::Test {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/ParamNames.h"
 #include "EffectStepper.h"
 
 void PrintTo(const QPoint& p, std::ostream* os) { *os << "(" << p.x() << ", " << p.y() << ")"; }
@@ -57,6 +58,7 @@ struct MovingRow {
   QSize picture;
   std::vector<QPoint> positions;
 };
+void PrintTo(const MovingRow& row, std::ostream* os) { *os << row.name; }
 
 std::vector<QPoint> alongX(std::initializer_list<int> xs) {
   std::vector<QPoint> v;
@@ -206,6 +208,7 @@ struct OpeningRow {
   QSize picture;
   std::vector<QRect> covers;
 };
+void PrintTo(const OpeningRow& row, std::ostream* os) { *os << row.name; }
 
 class OpeningModes : public ::testing::TestWithParam<OpeningRow> {};
 
@@ -388,6 +391,7 @@ struct DwellRow {
   int speed;
   int dwellTicks;
 };
+void PrintTo(const DwellRow& r, std::ostream* os) { *os << r.seconds << " s at speed " << r.speed; }
 
 class Dwell : public ::testing::TestWithParam<DwellRow> {};
 
@@ -412,7 +416,10 @@ INSTANTIATE_TEST_SUITE_P(Preview, Dwell,
                                            DwellRow{2, 1, 6},   // 500: 2 × 7 × 40 = 560
                                            DwellRow{1, 4, 8},   // 250: 2 × 9 × 15 = 270
                                            DwellRow{1, 5, 12}   // 250: 2 × 13 × 10 = 260
-                                           ));
+                                           ),
+                         [](const auto& p) {
+                           return caseName("Dwell", p.param.seconds, "Speed", p.param.speed);
+                         });
 
 TEST(DwellLimit, IsTwoHundredFiftyPerSecondOfA16BitDwell) {
   EXPECT_EQ(EffectStepper::dwellLimitFor(0), 0);

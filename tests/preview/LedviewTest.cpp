@@ -129,6 +129,7 @@ struct PartWayRow {
   bool alongColumn;  // read column 5 rather than row 5
   std::string expected;
 };
+void PrintTo(const PartWayRow& row, std::ostream* os) { *os << row.name; }
 
 class PreviewPartWay : public Preview, public ::testing::WithParamInterface<PartWayRow> {};
 

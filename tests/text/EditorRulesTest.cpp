@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../support/ParamNames.h"
 #include "EditorRules.h"
 #include "TextFormat.h"
 
@@ -9,6 +10,9 @@ struct CorrectionCase {
   int w, h, screenW, screenH;
   CorrectedSize expected;
 };
+void PrintTo(const CorrectionCase& c, std::ostream* os) {
+  *os << c.w << "x" << c.h << " on " << c.screenW << "x" << c.screenH;
+}
 
 class SaveCorrections : public ::testing::TestWithParam<CorrectionCase> {};
 
@@ -25,12 +29,19 @@ INSTANTIATE_TEST_SUITE_P(
                       CorrectionCase{64, 32, 64, 32, {64, 32, 0}},    // clean: no question
                       CorrectionCase{0, 0, 32, 32, {32, 32, 2}},      // spin minimum
                       CorrectionCase{641, 17, 32, 16, {640, 32, 2}},  // 641 -> 640, 17 -> 32
-                      CorrectionCase{655, 300, 32, 32, {640, 304, 2}}));
+                      CorrectionCase{655, 300, 32, 32, {640, 304, 2}}),
+    [](const auto& p) {
+      const CorrectionCase& c = p.param;
+      return caseName("W", c.w, "H", c.h, "On", c.screenW, "x", c.screenH);
+    });
 
 struct LimitCase {
   int model, colourClass, w, h;
   const char* expected;
 };
+void PrintTo(const LimitCase& c, std::ostream* os) {
+  *os << "model " << c.model << ", colour " << c.colourClass << ", " << c.w << "x" << c.h;
+}
 
 class ModelLimits : public ::testing::TestWithParam<LimitCase> {};
 
@@ -58,7 +69,11 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{1, 0, 656, 64, "最大宽度不能大于640"},
         // Other models: no limit.
         LimitCase{0, 3, 4000, 4000, ""}, LimitCase{3, 1, 4000, 4000, ""},
-        LimitCase{-1, 3, 4000, 4000, ""}));
+        LimitCase{-1, 3, 4000, 4000, ""}),
+    [](const auto& p) {
+      const LimitCase& c = p.param;
+      return caseName("Model", c.model, "Colour", c.colourClass, "W", c.w, "H", c.h);
+    });
 
 TEST(ResizeDrag, ReleaseRounding) {
   EXPECT_EQ(dragReleaseSize(700, 40, 32, 32), QSize(640, 48));

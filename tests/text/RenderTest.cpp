@@ -43,6 +43,7 @@ struct PlacementCase {
   int height, first, last, placement;
   int expectedFirst;
 };
+void PrintTo(const PlacementCase& row, std::ostream* os) { *os << row.name; }
 
 class BandPlacement : public ::testing::TestWithParam<PlacementCase> {};
 

@@ -313,6 +313,7 @@ struct MalformedCase {
   QByteArray input;
   QString expectedText;  // "*" when any text is acceptable
 };
+void PrintTo(const MalformedCase& row, std::ostream* os) { *os << row.name; }
 
 class RtfMalformed : public ::testing::TestWithParam<MalformedCase> {};
 

@@ -131,6 +131,7 @@ struct SaveCase {
   bool asked;
   int storedW, storedH;  // 0: nothing stored
 };
+void PrintTo(const SaveCase& row, std::ostream* os) { *os << row.name; }
 
 class EditorSave : public Editor, public ::testing::WithParamInterface<SaveCase> {};
 
@@ -180,6 +181,7 @@ struct LimitRow {
   int w, h;
   const char* refusal;  // "" when saved
 };
+void PrintTo(const LimitRow& row, std::ostream* os) { *os << row.name; }
 
 class EditorModelLimit : public Editor, public ::testing::WithParamInterface<LimitRow> {};
 
