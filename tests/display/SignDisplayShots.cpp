@@ -11,9 +11,11 @@
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include "LinkFixture.h"
+
 #include "Mainface.h"
 #include "ProgramStore.h"
 #include "ScriptedPrompt.h"
@@ -21,6 +23,7 @@
 #include "TestHome.h"
 #include "TextRender.h"
 #include "UpDown.h"
+#include "Workspace.h"
 
 namespace {
 
@@ -46,10 +49,11 @@ TEST(SignDisplayShots, ApplicationBesideTheSignPlayingATextProgram) {
   // The operator's program: a text page made by the text renderer, played in "左移".
   TestHome home;
   ScriptedPrompt prompt;
-  TMainForm main(prompt, home.path());
-  main.ScreenWidth = 128;
-  main.ScreenHeight = 32;
-  main.SpeedButton1Click();
+  Workspace ws(home.path());
+  TMainForm main(ws, prompt);
+  ws.ScreenWidth = 128;
+  ws.ScreenHeight = 32;
+  main.SpeedButton1->click();
   QTextDocument doc;
   doc.setDefaultFont(QFont(QStringLiteral("宋体"), 12));
   doc.setHtml(
@@ -80,7 +84,7 @@ TEST(SignDisplayShots, ApplicationBesideTheSignPlayingATextProgram) {
       reinterpret_cast<int (*)(const char*, int)>(lib("Connect"))("127.0.0.1", card.tcpPort()), 0);
   ASSERT_EQ(reinterpret_cast<int (*)(ProgramSendRecord*)>(lib("ModProgram"))(&rec), 0);
   reinterpret_cast<int (*)()>(lib("Disnect"))();
-  main.markConnected();
+  ws.markConnected();
 
   signsim::SignWindow sign(card.store(), {});
   sign.timer->stop();  // the steps below stand in for the timer
