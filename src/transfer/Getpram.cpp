@@ -21,9 +21,9 @@ TGetPramForm::TGetPramForm(Workspace& workspace, Prompt& prompt, QWidget* parent
       ProgressBar1(new QProgressBar(this)),
       Button1(new QPushButton(QStringLiteral("获取"), this)),
       Button2(new QPushButton(QStringLiteral("取消"), this)),
-      Timer1(progress_.tickTimer()),
       ws_(workspace),
       prompt_(prompt) {
+  Timer1 = progress_.tickTimer();  // progress_ is built after the controls
   setWindowTitle(QStringLiteral("获取节目内容"));
   setFixedSize(288, 122);
   ProgressBar1->setGeometry(16, 24, 256, 20);

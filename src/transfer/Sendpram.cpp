@@ -19,9 +19,9 @@ TSendPramForm::TSendPramForm(Workspace& workspace, Prompt& prompt, QWidget* pare
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       Label1(new QLabel(QStringLiteral("正在发送节目,请勿进行其他操作..."), this)),
       ProgressBar1(new QProgressBar(this)),
-      Timer1(progress_.tickTimer()),
       ws_(workspace),
       prompt_(prompt) {
+  Timer1 = progress_.tickTimer();  // progress_ is built after the controls
   setWindowTitle(QStringLiteral("发送节目"));
   setFixedSize(211, 61);
   QPalette red = palette();
