@@ -25,11 +25,13 @@ if(LEDSIGN_SANITIZE)
 endif()
 
 # Registers a test program with CTest; every test runs headless. Each test makes its own fresh
-# temporary home. The leak suppressions for the platform's libraries are compiled into the
-# Qt tests' main() (tests/support), so no environment beyond this is needed.
+# temporary home. The sanitizer build's leak check runs without suppressions.
 function(ledsign_add_gtest target)
   target_link_libraries(${target} PRIVATE ledsign_common GTest::gtest GTest::gmock)
+  # Parameterised cases carry readable names of their own; their raw values would only add
+  # byte dumps to every line of ctest's output.
   gtest_discover_tests(${target}
     DISCOVERY_TIMEOUT 60
+    NO_PRETTY_VALUES
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
