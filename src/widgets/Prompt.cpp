@@ -4,10 +4,13 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFormLayout>
+#include <QIdentityProxyModel>
 #include <QListView>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QStringListModel>
@@ -54,12 +57,64 @@ bool DialogPrompt::question(QWidget* owner, const QString& text) {
                                QMessageBox::No) == QMessageBox::Yes;
 }
 
+namespace {
+
+// Qt's file dialog takes its size and date columns from the system's locale, and its folder type
+// from a text that Qt's Chinese translation lacks. This view of its model words those three
+// columns by the application's locale, like everything else in the dialog.
+class LocalFileColumns final : public QIdentityProxyModel {
+ public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (role != Qt::DisplayRole || files == nullptr || index.column() < 1)
+      return QIdentityProxyModel::data(index, role);
+    const QModelIndex source = mapToSource(index);
+    const QFileInfo info = files->fileInfo(source);
+    switch (index.column()) {
+      case 1:
+        return info.isDir() ? QString() : QLocale().formattedDataSize(info.size());
+      case 2:
+        if (info.isRoot()) return QStringLiteral("驱动器");
+        if (info.isDir()) return QStringLiteral("文件夹");
+        break;
+      case 3:
+        return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+      default:
+        break;
+    }
+    return QIdentityProxyModel::data(index, role);
+  }
+};
+
+// The path the operator chose, empty when cancelled.
+QString chosenPath(QFileDialog& dialog) {
+  return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+}  // namespace
+
+std::unique_ptr<QFileDialog> newFileDialog(QWidget* owner, const QString& title,
+                                           const QString& filter) {
+  auto dialog = std::make_unique<QFileDialog>(owner, title, QString(), filter);
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  dialog->setProxyModel(new LocalFileColumns(dialog.get()));
+  if (filter.isEmpty()) {
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+  } else {
+    dialog->setFileMode(QFileDialog::ExistingFile);
+  }
+  return dialog;
+}
+
 QString DialogPrompt::openFile(QWidget* owner, const QString& title, const QString& filter) {
-  return QFileDialog::getOpenFileName(owner, title, QString(), filter);
+  return chosenPath(*newFileDialog(owner, title, filter.isEmpty() ? QStringLiteral("*") : filter));
 }
 
 QString DialogPrompt::chooseFolder(QWidget* owner, const QString& title) {
-  return QFileDialog::getExistingDirectory(owner, title, QString());
+  return chosenPath(*newFileDialog(owner, title, QString()));
 }
 
 namespace {

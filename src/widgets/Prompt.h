@@ -3,8 +3,10 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <memory>
 #include <optional>
 
+class QFileDialog;
 class QWidget;
 
 // Every message box, question, file, folder and font dialog of the application goes through this
@@ -39,3 +41,8 @@ class DialogPrompt final : public Prompt {
   QString chooseFolder(QWidget* owner, const QString& title) override;
   std::optional<FontChoice> chooseFont(QWidget* owner, const FontChoice& initial) override;
 };
+
+// The application's file dialog, not yet shown: a file-open dialog for a filter, a folder dialog
+// for an empty filter. Every column speaks the application's language.
+std::unique_ptr<QFileDialog> newFileDialog(QWidget* owner, const QString& title,
+                                           const QString& filter);

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
 #include <QWindow>
 
 #include "Commconfig.h"
 #include "MainWindowFixture.h"
+#include "Prompt.h"
 #include "Translations.h"
 #include "Wordsedit.h"
 
@@ -20,6 +25,38 @@ TEST(QtChinese, MessageBoxButtonsReadChinese) {
             QStringLiteral("是"));
   EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')).left(1),
             QStringLiteral("否"));
+}
+
+// The file dialog's type, size and date columns follow the application's language, not the
+// system's locale or a text Qt's translation lacks.
+TEST(QtChinese, FileDialogColumnsReadChinese) {
+  ASSERT_TRUE(installQtChinese());
+  QTemporaryDir folder;
+  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("图片")));
+  QFile file(folder.filePath(QStringLiteral("a.bmp")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(QByteArray(2048, 'x')) == 2048);
+  file.close();
+
+  auto dialog = newFileDialog(nullptr, QStringLiteral("加载图片"), QStringLiteral("BMP (*.bmp)"));
+  dialog->setDirectory(folder.path());
+  dialog->show();
+  auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+  ASSERT_NE(view, nullptr);
+  QAbstractItemModel* model = view->model();
+  const QModelIndex root = view->rootIndex();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount(root) == 2; }, 5000));
+  const QLocale chinese(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China);
+  for (int row = 0; row < 2; ++row) {
+    const QFileInfo info(
+        QDir(folder.path()).filePath(model->index(row, 0, root).data().toString()));
+    const auto column = [&](int c) { return model->index(row, c, root).data().toString(); };
+    EXPECT_EQ(column(3), chinese.toString(info.lastModified(), QLocale::ShortFormat));
+    if (info.isDir()) {
+      EXPECT_EQ(column(2), QStringLiteral("文件夹"));
+    } else {
+      EXPECT_EQ(column(1), chinese.formattedDataSize(2048));
+    }
+  }
 }
 
 // The settings window and the editor, made as the application makes them, stay above the main
