@@ -69,3 +69,24 @@ void FileMoveJournal::moveIfExists(const QString& from, const QString& to) {
   std::error_code ec;
   if (std::filesystem::exists(toPath(from), ec)) move(from, to);
 }
+
+FileRollback::~FileRollback() {
+  if (committed_) return;
+  for (auto it = kept_.rbegin(); it != kept_.rend(); ++it) {
+    try {
+      if (it->second)
+        writeFileAtomically(it->first, *it->second);
+      else
+        QFile::remove(it->first);
+    } catch (const LedError&) {
+      // Nothing more can be done here; the failure that started the rollback is reported.
+    }
+  }
+}
+
+void FileRollback::keep(const QString& path, qint64 maxBytes) {
+  const QFileInfo info(path);
+  if (info.isDir()) return;
+  kept_.emplace_back(path,
+                     info.exists() ? std::optional(readWholeFile(path, maxBytes)) : std::nullopt);
+}

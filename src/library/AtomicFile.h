@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -30,5 +31,24 @@ class FileMoveJournal {
  private:
   QString failure_;
   std::vector<std::pair<QString, QString>> done_;
+  bool committed_ = false;
+};
+
+// Keeps the bytes of files about to be replaced and, unless committed, puts them back when it is
+// destroyed (a file that did not exist is removed again), so that a change of several files that
+// fails part way leaves them as they were. A folder standing at a path is left alone. Throws
+// LedError when a file cannot be read or is larger than maxBytes.
+class FileRollback {
+ public:
+  FileRollback() = default;
+  ~FileRollback();
+  FileRollback(const FileRollback&) = delete;
+  FileRollback& operator=(const FileRollback&) = delete;
+
+  void keep(const QString& path, qint64 maxBytes);
+  void commit() { committed_ = true; }
+
+ private:
+  std::vector<std::pair<QString, std::optional<QByteArray>>> kept_;
   bool committed_ = false;
 };

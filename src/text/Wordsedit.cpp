@@ -41,6 +41,8 @@ namespace {
 // is typed, so the stored size is always the picture's size.
 constexpr int SpinMaximum = Workspace::MaxSide;
 constexpr int MaxEditingSide = Workspace::MaxSide;
+// The largest file a save replaces: a picture of the largest side, uncompressed.
+constexpr qint64 kMaxSavedFileBytes = qint64(MaxEditingSide) * MaxEditingSide * 4 + 4096;
 constexpr qint64 MaxRtfFileBytes = 16 * 1024 * 1024;
 
 QToolButton* pictureButton(QWidget* parent, const char* icon, const QString& tip) {
@@ -443,10 +445,15 @@ void TWordsForm::SpeedButton15Click() {
     ProgramStore& store = ws_.store();
     // The bound program keeps its own play settings, whatever program the main window shows.
     const PlaySettings play = store.readPlaySettings(n);
-    // The rich text first: when its folder or file cannot be written, nothing else is.
+    // Three files change. When one cannot be written, those already written get their old bytes
+    // back, so a program is never half saved.
+    FileRollback rollback;
+    for (const QString& path : {store.rtfPath(n), store.picturePath(n), store.settingsPath()})
+      rollback.keep(path, kMaxSavedFileBytes);
     saveRichText();
     store.writePicture(n, picture_);
     store.writeSettings(n, ProgramEntry{w, h, c, play.mode, play.speed, play.dwell});
+    rollback.commit();
     reportDroppedLines(dropped);
     ws_.programSaved(n);
     hide();

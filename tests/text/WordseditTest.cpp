@@ -469,7 +469,8 @@ TEST_F(Editor, TextBeyondTheProgramHeightIsSavedWithOneMessage) {
   EXPECT_EQ(key(0, "颜色"), QStringLiteral("1"));
 }
 
-// A save that fails or is refused writes nothing, and says so once, naming the file.
+// A save that fails or is refused leaves the files as they were, and says so once, naming the
+// file.
 TEST_F(Editor, FailedOrRefusedSaveWritesNothing) {
   open(64, 32);
   const QByteArray picture = home.read("Program/0.bmp");
@@ -490,9 +491,24 @@ TEST_F(Editor, FailedOrRefusedSaveWritesNothing) {
   EXPECT_TRUE(words->isVisible());
   EXPECT_EQ(home.read("Program/0.bmp"), picture);
   EXPECT_EQ(key(0, "颜色"), QStringLiteral("0"));
+
   prompt.messages.clear();
   words->SpeedButton13->click();
   EXPECT_EQ(prompt.messages.size(), 1);
+
+  // The picture cannot be written after the rich text was: the rich text gets its old bytes back.
+  ASSERT_TRUE(QFile::remove(home.file("Rtf")) && QDir().mkpath(home.file("Rtf")));
+  writeFile(home.file("Rtf/0.rtf"), "{\\rtf1 old}");
+  ASSERT_TRUE(QFile::remove(home.file("Program/0.bmp")) &&
+              QDir().mkpath(home.file("Program/0.bmp")));
+  prompt.messages.clear();
+  words->SpeedButton15->click();
+  ASSERT_EQ(prompt.messages.size(), 1);
+  EXPECT_TRUE(
+      prompt.messages.front().contains(QDir::toNativeSeparators(home.file("Program/0.bmp"))))
+      << prompt.messages.front().toStdString();
+  EXPECT_EQ(home.read("Rtf/0.rtf"), QByteArray("{\\rtf1 old}"));
+  EXPECT_EQ(key(0, "颜色"), QStringLiteral("0"));
 }
 
 TEST_F(Editor, RichTextOverTheCapIsRefusedAndLeftAlone) {
