@@ -1,7 +1,10 @@
 #include <QDir>
+#include <QFontInfo>
 #include <QLabel>
+#include <QRawFont>
 #include <QStatusBar>
 #include <QTimer>
+#include <string_view>
 
 #include "MainWindowFixture.h"
 
@@ -30,6 +33,16 @@ TEST_F(MainWindow, StartsWithAnEmptyWipedLibraryAndTheDefaultControls) {
   EXPECT_TRUE(form->Timer1->isActive());
   EXPECT_EQ(form->centralWidget()->size(), QSize(816, 450 - 57 - form->StatusBar1->height()));
   EXPECT_TRUE(prompt.messages.isEmpty());
+}
+
+// The tree's labels mix Chinese and digits ("节目1"): one face draws both, not the Song stand-in
+// whose Latin glyphs are smaller and sit higher than its Chinese ones.
+TEST_F(MainWindow, TreeLabelsAreDrawnInOneFace) {
+  const QFont labels = form->TreeView1->font();
+  EXPECT_NE(QFontInfo(labels).family(), QFontInfo(form->font()).family());
+  const QRawFont face = QRawFont::fromFont(labels);
+  for (const char32_t c : std::u32string_view(U"节目0123456789"))
+    EXPECT_TRUE(face.supportsCharacter(c)) << unsigned(c);
 }
 
 TEST_F(MainWindow, EveryToolButtonExplainsItself) {
