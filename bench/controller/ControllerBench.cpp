@@ -23,8 +23,8 @@
 
 #include "Bmp.h"
 #include "Card.h"
-#include "GbkIni.h"
 #include "NqLink.h"
+#include "ProgramIni.h"
 
 namespace fs = std::filesystem;
 

@@ -9,8 +9,8 @@
 
 #include "Bmp.h"
 #include "Compress.h"
-#include "GbkIni.h"
 #include "Link.h"
+#include "ProgramIni.h"
 #include "ResultCodes.h"
 
 namespace nq {
@@ -86,8 +86,10 @@ int LinkCore::modProgram(const ProgramSendRecord* rec) {
   // Every file is read and checked before the first byte goes to the card.
   std::string iniPath;
   if (!slotText(rec->iniPath, sizeof rec->iniPath, iniPath)) return OutOfRange;
-  IniFile ini;
-  if (iniPath.empty() || !ini.load(iniPath)) return UnreadableFile;
+  std::vector<uint8_t> iniBytes;
+  if (iniPath.empty() || !readWholeFile(iniPath, iniBytes, size_t(16) << 20)) return UnreadableFile;
+  const IniText ini = IniText::parse(
+      std::string_view(reinterpret_cast<const char*>(iniBytes.data()), iniBytes.size()));
   std::vector<uint8_t> stream;
   for (int i = 0; i < rec->count; ++i) {
     std::string path;
@@ -101,10 +103,10 @@ int LinkCore::modProgram(const ProgramSendRecord* rec) {
     if (size->first > kMaxProgramWidth || size->second > kMaxProgramHeight) return OutOfRange;
     auto img = decodeBmp(file);
     if (!img) return UnreadableFile;
-    auto settings = readProgramSettings(ini, i);
-    if (!settings) return UnreadableFile;
-    if (!settingsInRange(*settings)) return OutOfRange;
-    encodeProgram(stream, *img, *settings);
+    // Read as the editor shows it: a missing or non-decimal value takes its default.
+    const ProgramSettings settings = readProgramSettings(ini, i);
+    if (!settingsInRange(settings)) return OutOfRange;
+    encodeProgram(stream, *img, settings);
   }
   return upload(UploadKind::Programs, stream, uint32_t(rec->count));
 }

@@ -12,7 +12,7 @@
 #include <sstream>
 
 #include "Bmp.h"
-#include "GbkIni.h"
+#include "IniText.h"
 #include "Program.h"
 
 namespace signsim {
@@ -30,10 +30,7 @@ std::vector<std::string> split(const std::string& s, char sep) {
   while (std::getline(in, cur, sep)) out.push_back(cur);
   return out;
 }
-int num(const std::string& s, int def) {
-  int v;
-  return nq::parseDecimal(s, v) ? v : def;
-}
+int num(const std::string& s, int def) { return nq::parseDecimal(s).value_or(def); }
 
 // Removes "<name>.tmp<pid>" files that a card killed part way through a write left behind;
 // those of a card still running (another process on the same directory) stay.

@@ -8,11 +8,11 @@
 #include <cstdio>
 
 #include "../../controller/protocol/Bmp.h"
-#include "../../controller/protocol/GbkIni.h"
-#include "../../src/library/GbkIni.h"
+#include "../../controller/protocol/ProgramIni.h"
 #include "BmpCheck.h"
 #include "Fonts.h"
 #include "FuzzQt.h"
+#include "GbkIni.h"
 #include "RtfWriter.h"
 
 namespace {

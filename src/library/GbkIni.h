@@ -3,14 +3,15 @@
 #include <QByteArray>
 #include <QString>
 #include <optional>
-#include <vector>
 
-// An ini file in the GBK code page, as the settings files of the system are stored: bracketed
-// section lines, key=value lines, CRLF line ends. Parsing never fails: lines that are neither
-// sections nor keys are kept as they are. Lookups follow the first section of a name (later
-// duplicates are kept but never read) and ignore ASCII case and surrounding blanks in names.
-// Untouched lines are written back byte for byte; a new section goes to the end and a new key
-// to the end of its section.
+#include "protocol/IniText.h"
+
+// An ini file in the GBK code page, as the settings files of the system are stored: the
+// application's face of nq::IniText, the reader the link libraries use too, with names given as
+// text and converted to GBK. Parsing never fails; lookups follow the first section of a name and
+// ignore ASCII case and surrounding blanks in names; a byte-order mark never hides the first
+// section. Untouched lines are written back byte for byte; a new section goes to the end and a
+// new key to the end of its section.
 class GbkIni {
  public:
   static GbkIni parse(const QByteArray& bytes);
@@ -32,21 +33,7 @@ class GbkIni {
   static QString fromGbk(const QByteArray& bytes);
 
  private:
-  struct Line {
-    QByteArray raw;  // the original line without its line end; rebuilt when the value changes
-    QByteArray key;  // trimmed key, empty for a line that is not key=value
-    QByteArray value;
-  };
-  struct Section {
-    QByteArray name;  // trimmed, empty for the lines before the first section
-    QByteArray header;
-    std::vector<Line> lines;
-  };
-
-  Section* findSection(const QByteArray& name);
-  const Section* findSection(const QByteArray& name) const;
-
-  std::vector<Section> sections_;
+  nq::IniText text_;
 };
 
 // Strict decimal conversion of an ini value: an optional sign and digits, in int range.

@@ -16,8 +16,8 @@
 
 #include "Bmp.h"
 #include "Card.h"
-#include "GbkIni.h"
 #include "NqLink.h"
+#include "ProgramIni.h"
 #include "ResultCodes.h"
 
 namespace fs = std::filesystem;

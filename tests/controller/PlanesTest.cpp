@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "Bmp.h"
-#include "GbkIni.h"
 #include "Program.h"
+#include "ProgramIni.h"
 
 using namespace nq;
 
@@ -160,35 +160,35 @@ TEST(Bmp, WriterOutputReadsBackPixelForPixel) {
   EXPECT_EQ(back->rgb, img.rgb);
 }
 
-TEST(GbkIni, ReadsAndWritesTheProgramSettings) {
+TEST(ProgramIni, ReadsAndWritesTheProgramSettings) {
   // [节目0] with 屏宽=64 屏高=32 颜色=3 播放方式=2 播放速度=4 停留时间=12, GBK and CRLF.
   const std::string text =
       "[\xBD\xDA\xC4\xBF"
       "0]\r\n\xC6\xC1\xBF\xED=64\r\n\xC6\xC1\xB8\xDF=32\r\n\xD1\xD5\xC9\xAB=3\r\n"
       "\xB2\xA5\xB7\xC5\xB7\xBD\xCA\xBD=2\r\n\xB2\xA5\xB7\xC5\xCB\xD9\xB6\xC8=4\r\n"
       "\xCD\xA3\xC1\xF4\xCA\xB1\xBC\xE4=12\r\n";
-  IniFile ini;
-  ASSERT_TRUE(ini.parse(text));
-  auto s = readProgramSettings(ini, 0);
-  ASSERT_TRUE(s);
-  EXPECT_EQ(s->colourClass, 3);
-  EXPECT_EQ(s->playMode, 2);
-  EXPECT_EQ(s->playSpeed, 4);
-  EXPECT_EQ(s->dwell, 12);
+  const IniText ini = IniText::parse(text);
+  const ProgramSettings s = readProgramSettings(ini, 0);
+  EXPECT_EQ(s.colourClass, 3);
+  EXPECT_EQ(s.playMode, 2);
+  EXPECT_EQ(s.playSpeed, 4);
+  EXPECT_EQ(s.dwell, 12);
   std::string written;
-  appendProgramSection(written, 0, 64, 32, *s);
+  appendProgramSection(written, 0, 64, 32, s);
   EXPECT_EQ(written, text);
 
-  // Missing section: the play-setting defaults; a non-decimal value is refused.
-  auto d = readProgramSettings(ini, 1);
-  ASSERT_TRUE(d);
-  EXPECT_EQ(d->playSpeed, 4);
-  EXPECT_EQ(d->dwell, 5);
-  IniFile bad;
-  bad.parse(
-      "[\xBD\xDA\xC4\xBF"
-      "0]\r\n\xD1\xD5\xC9\xAB=x1\r\n");
-  EXPECT_FALSE(readProgramSettings(bad, 0));
+  // Missing section: the play-setting defaults; a non-decimal value takes its key's default,
+  // as the editor shows it, instead of refusing the send.
+  const ProgramSettings d = readProgramSettings(ini, 1);
+  EXPECT_EQ(d.playSpeed, 4);
+  EXPECT_EQ(d.dwell, 5);
+  const ProgramSettings bad =
+      readProgramSettings(IniText::parse("[\xBD\xDA\xC4\xBF"
+                                         "0]\r\n\xD1\xD5\xC9\xAB=x1\r\n"
+                                         "\xCD\xA3\xC1\xF4\xCA\xB1\xBC\xE4=12\r\n"),
+                          0);
+  EXPECT_EQ(bad.colourClass, 0);
+  EXPECT_EQ(bad.dwell, 12);
 }
 
 // RLE8 streams that leave a 4 x 2 picture are damaged files; one that stays inside decodes.
