@@ -21,10 +21,18 @@ std::string_view trim(std::string_view s) {
 
 char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
+// Names compare without regard to ASCII case. The second byte of a GBK character may fall in
+// A-Z or a-z, so a character's two bytes are compared exactly.
 bool sameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (asciiLower(a[i]) != asciiLower(b[i])) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (static_cast<unsigned char>(a[i]) >= 0x81 && i + 1 < a.size()) {
+      if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
+      ++i;
+    } else if (asciiLower(a[i]) != asciiLower(b[i])) {
+      return false;
+    }
+  }
   return true;
 }
 

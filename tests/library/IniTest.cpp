@@ -89,6 +89,13 @@ TEST(GbkIni, RemoveSectionRemovesDuplicatesAndOnlyThem) {
   EXPECT_EQ(ini.serialize(), QByteArray("[b]\r\nk=2\r\n"));
 }
 
+// The second byte of a GBK character may be an ASCII letter's byte: only ASCII letters fold.
+TEST(GbkIni, NamesFoldOnlyAsciiLetters) {
+  const QByteArray upper("\x81\x41"), lower("\x81\x61");
+  const GbkIni ini = GbkIni::parse("[" + upper + "]\r\nk=1\r\n[" + lower + "]\r\nk=2\r\n");
+  EXPECT_EQ(ini.intValue(GbkIni::fromGbk(lower), QStringLiteral("K")), 2);
+}
+
 // The store and the link libraries read Program/set.ini through one reader: whatever program 0's
 // section holds, the settings the editor shows are the ones a send takes.
 TEST(SettingsIni, StoreAndLinkLibrariesReadTheSameSettings) {
