@@ -92,7 +92,7 @@ QString walkRunLength(const QByteArray& b, qint64 at, int width, int height, boo
       x += byteAt(b, at);
       row += byteAt(b, at + 1);
       at += 2;
-      if (x > width || row > height) return outside;
+      if (x > width || row >= height) return outside;  // nothing is drawn past the last row
     } else {  // `code` literal indices, padded to a whole 16-bit word
       const qint64 bytes = four ? (code + 1) / 2 : code;
       if (at + bytes > end) return truncatedText();

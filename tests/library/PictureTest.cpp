@@ -79,6 +79,8 @@ TEST(BmpHeader, RefusesBadFilesBeforeAllocating) {
        handMade(2, 1, 8, 1, QByteArray(8, '\0'), QByteArray("\0\x03\1\1\1\0\0\x01", 8))},
       {"RLE4 delta above the picture",
        handMade(2, 1, 4, 2, QByteArray(8, '\0'), QByteArray("\0\x02\0\x05\0\x01", 6))},
+      {"RLE8 delta to the row after the last",
+       handMade(2, 1, 8, 1, QByteArray(8, '\0'), QByteArray("\0\x02\0\x01\0\x01", 6))},
       {"RLE8 rows after the last one",
        handMade(1, 1, 8, 1, QByteArray(8, '\0'), QByteArray("\x01\0\0\0\x01\0\0\x01", 8))},
       {"pixel offset past the end",
