@@ -9,41 +9,28 @@
 #include <QTableWidget>
 #include <QToolButton>
 
-#include "Card.h"
 #include "Commconfig.h"
-#include "LinkLibraries.h"
 #include "Mainface.h"
 #include "ScriptedPrompt.h"
 #include "TestHome.h"
+#include "VirtualCard.h"
 
 namespace {
 
-class CardLink : public ::testing::Test {
+class CardLink : public WithLinkLibraries<> {
  protected:
   static void SetUpTestSuite() {
-    // Short waits: a stopped card is noticed quickly, discovery answers come at once.
-    qputenv("NQ_LINK_TIMEOUT_MS", "1000");
+    // Discovery answers come at once.
     qputenv("NQ_DISCOVERY_WINDOW_MS", "400");
-    libraries = new LinkLibraries(QStringLiteral(LEDSIGN_BIN_DIR));
-  }
-  static void TearDownTestSuite() {
-    delete libraries;
-    libraries = nullptr;
+    WithLinkLibraries::SetUpTestSuite();
   }
 
   void startCard(bool pty, int baud = 115200) {
-    signsim::CardOptions options;
-    options.tcpPort = 0;
-    options.pty = pty;
-    options.pace = false;
+    signsim::CardOptions options = loopbackCard(96, 48, 1, pty);
     options.discoveryPort = 0;
-    options.width = 96;
-    options.height = 48;
-    options.model = 1;
     options.baud = baud;
-    card = std::make_unique<signsim::Card>(options);
-    std::string error;
-    ASSERT_TRUE(card->start(&error)) << error;
+    card = ::startCard(options);
+    ASSERT_TRUE(card);
     qputenv("NQ_DISCOVERY_PORT", QByteArray::number(card->discoveryPort()));
   }
 
@@ -66,15 +53,12 @@ class CardLink : public ::testing::Test {
     ws->commSettings.ControllerPort = card->tcpPort();
   }
 
-  static LinkLibraries* libraries;
   TestHome home;
   ScriptedPrompt prompt;
   std::unique_ptr<Workspace> ws;
   std::unique_ptr<TMainForm> main;
   std::unique_ptr<signsim::Card> card;
 };
-
-LinkLibraries* CardLink::libraries = nullptr;
 
 TEST_F(CardLink, ConnectsOverTcpAndNoticesWhenTheCardStops) {
   startCard(false);

@@ -4,44 +4,21 @@
 
 #include <QPushButton>
 
-#include "Card.h"
-#include "LinkLibraries.h"
 #include "ParamsFixture.h"
+#include "VirtualCard.h"
 
-class CardParams : public ::testing::TestWithParam<Transport> {
+class CardParams : public WithLinkLibraries<::testing::TestWithParam<Transport>> {
  protected:
-  static void SetUpTestSuite() {
-    qputenv("NQ_LINK_TIMEOUT_MS", "1000");
-    libraries = new LinkLibraries(QStringLiteral(LEDSIGN_BIN_DIR));
-  }
-  static void TearDownTestSuite() {
-    delete libraries;
-    libraries = nullptr;
-  }
-
   void SetUp() override {
     ASSERT_TRUE(libraries->serialLoaded() && libraries->netLoaded());
-    signsim::CardOptions options;
-    options.tcpPort = 0;
-    options.pty = true;
-    options.pace = false;
-    options.width = 96;
-    options.height = 48;
-    options.model = 2;
-    options.baud = 115200;
-    card = std::make_unique<signsim::Card>(options);
-    std::string error;
-    ASSERT_TRUE(card->start(&error)) << error;
+    card = startCard(loopbackCard(96, 48, 2, true));
+    ASSERT_TRUE(card);
 
     ws = std::make_unique<Workspace>(home.path());
     ws->setLink(libraries);
     ws->commSettings.Transport = transportText(GetParam());
-    if (GetParam() == Transport::Net) {
-      ASSERT_EQ(libraries->Connect(QStringLiteral("127.0.0.1"), card->tcpPort()), 0);
-    } else {
-      libraries->Set_GPRS(0, 1000);
-      ASSERT_EQ(libraries->OpenSerial(QString::fromStdString(card->ptyPath()), 115200), 0);
-    }
+    if (GetParam() == Transport::Serial) libraries->Set_GPRS(0, 1000);
+    ASSERT_EQ(openLink(*libraries, *card, GetParam()), 0);
     ws->markConnected();
     ws->ScreenWidth = 96;
     ws->ScreenHeight = 48;
@@ -50,10 +27,7 @@ class CardParams : public ::testing::TestWithParam<Transport> {
     dialog->show();
   }
   void TearDown() override {
-    if (GetParam() == Transport::Net)
-      libraries->Disnect();
-    else
-      libraries->CloseSerial();
+    closeLink(*libraries, GetParam());
     if (card) card->stop();
   }
 
@@ -64,7 +38,6 @@ class CardParams : public ::testing::TestWithParam<Transport> {
     return m;
   }
 
-  static inline LinkLibraries* libraries = nullptr;
   TestHome home;
   ScriptedPrompt prompt;
   std::unique_ptr<Workspace> ws;

@@ -14,15 +14,14 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "Card.h"
 #include "Getpram.h"
-#include "LinkLibraries.h"
 #include "Mainface.h"
 #include "Protocol.h"
 #include "Sendpram.h"
 #include "TestHome.h"
 #include "TextFormat.h"
 #include "TextRender.h"
+#include "VirtualCard.h"
 #include "WatchPrompt.h"
 
 namespace {
@@ -82,27 +81,12 @@ QByteArray bmpBytes(const QImage& img) {
   return bytes;
 }
 
-class TransferCard : public ::testing::Test {
+class TransferCard : public WithLinkLibraries<> {
  protected:
-  static void SetUpTestSuite() {
-    qputenv("NQ_LINK_TIMEOUT_MS", "1000");
-    libraries = new LinkLibraries(QStringLiteral(LEDSIGN_BIN_DIR));
-  }
-  static void TearDownTestSuite() {
-    delete libraries;
-    libraries = nullptr;
-  }
   void SetUp() override {
     ASSERT_TRUE(libraries->netLoaded());
-    signsim::CardOptions options;
-    options.tcpPort = 0;
-    options.pty = false;
-    options.width = 96;
-    options.height = 48;
-    options.model = 2;
-    card = std::make_unique<signsim::Card>(options);
-    std::string error;
-    ASSERT_TRUE(card->start(&error)) << error;
+    card = startCard(loopbackCard(96, 48, 2, false));
+    ASSERT_TRUE(card);
     a = std::make_unique<Station>(libraries);
     a->connect(card->tcpPort());
     ASSERT_TRUE(a->main.isConnected()) << a->prompt.messages.join('|').toStdString();
@@ -158,12 +142,9 @@ class TransferCard : public ::testing::Test {
     return {card->store().programCount(), card->store().programStream()};
   }
 
-  static LinkLibraries* libraries;
   std::unique_ptr<signsim::Card> card;
   std::unique_ptr<Station> a, b;
 };
-
-LinkLibraries* TransferCard::libraries = nullptr;
 
 TEST_F(TransferCard, SentLibraryFetchedIntoAFreshHomeComesBackWhole) {
   composeLibrary();

@@ -7,70 +7,45 @@
 #include <QSignalSpy>
 #include <mutex>
 
-#include "Card.h"
 #include "Kernel.h"
-#include "LinkLibraries.h"
 #include "Pramme.h"
 #include "Protocol.h"
 #include "ScriptedPrompt.h"
 #include "TestHome.h"
+#include "VirtualCard.h"
 #include "Workspace.h"
 
 namespace {
 
-class CardTransfer : public ::testing::TestWithParam<Transport> {
+class CardTransfer : public WithLinkLibraries<::testing::TestWithParam<Transport>> {
  protected:
-  static void SetUpTestSuite() {
-    qputenv("NQ_LINK_TIMEOUT_MS", "1000");
-    libraries = new LinkLibraries(QStringLiteral(LEDSIGN_BIN_DIR));
-  }
-  static void TearDownTestSuite() {
-    delete libraries;
-    libraries = nullptr;
-  }
-
   void SetUp() override {
     ASSERT_TRUE(libraries->serialLoaded() && libraries->netLoaded());
-    signsim::CardOptions options;
-    options.tcpPort = 0;
-    options.pty = true;
+    signsim::CardOptions options;  // the card's own size and model, on loopback and a pty
     options.pace = false;
-    card = std::make_unique<signsim::Card>(options);
-    std::string error;
-    ASSERT_TRUE(card->start(&error)) << error;
+    card = startCard(options);
+    ASSERT_TRUE(card);
     ws = std::make_unique<Workspace>(home.path());
     ws->setLink(libraries);
     connectCard();
   }
   void TearDown() override {
-    if (ws && ws->isConnected()) {
-      if (GetParam() == Transport::Serial)
-        libraries->CloseSerial();
-      else
-        libraries->Disnect();
-    }
+    if (ws && ws->isConnected()) closeLink(*libraries, GetParam());
     if (card) card->stop();
   }
 
   void connectCard() {
-    if (GetParam() == Transport::Serial) {
-      ws->commSettings.Transport = QStringLiteral("0");
-      ASSERT_EQ(libraries->OpenSerial(QString::fromStdString(card->ptyPath()), 115200), 0);
-    } else {
-      ws->commSettings.Transport = QStringLiteral("1");
-      ASSERT_EQ(libraries->Connect(QStringLiteral("127.0.0.1"), card->tcpPort()), 0);
-    }
+    ws->commSettings.Transport =
+        GetParam() == Transport::Serial ? QStringLiteral("0") : QStringLiteral("1");
+    ASSERT_EQ(openLink(*libraries, *card, GetParam()), 0);
     ws->markConnected();
   }
 
-  static LinkLibraries* libraries;
   TestHome home;
   ScriptedPrompt prompt;
   std::unique_ptr<signsim::Card> card;
   std::unique_ptr<Workspace> ws;
 };
-
-LinkLibraries* CardTransfer::libraries = nullptr;
 
 TEST_P(CardTransfer, InputLineTableRoundTrip) {
   ProgramIoTable stored{};
