@@ -216,11 +216,13 @@ int runDisplay(char* programName, Card& card, const DisplayOptions& options,
   // Closing the window leaves the card running; a signal ends both.
   app.setQuitOnLastWindowClosed(false);
   SignWindow window(card.store(), options);
-  // Beside the application: at the top right of the screen.
+  // Away from the application, which opens at the top left or the centre: at the bottom right
+  // of the screen.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     window.adjustSize();
     const QRect free = screen->availableGeometry();
-    window.move(free.right() - window.frameGeometry().width() + 1, free.top());
+    window.move(free.right() - window.frameGeometry().width() + 1,
+                free.bottom() - window.frameGeometry().height() + 1);
   }
   window.show();
   QTimer stopPoll;
