@@ -199,7 +199,7 @@ void TWordsForm::buildAreas() {
   QFont font(ledtext::DefaultFace);
   font.setPixelSize(27);
   font.setStyleStrategy(QFont::NoAntialias);
-  RichEdit1->document()->setDefaultFont(font);
+  setEditorFont(font);
   ScrollBox1->setWidget(EditArea);
 
   ScrollBox2 = new QScrollArea(this);
@@ -251,7 +251,7 @@ void TWordsForm::FormShow() {
   QTextDocument* doc = RichEdit1->document();
   QFont font = doc->defaultFont();
   font.setPointSize(ledtext::DefaultPointSize);
-  doc->setDefaultFont(font);
+  setEditorFont(font);
   // A rich-text file that cannot be read whole is not edited: the window closes, so that no
   // later rendering or save overwrites it with what could be read.
   bool readable = true;
@@ -284,6 +284,16 @@ void TWordsForm::FormShow() {
       ledtext::LineSpacingRule::Single, ledtext::lineSpacingValue(Edit1->text())));
   const QSignalBlocker quiet(ComboBox1);
   ComboBox1->setCurrentIndex(0);
+  // The operator types as soon as the window opens.
+  RichEdit1->setFocus();
+}
+
+void TWordsForm::setEditorFont(const QFont& font) {
+  // The edit control hands its own font to its document whenever that font changes, as it does
+  // when this window stops being a child of the main window: the control carries the font too,
+  // so the text keeps its face whatever the window inherits.
+  RichEdit1->setFont(font);
+  RichEdit1->document()->setDefaultFont(font);
 }
 
 void TWordsForm::SpeedButton8Click() {

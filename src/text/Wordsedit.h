@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
+class QFont;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -75,6 +76,7 @@ class TWordsForm : public QWidget {
   void buildAreas();
   void applyLineSpacing(int rule);
   void setEditorSize(int width, int height);
+  void setEditorFont(const QFont& font);
   void setPicture(const QImage& picture);
   void showProgramSize(int width, int height);
   // Both return how many lines holding text did not fit the program's height.

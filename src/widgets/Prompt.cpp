@@ -7,6 +7,7 @@
 #include <QFileSystemModel>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QIdentityProxyModel>
 #include <QListView>
@@ -16,6 +17,7 @@
 #include <QStringListModel>
 #include <QVBoxLayout>
 #include <array>
+#include <cstdlib>
 
 namespace {
 
@@ -142,12 +144,34 @@ void chineseFacesFirst(QFontDialog& dialog) {
 
 }  // namespace
 
+QFont withFaceStyle(QFont font) {
+  if (!font.styleName().isEmpty()) return font;
+  const QString family = QFontInfo(font).family();
+  QString best;
+  int bestDistance = 0;
+  const int stretch = font.stretch() == QFont::AnyStretch ? QFont::Unstretched : font.stretch();
+  for (const QString& style : QFontDatabase::styles(family)) {
+    const QFont candidate = QFontDatabase::font(family, style, 12);
+    if (candidate.style() != font.style()) continue;  // upright, italic and oblique differ
+    const int candidateStretch =
+        candidate.stretch() == QFont::AnyStretch ? QFont::Unstretched : candidate.stretch();
+    const int distance =
+        std::abs(candidate.weight() - font.weight()) + std::abs(candidateStretch - stretch);
+    if (best.isEmpty() || distance < bestDistance) {
+      best = style;
+      bestDistance = distance;
+    }
+  }
+  if (!best.isEmpty()) font.setStyleName(best);
+  return font;
+}
+
 std::optional<Prompt::FontChoice> DialogPrompt::chooseFont(QWidget* owner,
                                                            const FontChoice& initial) {
   QDialog dialog(owner);
   dialog.setWindowTitle(QStringLiteral("字体"));
   auto* layout = new QVBoxLayout(&dialog);
-  auto* fonts = new QFontDialog(initial.font, &dialog);
+  auto* fonts = new QFontDialog(withFaceStyle(initial.font), &dialog);
   fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
   fonts->setWindowFlags(Qt::Widget);
   chineseFacesFirst(*fonts);

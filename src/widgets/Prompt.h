@@ -46,3 +46,9 @@ class DialogPrompt final : public Prompt {
 // for an empty filter. Every column speaks the application's language.
 std::unique_ptr<QFileDialog> newFileDialog(QWidget* owner, const QString& title,
                                            const QString& filter);
+
+// The font as the font dialog should open on it. The dialog picks a style by name and falls back
+// to the face's first style (often "Oblique") when the face has no "Normal" one, so OK without a
+// change would slant the text: this names the face's own style with the font's slant, nearest
+// its weight and width.
+QFont withFaceStyle(QFont font);

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QFontInfo>
 #include <QPainter>
 #include <QPushButton>
 #include <QTextEdit>
@@ -7,6 +8,7 @@
 #include "BmpCheck.h"
 #include "MainWindowFixture.h"
 #include "Pictureimport.h"
+#include "TextFormat.h"
 #include "Wordsedit.h"
 
 namespace {
@@ -159,6 +161,26 @@ TEST_F(EditingActions, LoadPictureChecksTheFileAndTheSize) {
   prompt.files = {QString()};
   form->SpeedButton7->click();
   EXPECT_EQ(home.read("Program/0.bmp"), home.read("good.bmp"));
+}
+
+// The editor made as the application makes it: a child of the main window, then a window of its
+// own. It types in the Song face (its stand-in), not in a face it inherited on the way, the font
+// dialog opens on that face, and the operator can type at once.
+TEST_F(EditingActions, EditorMadeAsTheApplicationMakesItKeepsTheSongFace) {
+  TWordsForm editor(*ws, prompt, form.get());
+  editor.setWindowFlag(Qt::Window);
+  form->WordsForm = &editor;
+  form->SpeedButton1->click();
+  pick(QStringLiteral("节目1"));
+  form->SpeedButton3->click();
+  ASSERT_TRUE(editor.isVisible());
+  EXPECT_EQ(editor.focusWidget(), editor.RichEdit1);
+  const QString song = QFontInfo(QFont(ledtext::DefaultFace)).family();
+  EXPECT_EQ(QFontInfo(editor.RichEdit1->document()->defaultFont()).family(), song);
+  editor.SpeedButton8->click();
+  ASSERT_EQ(prompt.fontsShown.size(), 1u);
+  EXPECT_EQ(prompt.fontsShown.front().font.family(), song);
+  form->WordsForm = nullptr;
 }
 
 TEST_F(EditingActions, EditAndPreviewCheckTheirPreconditions) {

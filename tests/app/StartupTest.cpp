@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 #include <QWindow>
+#include <algorithm>
 
 #include "Commconfig.h"
 #include "MainWindowFixture.h"
@@ -56,6 +59,20 @@ TEST(QtChinese, FileDialogColumnsReadChinese) {
     } else {
       EXPECT_EQ(column(1), chinese.formattedDataSize(2048));
     }
+  }
+}
+
+// The font dialog opens on the face's upright style for upright text, whatever the face calls its
+// styles: OK without a change must not slant the text.
+TEST(FontDialog, OpensUprightForUprightText) {
+  for (const QString& family : QFontDatabase::families()) {
+    const QStringList styles = QFontDatabase::styles(family);
+    if (std::none_of(styles.begin(), styles.end(), [&](const QString& s) {
+          return QFontDatabase::font(family, s, 12).style() == QFont::StyleNormal;
+        }))
+      continue;
+    QFontDialog dialog(withFaceStyle(QFont(family, 12)));
+    EXPECT_EQ(dialog.currentFont().style(), QFont::StyleNormal) << family.toStdString();
   }
 }
 
