@@ -1,5 +1,7 @@
 // Writes seed inputs for the controller's fuzz targets with the project's own encoders:
-//   fuzz_controller_seeds <corpus dir>  ->  <dir>/fuzz_card_frames, fuzz_link_replies, fuzz_bitmap
+//   fuzz_controller_seeds <corpus dir>  ->  <dir>/card_frames, link_replies, bitmap
+// (the folder names are the target names without "fuzz_", as fuzz/CMakeLists.txt expects, so
+// fuzz/controller/corpus is the argument that refreshes the committed seeds)
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -46,7 +48,7 @@ int main(int argc, char** argv) {
   nq::encodeProgram(stream, sample(9, 4), nq::ProgramSettings{1, 0, 0, 0});
   const uint32_t crc = nq::crc32(stream);
 
-  const std::string card = root + "/fuzz_card_frames";
+  const std::string card = root + "/card_frames";
   put(card, "heart", frame(nq::Cmd::Heart, 1, {}));
   put(card, "brightness", frame(nq::Cmd::SetBrightness, 2, nq::Writer().i32(7).b));
   put(card, "settime",
@@ -74,7 +76,7 @@ int main(int argc, char** argv) {
   for (int i = 0; i < 200; ++i) overlap.insert(overlap.end(), {0xA5, 0x5A, 0x01, 0, 0, 0});
   put(card, "overlapping-headers", overlap);
 
-  const std::string replies = root + "/fuzz_link_replies";
+  const std::string replies = root + "/link_replies";
   put(replies, "model", frame(nq::Cmd::GetModel, 0x1234, nq::Writer().i32(2).b, 0, true));
   put(replies, "refused", frame(nq::Cmd::SetSize, 5, {}, 4, true));
   put(replies, "fetch-begin",
@@ -85,7 +87,7 @@ int main(int argc, char** argv) {
   put(replies, "fetch-chunk-raw", frame(nq::Cmd::FetchChunk, 8, stream, 0, true));
   put(replies, "overlapping-headers", overlap);
 
-  const std::string bmp = root + "/fuzz_bitmap";
+  const std::string bmp = root + "/bitmap";
   put(bmp, "rgb24-16x8", nq::encodeBmp24(sample(16, 8)));
   put(bmp, "rgb24-1x1", nq::encodeBmp24(sample(1, 1)));
   // RLE8, 4 x 2, two palette entries: a run, an end of line, a delta, a literal run, the end.
