@@ -193,14 +193,18 @@ bool Card::perform(int fd, const ReplyAction& a, int paceBaud) {
   auto send = [&](std::span<const uint8_t> d) {
     wireOut_ += d.size();
     if (paceBaud <= 0) return nq::writeAll(fd, d, steady_clock::now() + seconds(10));
-    // One byte is ten bit times on an 8N1 line.
+    // One byte is ten bit times on an 8N1 line. Each piece is written once its last byte has
+    // crossed the line, never before: the reader sees no byte earlier than a real line would
+    // deliver it. The pieces hold about 10 ms of the line (one byte at 1200 baud, 115 at
+    // 115200), so none arrives much later than it would either.
+    const size_t piece = std::max<size_t>(1, size_t(paceBaud) / 1000);
     auto t0 = steady_clock::now();
     size_t done = 0;
     while (done < d.size()) {
-      size_t n = std::min<size_t>(64, d.size() - done);
+      size_t n = std::min(piece, d.size() - done);
+      if (!sleepUntil(t0 + microseconds(int64_t(done + n) * 10'000'000 / paceBaud))) return false;
       if (!nq::writeAll(fd, d.subspan(done, n), steady_clock::now() + seconds(10))) return false;
       done += n;
-      if (!sleepUntil(t0 + microseconds(int64_t(done) * 10'000'000 / paceBaud))) return false;
     }
     return true;
   };
