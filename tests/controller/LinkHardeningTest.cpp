@@ -63,6 +63,7 @@ TEST_P(SlowLine, EveryOperationWorksWithTheDefaultTimeout) {
       {"GetSerialPara", [&] { return com<int(SerialParaRecord*)>("GetSerialPara")(&sp); }},
       {"ModSerialPara", [&] { return com<int(SerialParaRecord*)>("ModSerialPara")(&sp); }},
       {"GetNetPara", [&] { return com<int(NetParaRecord*)>("GetNetPara")(&np); }},
+      {"ModNetPara", [&] { return com<int(NetParaRecord*)>("ModNetPara")(&np); }},
       {"GetScanPara", [&] { return com<int(int*)>("GetScanPara")(&flags) >= 0 ? 0 : 1; }},
       {"ModScanPara", [&] { return com<int(int, int, int)>("ModScanPara")(1, 0, 0); }},
       {"ModBrightnessPara", [&] { return com<int(int)>("ModBrightnessPara")(7); }},
@@ -76,6 +77,8 @@ TEST_P(SlowLine, EveryOperationWorksWithTheDefaultTimeout) {
        [&] { return com<int(int, int, int, int, int, int)>("ModTime")(2030, 1, 2, 3, 4, 5); }},
       {"GetTime",
        [&] { return std::string(com<const char*()>("GetTime")()).size() == 19 ? 0 : 1; }},
+      {"GetVersion",
+       [&] { return std::string(com<const char*()>("GetVersion")()) == "NQ-SIM 1.0" ? 0 : 1; }},
       {"ModProgramIO", [&] { return com<int(ProgramIoTable*)>("ModProgramIO")(&io); }},
       {"GetProgramIO", [&] { return com<int(ProgramIoTable*)>("GetProgramIO")(&io); }},
       {"ModProgram", [&] { return com<int(ProgramSendRecord*)>("ModProgram")(&rec); }},
@@ -83,6 +86,8 @@ TEST_P(SlowLine, EveryOperationWorksWithTheDefaultTimeout) {
       {"GetProgram", [&] { return com<int(int)>("GetProgram")(rec.count); }},
       {"Update", [&] { return com<int(const char*)>("Update")(fw.c_str()); }},
       {"Format", [&] { return com<int()>("Format")(); }},
+      // Last: the card restarts and forgets the link.
+      {"Reboot", [&] { return com<int()>("Reboot")(); }},
   };
   for (const auto& [name, op] : ops) EXPECT_EQ(op(), 0) << name << " at " << baud;
 }
