@@ -97,7 +97,8 @@ int LinkCore::sendArpPacket(int adapter) {
 
 int LinkCore::getNetIp(NetIpEntry* table) {
   std::lock_guard l(m_);
-  if (!table) return OutOfRange;
+  // A count: the failure is negated, as it is for getNetCard.
+  if (!table) return -OutOfRange;
   std::memset(table, 0, sizeof(NetIpEntry) * 1024);
   if (discFd_ < 0) return 0;
   // Answers are collected for a bounded window; the last entry always stays empty.

@@ -24,13 +24,13 @@ NQ_EXPORT int NQ_SendHeart(void) {
   return nq::guard<int>(nq::InternalError, [&] { return link().heart(); });
 }
 NQ_EXPORT int NQ_NET_LED_GetNetCard(NetCardEntry* table16) {
-  return nq::guard<int>(nq::InternalError, [&] { return link().getNetCard(table16); });
+  return nq::guard<int>(-nq::InternalError, [&] { return link().getNetCard(table16); });
 }
 NQ_EXPORT int NQ_NET_LED_SendArpPacket(int adapter) {
   return nq::guard<int>(nq::InternalError, [&] { return link().sendArpPacket(adapter); });
 }
 NQ_EXPORT int NQ_NET_LED_GetNetIP(NetIpEntry* table1024) {
-  return nq::guard<int>(nq::InternalError, [&] { return link().getNetIp(table1024); });
+  return nq::guard<int>(-nq::InternalError, [&] { return link().getNetIp(table1024); });
 }
 NQ_EXPORT int NQ_NET_LED_Get485Para(SerialParaRecord* para) {
   return nq::guard<int>(nq::InternalError,

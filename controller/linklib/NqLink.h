@@ -62,7 +62,7 @@ int NQ_NET_LED_GetProgram(int count);
 int NQ_NET_LED_Update(int byteCount, const unsigned char* bytes);
 int NQ_NET_LED_GetNetCard(NetCardEntry* table16);
 int NQ_NET_LED_SendArpPacket(int adapter);
-int NQ_NET_LED_GetNetIP(NetIpEntry* table1024);
+int NQ_NET_LED_GetNetIP(NetIpEntry* table1024);  // how many cards answered, or the failure negated
 int NQ_NET_LED_Mod_KuanGao(ScreenSizeRecord* size);
 int NQ_NET_LED_GetSerialPara(SerialParaRecord* para);
 int NQ_NET_LED_ModSerialPara(SerialParaRecord* para);
