@@ -208,10 +208,13 @@ int LinkCore::simple(Cmd cmd) {
 }
 
 int LinkCore::getWidthHeight(int* w, int* h) {
+  if (!w || !h) {
+    std::lock_guard l(m_);
+    return fd_ < 0 ? NotConnected : OutOfRange;
+  }
   ScreenSizeRecord s{};
   int rc = getRecord(Cmd::GetSize, &s, sizeof s);
   if (rc != Ok) return rc;
-  if (!w || !h) return OutOfRange;
   *w = s.width;
   *h = s.height;
   return Ok;
@@ -219,11 +222,12 @@ int LinkCore::getWidthHeight(int* w, int* h) {
 
 int LinkCore::getRecord(Cmd cmd, void* out, size_t size) {
   std::lock_guard l(m_);
+  // Nowhere to put the answer: the card is not asked at all.
+  if (!out) return fd_ < 0 ? NotConnected : OutOfRange;
   Frame r;
   int rc = transact(cmd, {}, r, size);
   if (rc != Ok) return rc;
   if (r.payload.size() != size) return WrongReply;
-  if (!out) return OutOfRange;
   std::memcpy(out, r.payload.data(), size);
   return Ok;
 }

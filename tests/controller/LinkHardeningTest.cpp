@@ -28,6 +28,12 @@ std::vector<TestProgram> smallLibrary(int count, int w, int h) {
   return out;
 }
 
+// Calls an export whose one argument is a pointer with a null pointer.
+template <typename T>
+int callWithNull(LinkLibrary& lib, const std::string& name) {
+  return lib.fn<int(T*)>(name)(nullptr);
+}
+
 }  // namespace
 
 // Every operation over the pty at a slow baud with the default 500 ms timeout: the reply
@@ -223,8 +229,9 @@ TEST_F(Hardening, TextsReadFromTwoThreadsStayTheirOwn) {
   EXPECT_EQ(wrong, 0);
 }
 
-// Argument errors and the card's start-up repairs: a null flags pointer, temporaries a killed
-// card left, and an absurd clock offset in the state file.
+// Argument errors and the card's start-up repairs: null pointers (refused before anything goes
+// to the card, counts negated), temporaries a killed card left, and an absurd clock offset in
+// the state file.
 TEST_F(Hardening, NullArgumentsAndAStaleStateDirectory) {
   const fs::path dir = state.path / "card";
   fs::create_directories(dir);
@@ -232,9 +239,44 @@ TEST_F(Hardening, NullArgumentsAndAStaleStateDirectory) {
   std::ofstream(dir / "card.txt") << "clockoffset=9223372036854775807\n";
   startCard();
   EXPECT_FALSE(fs::exists(dir / "programs.bin.tmp4194305"));
-  ASSERT_EQ(connectNet(), 0);
-  EXPECT_EQ(net<int(int*)>("GetScanPara")(nullptr), -OutOfRange);
   EXPECT_EQ(com<int(int*)>("GetScanPara")(nullptr), -NotConnected);
+  ASSERT_EQ(connectNet(), 0);
+  ASSERT_EQ(com<int(const char*, int)>("OpenSerial")(card->ptyPath().c_str(), 115200), 0);
+  struct NullCall {
+    const char* name;
+    int want;
+    int (*call)(LinkLibrary&, const std::string&);  // given the library and the export's name
+    bool netOnly = false;
+  };
+  auto firstNull = [](LinkLibrary& l, const std::string& f) {
+    int v = 0;
+    return l.fn<int(int*, int*)>(f)(nullptr, &v);
+  };
+  auto secondNull = [](LinkLibrary& l, const std::string& f) {
+    int v = 0;
+    return l.fn<int(int*, int*)>(f)(&v, nullptr);
+  };
+  const NullCall calls[] = {
+      {"GetWidthHeight", OutOfRange, firstNull},
+      {"GetWidthHeight", OutOfRange, secondNull},
+      {"GetSerialPara", OutOfRange, callWithNull<SerialParaRecord>},
+      {"GetNetPara", OutOfRange, callWithNull<NetParaRecord>},
+      {"GetDayNightBrightness", OutOfRange, callWithNull<DayNightRecord>},
+      {"GetProgramIO", OutOfRange, callWithNull<ProgramIoTable>},
+      {"ModSerialPara", OutOfRange, callWithNull<SerialParaRecord>},
+      {"GetScanPara", -OutOfRange, callWithNull<int>},
+      {"Get485Para", OutOfRange, callWithNull<SerialParaRecord>, true},
+      {"GetNetCard", -OutOfRange, callWithNull<NetCardEntry>, true},
+      {"GetNetIP", -OutOfRange, callWithNull<NetIpEntry>, true},
+  };
+  for (const auto& c : calls)
+    for (bool serial : {false, true}) {
+      if (serial && c.netOnly) continue;
+      const std::string name = (serial ? "NQ_COM_LED_" : "NQ_NET_LED_") + std::string(c.name);
+      const uint64_t wire = card->wireBytes();
+      EXPECT_EQ(c.call(serial ? comLibrary() : netLibrary(), name), c.want) << name;
+      EXPECT_EQ(card->wireBytes(), wire) << name << " reached the card";
+    }
   const std::string t = net<const char*()>("GetTime")();
   ASSERT_EQ(t.size(), 19u) << t;
   const int year = std::stoi(t.substr(0, 4));
