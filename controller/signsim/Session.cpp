@@ -443,7 +443,8 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
       if (!fetchActive_ || off > fetch_.size()) return reply(req, Status::BadSequence);
       if (fetchEncoding_ == nq::kEncodingLz4) {
         // Packed: up to max raw bytes when they pack into a quarter of it, else a quarter of
-        // it raw, so that a reply never grows beyond an unpacked one.
+        // it, as an LZ4 block when that is smaller and raw when it is not, so that a reply never
+        // grows beyond an unpacked one.
         const size_t largest = std::min<size_t>(max, nq::kMaxPayload - 4);
         std::vector<uint8_t> out;
         nq::appendPackedSpan(out, std::span<const uint8_t>(fetch_).subspan(off),
