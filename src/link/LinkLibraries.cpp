@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <type_traits>
 
 #include "GbkIni.h"
 #include "LedError.h"
@@ -13,8 +14,10 @@ namespace {
 QByteArray gbk(const QString& text) { return GbkIni::toGbk(text); }
 QString fromGbk(const char* text) { return text ? GbkIni::fromGbk(QByteArray(text)) : QString(); }
 
-// The optional progress query of a library: bytes done and to do of the running transfer.
-using ProgressFn = int (*)(int* done, int* total);
+// The optional progress query of a library: bytes done and to do of the running transfer. A
+// library without it still loads; both queries share one signature.
+using ProgressFn = decltype(&::NQ_COM_LED_Progress);
+static_assert(std::is_same_v<ProgressFn, decltype(&::NQ_NET_LED_Progress)>);
 
 }  // namespace
 

@@ -1,0 +1,184 @@
+// Screenshots of the send window part way through a send and of the fetch window at its
+// "获取节目成功" notice, with the main window behind them, against the virtual card over loopback
+// TCP, for a person to look at. Runs only when LEDSIGN_TRANSFER_SHOTS names a folder, under Xvfb
+// with QT_QPA_PLATFORM=xcb and --gtest_filter='SendFetchShots.*'; each shot is the screen's
+// region of the windows shown, as the X server has it.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextDocument>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "Getpram.h"
+#include "Mainface.h"
+#include "ProgramStore.h"
+#include "Protocol.h"
+#include "Sendpram.h"
+#include "TestHome.h"
+#include "TextRender.h"
+#include "Translations.h"
+#include "VirtualCard.h"
+
+namespace {
+
+void shoot(const QString& file, const QList<QWidget*>& windows) {
+  QRect area;
+  for (QWidget* w : windows)
+    if (w && w->isVisible()) area |= w->frameGeometry();
+  area.adjust(-8, -8, 8, 8);
+  const QString crop = QStringLiteral("%1x%2+%3+%4")
+                           .arg(area.width())
+                           .arg(area.height())
+                           .arg(std::max(0, area.x()))
+                           .arg(std::max(0, area.y()));
+  EXPECT_EQ(QProcess::execute(QStringLiteral("import"),
+                              {QStringLiteral("-window"), QStringLiteral("root"),
+                               QStringLiteral("-crop"), crop, file}),
+            0);
+}
+
+// Real boxes. While `shot` is set, the next box is photographed with the windows of `around`
+// after `prepare` ran, then closed; other boxes close by themselves.
+class ShotPrompt final : public Prompt {
+ public:
+  QString shot;
+  QList<QWidget*> around;
+  std::function<void()> prepare;
+  QStringList messages;
+
+  void message(QWidget* owner, const QString& text) override {
+    messages << text;
+    const QString file = std::exchange(shot, QString());
+    QTimer::singleShot(file.isEmpty() ? 0 : 400, [this, file] {
+      QWidget* box = QApplication::activeModalWidget();
+      if (file.isEmpty() || !box) {
+        if (box) box->close();
+        return;
+      }
+      if (prepare) prepare();
+      // Without a window manager the box would sit on the dialog: put it beside it.
+      const QRect dialog = around.value(1) ? around[1]->frameGeometry() : QRect();
+      if (!dialog.isEmpty()) box->move(dialog.right() + 12, dialog.top());
+      QTimer::singleShot(300, [this, file, box] {
+        QList<QWidget*> windows = around;
+        windows << box;
+        shoot(file, windows);
+        box->close();
+      });
+    });
+    real_.message(owner, text);
+  }
+  bool question(QWidget*, const QString&) override { return false; }
+  QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
+  QString chooseFolder(QWidget*, const QString&) override { return {}; }
+  std::optional<FontChoice> chooseFont(QWidget*, const FontChoice&) override {
+    return std::nullopt;
+  }
+
+ private:
+  DialogPrompt real_;
+};
+
+struct Station {
+  Station(LinkLibraries& link, int port) : ws(home.path()), main(ws, prompt) {
+    ws.setLink(&link);
+    main.sleep = [](int) {};
+    send = new TSendPramForm(ws, prompt, &main);
+    fetch = new TGetPramForm(ws, prompt, &main);
+    main.SendPramForm = send;
+    main.GetPramForm = fetch;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    main.show();
+    main.move(screen.center() - main.frameGeometry().center() + main.pos());
+    ws.commSettings.Transport = QStringLiteral("1");
+    ws.commSettings.ControllerIp = QStringLiteral("127.0.0.1");
+    ws.commSettings.ControllerPort = port;
+    main.SpeedButton5->click();
+    qputenv("LEDSIGN_HOME", home.path().toLocal8Bit());
+  }
+  ~Station() {
+    if (main.isConnected()) main.SpeedButton4->click();
+  }
+  void pick(int k) {
+    main.TreeView1->setCurrentItem(main.TreeView1->topLevelItem(0)->child(k));
+    main.TreeView1Click();
+  }
+
+  TestHome home;
+  ShotPrompt prompt;
+  Workspace ws;
+  TMainForm main;
+  TSendPramForm* send;
+  TGetPramForm* fetch;
+};
+
+TEST(SendFetchShots, SendPartWayAndFetchDone) {
+  const QString folder = qEnvironmentVariable("LEDSIGN_TRANSFER_SHOTS");
+  if (folder.isEmpty()) GTEST_SKIP() << "set LEDSIGN_TRANSFER_SHOTS to a folder for the shots";
+  ASSERT_TRUE(QDir().mkpath(folder));
+  ASSERT_TRUE(installQtChinese());
+
+  // A card that takes raw planes and answers each chunk late, so that the send can be seen part
+  // way.
+  signsim::CardOptions options = loopbackCard(320, 64, 2, false);
+  options.features = 0;
+  const auto card = startCard(options);
+  ASSERT_TRUE(card);
+  card->faults().set(int(nq::Cmd::UploadChunk), *signsim::parseFault("delay:300"));
+  LinkLibraries link(QStringLiteral(LEDSIGN_BIN_DIR));
+
+  // Twenty-four text programs in the editor's three colours.
+  const QStringList words = {QStringLiteral("欢迎光临"), QStringLiteral("新年快乐"),
+                             QStringLiteral("今日特价"), QStringLiteral("请排队候车")};
+  const QString colours[] = {QStringLiteral("#ff0000"), QStringLiteral("#008000"),
+                             QStringLiteral("#ffff00")};
+  auto a = std::make_unique<Station>(link, card->tcpPort());
+  {
+    ASSERT_TRUE(a->main.isConnected());
+    for (int k = 0; k < 24; ++k) {
+      a->main.SpeedButton1->click();
+      QTextDocument text;
+      text.setDocumentMargin(0);
+      text.setHtml(QStringLiteral("<span style=\"font-family:'宋体'; font-size:28pt; "
+                                  "color:%1\">%2</span>")
+                       .arg(colours[k % 3], words[k % words.size()]));
+      const QImage page = ledtext::renderRichText(text, QSize(320, 64));
+      a->ws.store().writePicture(k, page);
+      a->ws.store().writeSettings(k, {320, 64, colourClass(page), k % 16, 2, 5});
+    }
+    a->pick(0);
+    QTimer::singleShot(1300, [&] {
+      shoot(folder + QStringLiteral("/send-part-way.png"), {&a->main, a->send});
+    });
+    a->main.SpeedButton6->click();  // modal until "发送成功" has closed
+    ASSERT_EQ(a->prompt.messages, QStringList{QStringLiteral("发送成功")});
+    a->main.SpeedButton4->click();
+    a->main.hide();
+  }
+
+  Station b(link, card->tcpPort());
+  ASSERT_EQ(b.ws.ControllerProgramCount, 24);
+  b.prompt.shot = folder + QStringLiteral("/fetch-done.png");
+  b.prompt.around = {&b.main, b.fetch};
+  b.prompt.prepare = [&] { b.pick(1); };
+  QTimer::singleShot(300, b.fetch, [&] { b.fetch->Button1->click(); });
+  b.main.N2->trigger();  // modal until fetched and confirmed
+  EXPECT_EQ(b.prompt.messages, QStringList{QStringLiteral("获取节目成功")});
+  EXPECT_EQ(b.ws.ProgramCount, 24);
+  for (int k = 0; k < 24; ++k) {
+    EXPECT_EQ(b.ws.store().readPicture(k).convertToFormat(QImage::Format_RGB32),
+              a->ws.store().readPicture(k).convertToFormat(QImage::Format_RGB32))
+        << k;
+    EXPECT_EQ(b.ws.store().readEntry(k), a->ws.store().readEntry(k)) << k;
+  }
+  card->stop();
+  for (const char* name : {"send-part-way.png", "fetch-done.png"})
+    EXPECT_TRUE(QFile::exists(folder + QLatin1Char('/') + QLatin1String(name))) << name;
+}
+
+}  // namespace
