@@ -14,6 +14,7 @@
 #include <future>
 
 #include "Getpram.h"
+#include "LedError.h"
 #include "MockLink.h"
 #include "Sendpram.h"
 #include "TestHome.h"
@@ -293,6 +294,45 @@ TEST_F(Transfer, FetchOutcomes) {
     EXPECT_EQ(fetch->ProgressBar1->value(), fetched ? 30 : 0);
     ::testing::Mock::VerifyAndClearExpectations(&link);
   }
+}
+
+// A link call that throws (a library without the function, say) is one message with its text; the
+// send dialog closes, the fetch dialog stays for another try, the heartbeat is paused meanwhile
+// and resumes after, and the library is not touched.
+TEST_F(Transfer, ALinkCallThatThrowsIsReportedAndChangesNothing) {
+  const QString text = QStringLiteral("链接库缺少函数 NQ_NET_LED_GetProgram");
+  const auto missing = [text](auto&&...) -> int { throw LedError(text); };
+  ws->commSettings.Transport = Net;
+  ws->ProgramCount = 2;
+  ws->ControllerProgramCount = 3;
+  EXPECT_CALL(link, ModProgram(_, _)).WillOnce(missing);
+  ON_CALL(link, ProgramNumber(_)).WillByDefault(Return(3));
+  EXPECT_CALL(link, GetProgram(_, 3)).WillOnce(missing);
+  bool pausedWhileShown = false;
+  prompt.onMessage = [&](const QString&) { pausedWhileShown = !ws->heartbeat()->isActive(); };
+
+  send->launch();
+  EXPECT_EQ(prompt.messages, QStringList{text});
+  EXPECT_TRUE(pausedWhileShown);
+
+  prompt.messages.clear();
+  pausedWhileShown = false;
+  bool stayedOpen = false;
+  prompt.onMessage = [&](const QString&) {
+    pausedWhileShown = !ws->heartbeat()->isActive();
+    QTimer::singleShot(0, fetch.get(), [&] {
+      stayedOpen = fetch->isVisible() && fetch->Button1->isEnabled();
+      fetch->Button2->click();
+    });
+  };
+  QTimer::singleShot(0, fetch.get(), [&] { fetch->Button1->click(); });
+  fetch->launch();  // modal until 取消
+  EXPECT_EQ(prompt.messages, QStringList{text});
+  EXPECT_TRUE(pausedWhileShown);
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_TRUE(ws->heartbeat()->isActive());
+  EXPECT_TRUE(ws->isConnected());
+  EXPECT_EQ(ws->ProgramCount, 2);
 }
 
 }  // namespace
