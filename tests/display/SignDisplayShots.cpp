@@ -1,7 +1,7 @@
 // A screenshot of the application beside the virtual card's sign window, the sign part way
 // through a text program entering in "左移". It runs only when LEDSIGN_SIGN_SHOTS names a folder
-// for the PNG file, under Xvfb with QT_QPA_PLATFORM=xcb, e.g. in a 1280 x 1024 screen:
-//   LEDSIGN_SIGN_SHOTS=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24"
+// for the PNG file, under Xvfb with QT_QPA_PLATFORM=xcb, e.g. in a 1920 x 1080 screen:
+//   LEDSIGN_SIGN_SHOTS=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1920x1080x24"
 //   build/tests/display/ledsign_signsim_display_shots
 
 #include <QComboBox>
@@ -89,7 +89,12 @@ TEST(SignDisplayShots, ApplicationBesideTheSignPlayingATextProgram) {
   signsim::SignWindow sign(card.store(), {});
   sign.timer->stop();  // the steps below stand in for the timer
   sign.adjustSize();
-  sign.move(0, main.frameGeometry().bottom() + 1);  // below it: a 1280 screen is too narrow
+  // Beside the application where the screen is wide enough, else below it.
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  if (main.frameGeometry().right() + sign.frameGeometry().width() < screen.right())
+    sign.move(main.frameGeometry().right() + 1, 0);
+  else
+    sign.move(0, main.frameGeometry().bottom() + 1);
   sign.show();
   for (int tick = 0; tick < 80; ++tick) sign.step();  // the page part way in from the right
   QTest::qWait(500);

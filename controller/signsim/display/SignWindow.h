@@ -28,7 +28,7 @@ struct DisplayOptions {
   QString snapshotFile;
 };
 
-// The zoom that makes a sign about 640 pixels wide (and not much more than 640 high).
+// The zoom that makes a sign about 640 pixels wide (and at most 800 high).
 int defaultZoom(QSize sign);
 // The sign frame as the window shows it: each pixel a zoom x zoom cell, as a round dot on black
 // or, in plain mode or below a zoom of 3, as a square.
