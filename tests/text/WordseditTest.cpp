@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFontDatabase>
+#include <QFontDialog>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QScrollArea>
 #include <QSet>
 #include <QSignalSpy>
@@ -15,11 +18,13 @@
 #include <QTextEdit>
 #include <QTextLayout>
 #include <QToolButton>
+#include <algorithm>
 #include <memory>
 
 #include "DocumentDump.h"
 #include "GbkIni.h"
 #include "LibreOfficePage.h"
+#include "Prompt.h"
 #include "RtfReader.h"
 #include "ScriptedPrompt.h"
 #include "TestHome.h"
@@ -616,4 +621,27 @@ TEST_F(Editor, LibreOfficePageReopensUnchanged) {
     }
     previous = stored;
   }
+}
+
+// The font dialog the editor opens: on the face the text is drawn with (宋体 is not installed, so
+// its stand-in), selected in the face list, which lists the faces with Chinese glyphs first.
+TEST(FontDialog, OpensOnTheFaceInUseWithChineseFacesFirst) {
+  const std::unique_ptr<QDialog> dialog =
+      newFontDialog(nullptr, {QFont(ledtext::DefaultFace, 12), ledtext::Red});
+  const auto* fonts = dialog->findChild<QFontDialog*>();
+  ASSERT_NE(fonts, nullptr);
+  const QString song = QFontInfo(QFont(ledtext::DefaultFace)).family();
+  EXPECT_EQ(fonts->currentFont().family().toStdString(), song.toStdString());
+  const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+  ASSERT_TRUE(chinese.contains(song));
+  QStringList faces;
+  for (const QListView* list : fonts->findChildren<QListView*>()) {
+    if (list->currentIndex().data().toString() != song) continue;
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+      faces << list->model()->index(row, 0).data().toString();
+  }
+  ASSERT_GT(faces.size(), chinese.size()) << "no face list selects " << song.toStdString();
+  const auto firstOther = std::find_if(
+      faces.cbegin(), faces.cend(), [&](const QString& face) { return !chinese.contains(face); });
+  EXPECT_EQ(firstOther - faces.cbegin(), chinese.size()) << faces.join(u',').toStdString();
 }
