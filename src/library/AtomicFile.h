@@ -1,10 +1,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 #include <optional>
+#include <system_error>
 #include <utility>
 #include <vector>
+
+// Why a file operation failed, in the operator's words, for messages: Qt's and the system's own
+// texts are English.
+QString fileErrorText(QFileDevice::FileError error);
+QString systemErrorText(const std::error_code& error);
 
 // Replaces a file as a whole: the bytes go to a temporary file beside it, which is then renamed
 // over it, so a crash never leaves a half-written file. Throws LedError on failure.

@@ -290,7 +290,10 @@ QByteArray encodeBmp24(const QImage& image) {
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, "bmp");
   if (!writer.write(rgb)) {
-    throw LedError(QStringLiteral("无法生成BMP图片：%1").arg(writer.errorString()));
+    // Writing to memory fails only for an image Qt cannot encode, or when memory runs out.
+    throw LedError(writer.error() == QImageWriter::InvalidImageError
+                       ? QStringLiteral("无法生成BMP图片：图片为空或无效")
+                       : QStringLiteral("无法生成BMP图片：内存不足"));
   }
   return bytes;
 }

@@ -17,7 +17,6 @@ namespace {
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 fs::path toPath(const QString& s) { return fs::path(s.toStdU16String()); }
-QString errorText(const std::error_code& ec) { return QString::fromStdString(ec.message()); }
 
 // Copies a file to a temporary name beside the target, then renames it over the target.
 void copyReplacing(const QString& from, const QString& to, const QString& failure) {
@@ -27,13 +26,14 @@ void copyReplacing(const QString& from, const QString& to, const QString& failur
   if (!source.copy(temporary)) {
     QFile::remove(temporary);
     throw LedError(QStringLiteral("%1：无法复制 %2 到 %3（%4）")
-                       .arg(failure, native(from), native(to), source.errorString()));
+                       .arg(failure, native(from), native(to), fileErrorText(source.error())));
   }
   std::error_code ec;
   fs::rename(toPath(temporary), toPath(to), ec);
   if (ec) {
     QFile::remove(temporary);
-    throw LedError(QStringLiteral("%1：无法写入 %2（%3）").arg(failure, native(to), errorText(ec)));
+    throw LedError(
+        QStringLiteral("%1：无法写入 %2（%3）").arg(failure, native(to), systemErrorText(ec)));
   }
 }
 

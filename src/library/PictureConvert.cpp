@@ -16,6 +16,24 @@
 
 namespace {
 
+// Why a picture could not be decoded, in the operator's words. The reader's own text is English
+// and names its decoder's internals, so only its error code is used.
+QString decodeFailure(QImageReader::ImageReaderError error) {
+  switch (error) {
+    case QImageReader::FileNotFoundError:
+      return QStringLiteral("找不到文件");
+    case QImageReader::DeviceError:
+      return QStringLiteral("读取文件时出错");
+    case QImageReader::UnsupportedFormatError:
+      return QStringLiteral("不支持这种图片格式");
+    case QImageReader::InvalidDataError:
+      return QStringLiteral("图片数据有误，文件可能已损坏或不完整");
+    case QImageReader::UnknownError:
+      break;
+  }
+  return QStringLiteral("文件可能已损坏");
+}
+
 // The stored LED colours, indexed by lit diodes: bit 0 red, bit 1 green.
 constexpr std::array<QRgb, 4> kLed = {0xff000000u, 0xffff0000u, 0xff008000u, 0xffffff00u};
 
@@ -197,6 +215,7 @@ PictureConversion::~PictureConversion() = default;
 PictureConversion PictureConversion::fromFile(const QString& path, QSize programSize) {
   const QString what = QStringLiteral("图片文件 %1").arg(QDir::toNativeSeparators(path));
   const QFileInfo info(path);
+  if (info.isDir()) throw LedError(QStringLiteral("%1 是文件夹，不是图片").arg(what));
   if (!info.isFile()) throw LedError(QStringLiteral("%1 不存在").arg(what));
   if (info.size() > MaxImportBytes) {
     throw LedError(QStringLiteral("%1 超过 64 MiB，不能导入").arg(what));
@@ -273,7 +292,7 @@ PictureConversion PictureConversion::fromBytes(const QByteArray& bytes, QSize pr
   }
   const QImage image = reader->read();
   if (image.isNull()) {
-    throw LedError(QStringLiteral("%1 无法解码：%2").arg(what, reader->errorString()));
+    throw LedError(QStringLiteral("%1 无法解码：%2").arg(what, decodeFailure(reader->error())));
   }
   PictureConversion c(image, programSize);
   c.sourceSize_ = upright;

@@ -166,18 +166,22 @@ QFont withFaceStyle(QFont font) {
   return font;
 }
 
-std::optional<Prompt::FontChoice> DialogPrompt::chooseFont(QWidget* owner,
-                                                           const FontChoice& initial) {
-  QDialog dialog(owner);
-  dialog.setWindowTitle(QStringLiteral("字体"));
-  auto* layout = new QVBoxLayout(&dialog);
-  auto* fonts = new QFontDialog(withFaceStyle(initial.font), &dialog);
+std::unique_ptr<QDialog> newFontDialog(QWidget* owner, const Prompt::FontChoice& initial) {
+  auto dialog = std::make_unique<QDialog>(owner);
+  dialog->setWindowTitle(QStringLiteral("字体"));
+  auto* layout = new QVBoxLayout(dialog.get());
+  // The dialog lists installed faces only: a face that is not installed opens as its stand-in.
+  QFont shown = initial.font;
+  if (!QFontDatabase::families().contains(shown.family()))
+    shown.setFamilies({QFontInfo(shown).family()});
+  auto* fonts = new QFontDialog(withFaceStyle(shown), dialog.get());
   fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
   fonts->setWindowFlags(Qt::Widget);
   chineseFacesFirst(*fonts);
   layout->addWidget(fonts);
   auto* form = new QFormLayout;
-  auto* colours = new QComboBox(&dialog);
+  auto* colours = new QComboBox(dialog.get());
+  colours->setObjectName(QStringLiteral("colours"));
   for (const NamedColour& c : kStandardColours) {
     QPixmap swatch(16, 12);
     swatch.fill(QColor(c.rgb));
@@ -186,10 +190,19 @@ std::optional<Prompt::FontChoice> DialogPrompt::chooseFont(QWidget* owner,
   }
   form->addRow(QStringLiteral("颜色："), colours);
   layout->addLayout(form);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* buttons =
+      new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog.get());
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog.get(), &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog.get(), &QDialog::reject);
   layout->addWidget(buttons);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog;
+}
+
+std::optional<Prompt::FontChoice> DialogPrompt::chooseFont(QWidget* owner,
+                                                           const FontChoice& initial) {
+  const std::unique_ptr<QDialog> dialog = newFontDialog(owner, initial);
+  if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+  const auto* fonts = dialog->findChild<QFontDialog*>();
+  const auto* colours = dialog->findChild<QComboBox*>(QStringLiteral("colours"));
   return FontChoice{fonts->currentFont(), colours->currentData().value<QColor>()};
 }

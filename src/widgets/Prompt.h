@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+class QDialog;
 class QFileDialog;
 class QWidget;
 
@@ -46,6 +47,11 @@ class DialogPrompt final : public Prompt {
 // for an empty filter. Every column speaks the application's language.
 std::unique_ptr<QFileDialog> newFileDialog(QWidget* owner, const QString& title,
                                            const QString& filter);
+
+// The application's font dialog, not yet shown: a QFontDialog with the faces that have Chinese
+// glyphs listed first, opened on the face the text is drawn with (the stand-in for a face that is
+// not installed), and a list of the 16 standard colours named "colours" under it.
+std::unique_ptr<QDialog> newFontDialog(QWidget* owner, const Prompt::FontChoice& initial);
 
 // The font as the font dialog should open on it. The dialog picks a style by name and falls back
 // to the face's first style (often "Oblique") when the face has no "Normal" one, so OK without a

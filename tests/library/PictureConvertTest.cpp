@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QSet>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "LedError.h"
 #include "PictureConvert.h"
@@ -197,26 +201,53 @@ TEST(PictureFiles, SvgRendersAtTheProgramsSize) {
   EXPECT_EQ(led.pixel(639, 319), kGreen);
 }
 
+// The reason is the program's own, in Chinese: besides the file's name, no ASCII letters but
+// its suffix (the format) and the size unit; never the decoder's English.
+bool saysWhyInChinese(QString text, const QString& name) {
+  if (!text.startsWith(name)) return false;
+  text = text.mid(name.size()).remove(QFileInfo(name).suffix(), Qt::CaseInsensitive);
+  text.remove(QStringLiteral("MiB"));
+  return std::none_of(text.cbegin(), text.cend(),
+                      [](QChar c) { return c.unicode() < 0x80 && c.isLetter(); });
+}
+
 TEST(PictureFiles, BadFilesAreRefusedWithAReason) {
   const QByteArray png = encoded(filled(QSize(40, 40), kRed), "PNG");
+  QByteArray damagedPng = png;
+  damagedPng.replace(damagedPng.indexOf("IDAT") + 4, 16, QByteArray(16, '\xff'));
   const std::pair<const char*, QByteArray> rows[] = {
-      {"empty", QByteArray()},
-      {"text", QByteArray("just some words, not a picture at all")},
-      {"truncated png", png.left(png.size() / 2)},
-      {"broken svg", QByteArray("<svg xmlns='http://www.w3.org/2000/svg'><rect")},
-      {"wider than 16384", encoded(QImage(16385, 1, QImage::Format_Mono), "PNG")},
-      {"over 64 MiB decoded", encoded(QImage(4100, 4100, QImage::Format_Mono), "PNG")},
+      {"empty.png", QByteArray()},
+      {"text.png", QByteArray("just some words, not a picture at all")},
+      {"truncated.png", png.left(png.size() / 2)},
+      {"damaged.png", damagedPng},
+      {"broken.svg", QByteArray("<svg xmlns='http://www.w3.org/2000/svg'><rect")},
+      {"wide.png", encoded(QImage(16385, 1, QImage::Format_Mono), "PNG")},   // over 16384
+      {"big.png", encoded(QImage(4100, 4100, QImage::Format_Mono), "PNG")},  // over 64 MiB
   };
-  for (const auto& [what, bytes] : rows) {
+  for (const auto& [name, bytes] : rows) {
     try {
-      PictureConversion::fromBytes(bytes, QSize(64, 32), QStringLiteral("f"));
-      ADD_FAILURE() << what << " was accepted";
+      PictureConversion::fromBytes(bytes, QSize(64, 32), QString::fromLatin1(name));
+      ADD_FAILURE() << name << " was accepted";
     } catch (const LedError& e) {
-      EXPECT_TRUE(e.text().startsWith(QStringLiteral("f"))) << what;
+      EXPECT_TRUE(saysWhyInChinese(e.text(), QString::fromLatin1(name))) << e.text().toStdString();
     }
   }
-  EXPECT_THROW(PictureConversion::fromFile(QStringLiteral("/nonexistent/x.png"), QSize(8, 8)),
-               LedError);
+  // From a path: the message names the file, and the reason is the program's own too.
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.png")));
+  QFile damaged(dir.filePath(QStringLiteral("damaged.png")));
+  ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write(png.left(png.size() / 2)) > 0);
+  damaged.close();
+  for (const QString& path : {dir.filePath(QStringLiteral("missing.png")),
+                              dir.filePath(QStringLiteral("folder.png")), damaged.fileName()}) {
+    try {
+      PictureConversion::fromFile(path, QSize(8, 8));
+      ADD_FAILURE() << path.toStdString() << " was accepted";
+    } catch (const LedError& e) {
+      const QString text = QString(e.text()).remove(QDir::toNativeSeparators(path));
+      EXPECT_TRUE(saysWhyInChinese(text, QString())) << e.text().toStdString();
+    }
+  }
 }
 
 }  // namespace

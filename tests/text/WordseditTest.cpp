@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFontDatabase>
+#include <QFontDialog>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QScrollArea>
 #include <QSet>
 #include <QSignalSpy>
@@ -15,9 +18,13 @@
 #include <QTextEdit>
 #include <QTextLayout>
 #include <QToolButton>
+#include <algorithm>
 #include <memory>
 
+#include "DocumentDump.h"
 #include "GbkIni.h"
+#include "LibreOfficePage.h"
+#include "Prompt.h"
 #include "RtfReader.h"
 #include "ScriptedPrompt.h"
 #include "TestHome.h"
@@ -434,6 +441,15 @@ QImage viewOf(TWordsForm& words) {
   return words.RichEdit1->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+int differingPixels(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) return -1;
+  int differing = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      differing += (a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF);
+  return differing;
+}
+
 }  // namespace
 
 // The scenario of a new operator: 欢迎 turned green with the dialog's own face, in a 64 x 32
@@ -564,13 +580,7 @@ TEST_P(SavedPicture, IsTheEditorsView) {
   words->SpeedButton15->click();
   EXPECT_TRUE(prompt.messages.isEmpty()) << prompt.messages.join(u'|').toStdString();
   const QImage expected = ledtext::placeTextBand(view, c.placement);
-  const QImage stored = storedPicture(0).convertToFormat(QImage::Format_RGB32);
-  ASSERT_EQ(stored.size(), expected.size());
-  int differing = 0;
-  for (int y = 0; y < stored.height(); ++y)
-    for (int x = 0; x < stored.width(); ++x)
-      differing += (stored.pixel(x, y) & 0xFFFFFF) != (expected.pixel(x, y) & 0xFFFFFF);
-  EXPECT_EQ(differing, 0);
+  EXPECT_EQ(differingPixels(storedPicture(0), expected), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -583,3 +593,55 @@ INSTANTIATE_TEST_SUITE_P(
                                "30", 0},
                       ViewCase{"RightMultiple", 160, 128, 0, 0, Qt::AlignRight, 5, "2", 0}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// A page written by LibreOffice opens with every format it has; the save stores what the editor
+// shows, and opening and saving it again changes neither the formats nor the picture.
+TEST_F(Editor, LibreOfficePageReopensUnchanged) {
+  open(192, 128);
+  words->hide();
+  ASSERT_TRUE(QDir().mkpath(home.file("Rtf")) && home.write("Rtf/0.rtf", kLibreOfficePage));
+  QImage previous;
+  for (int opening = 1; opening <= 2; ++opening) {
+    SCOPED_TRACE(opening);
+    words->show();
+    ASSERT_TRUE(words->isVisible());
+    EXPECT_EQ(dumpDocument(*words->RichEdit1->document()).toStdString(),
+              std::string(kLibreOfficePageDump));
+    const QImage view = viewOf(*words);
+    words->SpeedButton15->click();
+    EXPECT_TRUE(prompt.messages.isEmpty()) << prompt.messages.join(u'|').toStdString();
+    const QImage stored = storedPicture(0);
+    QSet<QRgb> colours;
+    for (int y = 0; y < stored.height(); ++y)
+      for (int x = 0; x < stored.width(); ++x) colours.insert(stored.pixel(x, y) & 0xFFFFFF);
+    EXPECT_EQ(colours, (QSet<QRgb>{0x000000, 0xFF0000, 0x008000, 0xFFFF00}));
+    EXPECT_EQ(differingPixels(stored, ledtext::placeTextBand(view, 0)), 0);
+    if (!previous.isNull()) {
+      EXPECT_EQ(differingPixels(stored, previous), 0);
+    }
+    previous = stored;
+  }
+}
+
+// The font dialog the editor opens: on the face the text is drawn with (宋体 is not installed, so
+// its stand-in), selected in the face list, which lists the faces with Chinese glyphs first.
+TEST(FontDialog, OpensOnTheFaceInUseWithChineseFacesFirst) {
+  const std::unique_ptr<QDialog> dialog =
+      newFontDialog(nullptr, {QFont(ledtext::DefaultFace, 12), ledtext::Red});
+  const auto* fonts = dialog->findChild<QFontDialog*>();
+  ASSERT_NE(fonts, nullptr);
+  const QString song = QFontInfo(QFont(ledtext::DefaultFace)).family();
+  EXPECT_EQ(fonts->currentFont().family().toStdString(), song.toStdString());
+  const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+  ASSERT_TRUE(chinese.contains(song));
+  QStringList faces;
+  for (const QListView* list : fonts->findChildren<QListView*>()) {
+    if (list->currentIndex().data().toString() != song) continue;
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+      faces << list->model()->index(row, 0).data().toString();
+  }
+  ASSERT_GT(faces.size(), chinese.size()) << "no face list selects " << song.toStdString();
+  const auto firstOther = std::find_if(
+      faces.cbegin(), faces.cend(), [&](const QString& face) { return !chinese.contains(face); });
+  EXPECT_EQ(firstOther - faces.cbegin(), chinese.size()) << faces.join(u',').toStdString();
+}
