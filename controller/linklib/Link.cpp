@@ -149,11 +149,18 @@ int LinkCore::transact(Cmd cmd, std::span<const uint8_t> payload, Frame& reply,
                   steady_clock::now() + milliseconds(timeout + 2 * wireMs(frame.size()))))
       return failLost();
     // write() returns once the kernel holds the bytes; on a serial line the request still has
-    // to cross the wire before the card can start to answer. The timeout counts from when the
-    // request has left the line, and the reply's own wire time is added to it.
-    const auto deadline =
-        steady_clock::now() + milliseconds(timeout + wireMs(frame.size()) +
-                                           2 * wireMs(expectReply + kHeaderSize + kTrailerSize));
+    // to cross the wire before the card can start to answer. A timeout means the card was
+    // silent for the whole timeout: its reply must begin within the timeout after the request
+    // has left the line, and then each read that brings more of a reply frame moves the
+    // deadline to the timeout after that read. A byte's own wire time is not silence, nor is
+    // the header's before the frame is known to be a reply. Bytes that are not a reply frame
+    // (garbage) never move the deadline, and nothing moves it past the time a reply of the
+    // expected size could take at half the line's speed. Over TCP, with no wire times, that
+    // limit is the timeout itself.
+    const auto sent = steady_clock::now() + milliseconds(wireMs(frame.size()));
+    const auto limit =
+        sent + milliseconds(timeout + 2 * wireMs(expectReply + kHeaderSize + kTrailerSize));
+    auto deadline = std::min(limit, sent + milliseconds(timeout + wireMs(kHeaderSize)));
     bool gotAny = false;
     bool retry = false;
     while (!retry) {
@@ -187,6 +194,10 @@ int LinkCore::transact(Cmd cmd, std::span<const uint8_t> payload, Frame& reply,
       }
       // Part of a frame is waiting for the rest: the reply has begun.
       if (dec_.buffered() > 0) gotAny = true;
+      // The bytes just read belong to a reply frame still arriving: the card is talking.
+      if (auto p = dec_.pending(); p && (p->command & kReplyBit))
+        deadline = std::min(
+            limit, std::max(deadline, steady_clock::now() + milliseconds(timeout + wireMs(1))));
     }
     dec_.reset();
   }

@@ -169,6 +169,19 @@ void FrameDecoder::feed(std::span<const uint8_t> bytes) {
   }
 }
 
+std::optional<Frame> FrameDecoder::pending() const {
+  if (buf_.size() - pos_ < kHeaderSize) return std::nullopt;
+  const uint8_t* h = buf_.data() + pos_;
+  if (h[0] != kMagic0 || h[1] != kMagic1 || h[2] != kVersion || headerCheck(h) != h[9] ||
+      (size_t(h[6]) | size_t(h[7]) << 8) > kMaxPayload)
+    return std::nullopt;
+  Frame f;
+  f.command = h[3];
+  f.seq = uint16_t(h[4] | h[5] << 8);
+  f.status = h[8];
+  return f;
+}
+
 std::optional<FrameDecoder::Event> FrameDecoder::next() {
   for (;;) {
     size_t avail = buf_.size() - pos_;

@@ -125,6 +125,9 @@ class FrameDecoder {
   std::optional<Event> next();
   void reset();
   size_t buffered() const { return buf_.size() - pos_; }
+  // After next() returned nullopt: the frame whose valid header has arrived and whose payload
+  // or CRC is still on its way (command, sequence and status; no payload), or nullopt.
+  std::optional<Frame> pending() const;
   uint64_t skippedBytes() const { return skipped_; }
 
  private:

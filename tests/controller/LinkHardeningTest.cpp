@@ -101,6 +101,31 @@ TEST_P(SlowLine, EveryOperationWorksWithTheDefaultTimeout) {
 INSTANTIATE_TEST_SUITE_P(Bauds, SlowLine, ::testing::Values(1200, 9600),
                          [](const auto& p) { return "Baud" + std::to_string(p.param); });
 
+// A card that falls silent is noticed a timeout after its last byte, not after the time the
+// largest reply of a fetch chunk would need at 1200 baud (more than two minutes).
+TEST_F(CardFixture, ASilentCardIsNoticedAfterTheTimeoutOnASlowLine) {
+  signsim::CardOptions o;
+  o.tcpPort = -1;
+  o.ptyLink = (state.path / "ttyLED").string();
+  o.baud = 1200;
+  startCard(o);
+  com<int(int, int)>("Set_GPRS")(0, 500);
+  ASSERT_EQ(com<int(const char*, int)>("OpenSerial")(o.ptyLink.c_str(), 1200), 0);
+  TempDir source;
+  ProgramSendRecord rec;
+  writeLibrary(source.path, smallLibrary(1, 8, 8), rec);
+  ASSERT_EQ(com<int(ProgramSendRecord*)>("ModProgram")(&rec), 0);
+  const std::pair<const char*, int> rows[] = {{"noreply", NoReply}, {"drop:14", Timeout}};
+  for (const auto& [fault, code] : rows) {
+    card->faults().set(int(Cmd::FetchChunk), *signsim::parseFault(fault));
+    const auto t0 = steady_clock::now();
+    EXPECT_EQ(com<int(int)>("GetProgram")(1), code) << fault;
+    EXPECT_LT(steady_clock::now() - t0, milliseconds(2000)) << fault;
+    card->faults().clear();
+  }
+  EXPECT_EQ(com<int(int)>("GetProgram")(1), 0);
+}
+
 class Hardening : public CardFixture {};
 
 // A second process on the same line starts where the first left off: its first request must
