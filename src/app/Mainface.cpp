@@ -572,6 +572,11 @@ void TMainForm::SpeedButton7Click() {
         n, ProgramEntry{ws_.ProgramWidth[n], ws_.ProgramHeight[n], colourClass(picture),
                         ComboBox2->currentIndex(), ComboBox3->currentIndex(), UpDown3->position()});
     showPicture(picture);
+    if (hasColoursTheSignCannotShow(picture)) {
+      prompt_.message(this, QStringLiteral("图片中有LED屏显示不出的颜色（屏上只有红、绿、黄三色），"
+                                           "屏上的画面会与图片不同。要看到屏上的效果，"
+                                           "请用“导入图片”转换。"));
+    }
   });
 }
 

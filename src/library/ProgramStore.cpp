@@ -178,6 +178,28 @@ void ProgramStore::deleteProgram(int s, int count) {
   QFile::remove(trashRtf);
 }
 
+bool hasColoursTheSignCannotShow(const QImage& picture) {
+  const QImage img = picture.convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < img.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+    for (int x = 0; x < img.width(); ++x) {
+      switch (row[x] & 0x00ffffffu) {
+        case 0x000000u:
+        case 0xff0000u:
+        case 0xed1c24u:
+        case 0x008000u:
+        case 0x22b14cu:
+        case 0xffff00u:
+        case 0xfff200u:
+          continue;
+        default:
+          return true;
+      }
+    }
+  }
+  return false;
+}
+
 int colourClass(const QImage& picture) {
   const QImage img =
       (picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32)

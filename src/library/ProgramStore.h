@@ -80,3 +80,8 @@ class ProgramStore {
 // The "颜色" value of a picture: 0 no LED colour, 1 red only, 2 green only, 3 red and green or
 // yellow.
 int colourClass(const QImage& picture);
+
+// Whether the picture has a pixel that is neither black nor one of the LED colours colourClass
+// recognises. The sign shows such a pixel as the nearest LED colour its program's planes carry,
+// or dark, so it will not look as the picture does.
+bool hasColoursTheSignCannotShow(const QImage& picture);

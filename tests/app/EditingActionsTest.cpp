@@ -161,6 +161,14 @@ TEST_F(EditingActions, LoadPictureChecksTheFileAndTheSize) {
   prompt.files = {QString()};
   form->SpeedButton7->click();
   EXPECT_EQ(home.read("Program/0.bmp"), home.read("good.bmp"));
+
+  // A colour the sign lacks (bright green) is stored as it is, with one warning.
+  paint.setPixel(20, 20, qRgb(0, 255, 0));
+  prompt.files = {writeBmp(home, "bright.bmp", paint)};
+  form->SpeedButton7->click();
+  EXPECT_EQ(home.read("Program/0.bmp"), home.read("bright.bmp"));
+  ASSERT_EQ(prompt.messages.size(), 1);
+  EXPECT_TRUE(prompt.messages.front().contains(QStringLiteral("导入图片")));
 }
 
 // The editor made as the application makes it: a child of the main window, then a window of its
