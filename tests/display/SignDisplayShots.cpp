@@ -84,6 +84,14 @@ TEST(SignDisplayShots, ApplicationBesideTheSignPlayingATextProgram) {
       reinterpret_cast<int (*)(const char*, int)>(lib("Connect"))("127.0.0.1", card.tcpPort()), 0);
   ASSERT_EQ(reinterpret_cast<int (*)(ProgramSendRecord*)>(lib("ModProgram"))(&rec), 0);
   reinterpret_cast<int (*)()>(lib("Disnect"))();
+  // The status bar names the link the library was sent over.
+  ws.commSettings.Transport = QStringLiteral("1");
+  ws.commSettings.ControllerIp = QStringLiteral("127.0.0.1");
+  ws.commSettings.ControllerPort = card.tcpPort();
+  {
+    std::lock_guard lock(card.store().mutex());
+    ws.ControllerModel = card.store().config().model;
+  }
   ws.markConnected();
 
   signsim::SignWindow sign(card.store(), {});
