@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -19,27 +18,12 @@
 #include "Pramme.h"
 #include "Program.h"
 #include "Prompt.h"
+#include "ScreenShot.h"
 #include "TestHome.h"
 #include "Translations.h"
 #include "Workspace.h"
 
 namespace {
-
-// The screen's region covering `windows`, written by ImageMagick's import as the X server has it.
-void shoot(const QString& file, const QList<QWidget*>& windows) {
-  QRect area;
-  for (QWidget* w : windows) area |= w->frameGeometry();
-  area.adjust(-8, -8, 8, 8);
-  const QString crop = QStringLiteral("%1x%2+%3+%4")
-                           .arg(area.width())
-                           .arg(area.height())
-                           .arg(std::max(0, area.x()))
-                           .arg(std::max(0, area.y()));
-  ASSERT_EQ(QProcess::execute(QStringLiteral("import"),
-                              {QStringLiteral("-window"), QStringLiteral("root"),
-                               QStringLiteral("-crop"), crop, file}),
-            0);
-}
 
 // Real "提示" boxes; the first one shown is photographed with `owner`, then closed.
 class ShotPrompt final : public Prompt {
@@ -56,7 +40,7 @@ class ShotPrompt final : public Prompt {
         // Without a window manager the box would hide the dialog: put it just below.
         if (box) box->move(owner->frameGeometry().left(), owner->frameGeometry().bottom() + 12);
         QTimer::singleShot(300, [this, owner, box] {
-          shoot(shotFile, {owner, box});
+          shootScreen(shotFile, {owner, box});
           shotFile.clear();
           if (box) box->close();
         });
@@ -127,7 +111,7 @@ TEST(TransferShots, ProgramControlAndUpgrade) {
   control.ListBox1->setCurrentRow(1);
   control.ListBox2->setCurrentRow(1);
   settle(500);
-  shoot(QDir(folder).filePath(QStringLiteral("program-control.png")), {&control});
+  shootScreen(QDir(folder).filePath(QStringLiteral("program-control.png")), {&control});
   control.hide();
 
   QByteArray image(40000, '\0');

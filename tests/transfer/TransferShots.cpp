@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextDocument>
@@ -18,6 +17,7 @@
 #include "Mainface.h"
 #include "ProgramStore.h"
 #include "Protocol.h"
+#include "ScreenShot.h"
 #include "Sendpram.h"
 #include "TestHome.h"
 #include "TextRender.h"
@@ -25,22 +25,6 @@
 #include "VirtualCard.h"
 
 namespace {
-
-void shoot(const QString& file, const QList<QWidget*>& windows) {
-  QRect area;
-  for (QWidget* w : windows)
-    if (w && w->isVisible()) area |= w->frameGeometry();
-  area.adjust(-8, -8, 8, 8);
-  const QString crop = QStringLiteral("%1x%2+%3+%4")
-                           .arg(area.width())
-                           .arg(area.height())
-                           .arg(std::max(0, area.x()))
-                           .arg(std::max(0, area.y()));
-  EXPECT_EQ(QProcess::execute(QStringLiteral("import"),
-                              {QStringLiteral("-window"), QStringLiteral("root"),
-                               QStringLiteral("-crop"), crop, file}),
-            0);
-}
 
 // Real boxes. While `shot` is set, the next box is photographed with the windows of `around`
 // after `prepare` ran, then closed; other boxes close by themselves.
@@ -67,7 +51,7 @@ class ShotPrompt final : public Prompt {
       QTimer::singleShot(300, [this, file, box] {
         QList<QWidget*> windows = around;
         windows << box;
-        shoot(file, windows);
+        shootScreen(file, windows);
         box->close();
       });
     });
@@ -153,7 +137,7 @@ TEST(SendFetchShots, SendPartWayAndFetchDone) {
     }
     a->pick(0);
     QTimer::singleShot(1300, [&] {
-      shoot(folder + QStringLiteral("/send-part-way.png"), {&a->main, a->send});
+      shootScreen(folder + QStringLiteral("/send-part-way.png"), {&a->main, a->send});
     });
     a->main.SpeedButton6->click();  // modal until "发送成功" has closed
     ASSERT_EQ(a->prompt.messages, QStringList{QStringLiteral("发送成功")});
