@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 
+#include "Limits.h"
+
 namespace nq {
 
 using Clock = std::chrono::steady_clock;
@@ -15,8 +17,6 @@ bool setSerialRaw(int fd, int baud);
 // The line speed the tty (or a pty master, which shares its slave's settings) is set to; -1.
 int serialSpeed(int fd);
 
-inline constexpr int kBaudRates[10] = {1200,  2400,  4800,  9600,  14400,
-                                       19200, 28800, 38400, 57600, 115200};
 bool isListedBaud(int baud);
 
 void setNonBlocking(int fd);

@@ -243,7 +243,7 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
       if (!need(sizeof s)) return reply(req, Status::BadLength);
       r.i32(s.width);
       r.i32(s.height);
-      int maxH = c.model == 1 ? 64 : nq::kMaxProgramHeight;
+      int maxH = c.model == 1 ? nq::kModel1MaxHeight : nq::kMaxProgramHeight;
       if (s.width < 1 || s.width > nq::kMaxProgramWidth || s.height < 1 || s.height > maxH)
         return reply(req, Status::OutOfRange);
       c.width = s.width;
@@ -407,7 +407,8 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
       for (const auto& e : t.lines) {
         if (e.count < 0 || e.count > 16) return reply(req, Status::OutOfRange);
         for (int i = 0; i < e.count; ++i)
-          if (e.programs[i] < 0 || e.programs[i] >= 255) return reply(req, Status::OutOfRange);
+          if (e.programs[i] < 0 || e.programs[i] >= nq::kMaxPrograms)
+            return reply(req, Status::OutOfRange);
       }
       return reply(req, st.setIoTable(t) ? Status::Ok : Status::StorageFailed);
     }
@@ -479,11 +480,12 @@ Status Session::upload(const nq::Frame& req, uint8_t cmd, std::vector<uint8_t>& 
         (pad[0] != nq::kEncodingLz4 || !(ctx_.features & nq::kFeatureLz4)))
       return Status::OutOfRange;
     if (kind == uint8_t(nq::UploadKind::Programs)) {
-      if (count < 1 || count > 255 || total < count * nq::kProgramHeaderSize)
+      if (count < 1 || count > nq::kMaxPrograms || total < count * nq::kProgramHeaderSize)
         return Status::OutOfRange;
-      // Nothing bigger than 255 programs of the largest picture, two planes.
-      if (total > 255 * (nq::kProgramHeaderSize +
-                         nq::planeBytes(nq::kMaxProgramWidth, nq::kMaxProgramHeight, 3)))
+      // Nothing bigger than the most programs of the largest picture, two planes.
+      if (total >
+          nq::kMaxPrograms * (nq::kProgramHeaderSize +
+                              nq::planeBytes(nq::kMaxProgramWidth, nq::kMaxProgramHeight, 3)))
         return Status::NoSpace;
     } else if (kind == uint8_t(nq::UploadKind::Firmware)) {
       if (total < 1) return Status::OutOfRange;
@@ -538,10 +540,11 @@ Status Session::upload(const nq::Frame& req, uint8_t cmd, std::vector<uint8_t>& 
   std::vector<nq::WireProgram> programs;
   if (!nq::parseProgramStream(data, int(upCount_), programs)) return Status::BadTransfer;
   for (const auto& p : programs) {
-    // Program memory of the card models: model 2 holds 5120 bytes of planes per program,
-    // model 1 drives at most 64 rows.
-    if (st.config().model == 2 && p.planes.size() > 5120) return Status::NoSpace;
-    if (st.config().model == 1 && p.height > 64) return Status::NoSpace;
+    // Program memory of the card models: model 2 holds kModel2MaxPlaneBytes of planes per
+    // program, model 1 drives at most kModel1MaxHeight rows.
+    if (st.config().model == 2 && p.planes.size() > size_t(nq::kModel2MaxPlaneBytes))
+      return Status::NoSpace;
+    if (st.config().model == 1 && p.height > nq::kModel1MaxHeight) return Status::NoSpace;
   }
   if (!st.replacePrograms(int(upCount_), std::move(data))) return Status::StorageFailed;
   return acknowledge(st.programStream());

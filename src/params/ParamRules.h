@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 
+#include "protocol/Limits.h"
 #include "protocol/Records.h"
 
 namespace params {
@@ -35,8 +36,7 @@ std::optional<QByteArray> addressFieldBytes(const QString& text);
 
 // ---- Serial page ----
 
-inline constexpr std::array<int, 10> kBaudRates = {1200,  2400,  4800,  9600,  14400,
-                                                   19200, 28800, 38400, 57600, 115200};
+using nq::kBaudRates;
 QStringList baudEntries();
 QStringList parityEntries();
 QStringList dataBitEntries();

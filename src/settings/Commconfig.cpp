@@ -26,11 +26,9 @@
 #include "Prompt.h"
 #include "Worker.h"
 #include "Workspace.h"
+#include "protocol/Limits.h"
 
 namespace {
-
-const char* const kBaudRates[] = {"1200",  "2400",  "4800",  "9600",  "14400",
-                                  "19200", "28800", "38400", "57600", "115200"};
 
 // A settings page: its fields above, "确定" and "取消" at the bottom right.
 void layOutSettingsPage(QWidget* page, QFormLayout* fields, QPushButton*& ok,
@@ -58,7 +56,7 @@ SerialPage::SerialPage(QWidget* parent) : QWidget(parent) {
   auto* form = new QFormLayout;
   ComboBox1 = new QComboBox(this);
   ComboBox2 = new QComboBox(this);
-  for (const char* rate : kBaudRates) ComboBox2->addItem(QString::fromLatin1(rate));
+  for (const int rate : nq::kBaudRates) ComboBox2->addItem(QString::number(rate));
   CheckBox1 = new QCheckBox(QStringLiteral("GPRS"), this);
   Edit3 = new QLineEdit(this);
   form->addRow(QStringLiteral("串口"), ComboBox1);

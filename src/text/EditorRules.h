@@ -6,8 +6,6 @@
 // The text editor's size rules, free of widgets.
 namespace ledtext {
 
-constexpr int MaxProgramWidth = 640;
-
 // Save steps 3 to 5: the size that is stored, and how many corrections made it.
 struct CorrectedSize {
   int width = 0;
@@ -17,7 +15,8 @@ struct CorrectedSize {
 };
 CorrectedSize correctSaveSize(int width, int height, int screenWidth, int screenHeight);
 
-// Save step 10: the message that refuses a size for the controller model, or an empty text.
+// Save step 10: the message that refuses a size for controller model 1 or 2, or an empty text;
+// the editor applies no size rule for other models.
 QString modelLimitMessage(int controllerModel, int colourClass, int width, int height);
 
 // Resize drag, on release: x and y are the pointer's position plus the scroll positions.

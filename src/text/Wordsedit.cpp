@@ -34,6 +34,7 @@
 #include "TextRender.h"
 #include "UpDown.h"
 #include "Workspace.h"
+#include "protocol/Limits.h"
 
 namespace {
 
@@ -500,7 +501,7 @@ void TWordsForm::resizeDragEvent(QEvent* event) {
   if (type == QEvent::MouseButtonPress) {
     ResizeDrag = true;
   } else if (type == QEvent::MouseMove) {
-    if (pointerX > ledtext::MaxProgramWidth || !ResizeDrag) return;
+    if (pointerX > nq::kMaxProgramWidth || !ResizeDrag) return;
     setEditorSize(at.x(), at.y());
     showProgramSize(RichEdit1->width(), RichEdit1->height());
   } else if (ResizeDrag) {

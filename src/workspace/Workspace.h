@@ -7,6 +7,7 @@
 #include "CommSettings.h"
 #include "ControllerLink.h"
 #include "ProgramStore.h"
+#include "protocol/Limits.h"
 
 class QTimer;
 
@@ -17,9 +18,8 @@ class QTimer;
 class Workspace : public QObject {
   Q_OBJECT
  public:
-  // The largest side of a sign or a program, in pixels: a 24-bit picture of 4096 x 4096 stays
-  // under 48 MiB, well inside what the store reads back.
-  static constexpr int MaxSide = 4096;
+  // The largest side of a sign or a program, in pixels.
+  static constexpr int MaxSide = nq::kMaxSignSide;
   static constexpr int HeartbeatIntervalMs = 5000;
 
   explicit Workspace(const QString& home, QObject* parent = nullptr);
