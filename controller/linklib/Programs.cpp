@@ -87,7 +87,8 @@ int LinkCore::modProgram(const ProgramSendRecord* rec) {
   std::string iniPath;
   if (!slotText(rec->iniPath, sizeof rec->iniPath, iniPath)) return OutOfRange;
   std::vector<uint8_t> iniBytes;
-  if (iniPath.empty() || !readWholeFile(iniPath, iniBytes, size_t(16) << 20)) return UnreadableFile;
+  if (iniPath.empty() || !readWholeFile(iniPath, iniBytes, size_t(kMaxIniFileBytes)))
+    return UnreadableFile;
   const IniText ini = IniText::parse(
       std::string_view(reinterpret_cast<const char*>(iniBytes.data()), iniBytes.size()));
   std::vector<uint8_t> stream;
@@ -95,13 +96,13 @@ int LinkCore::modProgram(const ProgramSendRecord* rec) {
     std::string path;
     if (!slotText(rec->bitmapPaths[i], NQ_PATH_SLOT, path)) return OutOfRange;
     std::vector<uint8_t> file;
-    if (path.empty() || !readWholeFile(path, file, size_t(256) << 20)) return UnreadableFile;
+    if (path.empty() || !readWholeFile(path, file, size_t(kMaxBmpFileBytes))) return UnreadableFile;
     // The size comes from the header, before a pixel is decoded: a small file claiming a huge
     // picture costs nothing.
-    auto size = bmpSize(file);
-    if (!size) return UnreadableFile;
-    if (size->first > kMaxProgramWidth || size->second > kMaxProgramHeight) return OutOfRange;
-    auto img = decodeBmp(file);
+    const BmpInfo info = checkBmp(file);
+    if (info.width > kMaxProgramWidth || info.height > kMaxProgramHeight) return OutOfRange;
+    if (!info.ok()) return UnreadableFile;
+    const auto img = decodeBmp(file);
     if (!img) return UnreadableFile;
     // Read as the editor shows it: a missing or non-decimal value takes its default.
     const ProgramSettings settings = readProgramSettings(ini, i);

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,194 +11,253 @@
 namespace nq {
 
 namespace {
+
+constexpr int64_t kFileHeaderBytes = 14;
+
 uint32_t le32(const uint8_t* p) {
   return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
 uint16_t le16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
 
-struct Mask {
-  uint32_t mask = 0;
+BmpInfo refuse(BmpFault fault) {
+  BmpInfo info;
+  info.fault = fault;
+  return info;
+}
+
+// One colour channel of a bit-field pixel. A channel narrower than 8 bits is widened by repeating
+// its bits, so that a full channel (31 of 5 bits, 63 of 6) gives 255 and an empty one 0.
+struct Channel {
   int shift = 0;
-  int bits = 0;
-  explicit Mask(uint32_t m = 0) : mask(m) {
-    if (!m) return;
-    while (!((m >> shift) & 1)) ++shift;
-    while (bits < 32 - shift && ((m >> (shift + bits)) & 1)) ++bits;
+  int bits = 0;  // 0: the channel is absent and reads as 0
+  explicit Channel(uint32_t mask = 0) {
+    if (mask == 0) return;
+    while (!((mask >> shift) & 1u)) ++shift;
+    while (shift + bits < 32 && ((mask >> (shift + bits)) & 1u)) ++bits;
   }
-  uint8_t get(uint32_t v) const {
-    if (!mask) return 0;
-    uint32_t x = (v & mask) >> shift;
-    uint32_t max = bits >= 32 ? 0xFFFFFFFFu : ((1u << bits) - 1);
-    return uint8_t((uint64_t(x) * 255 + max / 2) / max);
+  uint32_t get(uint32_t pixel) const {
+    if (bits == 0) return 0;
+    const uint32_t v = (pixel >> shift) & (bits >= 32 ? 0xffffffffu : ((1u << bits) - 1u));
+    if (bits >= 8) return v >> (bits - 8);
+    uint32_t wide = 0;
+    int filled = 0;
+    while (filled < 8) {
+      wide = (wide << bits) | v;
+      filled += bits;
+    }
+    return wide >> (filled - 8);
   }
 };
+
+// Walks a run-length stream (8 or 4 bits a pixel, rows bottom-up) and hands every pixel to
+// `put(x, row, index)`. Returns None when the stream is whole and stays inside the picture.
+template <typename Put>
+BmpFault walkRunLength(std::span<const uint8_t> b, int64_t at, int width, int height, bool four,
+                       Put put) {
+  const int64_t end = int64_t(b.size());
+  int64_t x = 0;
+  int64_t row = 0;
+  for (;;) {
+    if (at + 2 > end) return row >= height ? BmpFault::None : BmpFault::PixelsTruncated;
+    const int count = b[size_t(at)];
+    const int code = b[size_t(at) + 1];
+    at += 2;
+    if (count > 0) {  // a run of one index (two alternating ones with 4 bits)
+      if (row >= height || x + count > width) return BmpFault::RunOutside;
+      for (int i = 0; i < count; ++i)
+        put(int(x + i), int(row), four ? (i % 2 ? code & 15 : code >> 4) : code);
+      x += count;
+    } else if (code == 0) {  // end of line
+      x = 0;
+      if (++row > height) return BmpFault::RunOutside;
+    } else if (code == 1) {  // end of bitmap
+      return BmpFault::None;
+    } else if (code == 2) {  // move right and up
+      if (at + 2 > end) return BmpFault::PixelsTruncated;
+      x += b[size_t(at)];
+      row += b[size_t(at) + 1];
+      at += 2;
+      if (x > width || row >= height) return BmpFault::RunOutside;  // nothing past the last row
+    } else {  // `code` literal indices, padded to a whole 16-bit word
+      const int64_t bytes = four ? (code + 1) / 2 : code;
+      if (at + bytes > end) return BmpFault::PixelsTruncated;
+      if (row >= height || x + code > width) return BmpFault::RunOutside;
+      for (int i = 0; i < code; ++i) {
+        const int v = four ? b[size_t(at + i / 2)] : b[size_t(at + i)];
+        put(int(x + i), int(row), four ? (i % 2 ? v & 15 : v >> 4) : v);
+      }
+      x += code;
+      at += (bytes + 1) & ~int64_t(1);
+    }
+  }
+}
+
 }  // namespace
 
-std::optional<std::pair<int64_t, int64_t>> bmpSize(std::span<const uint8_t> f) {
-  if (f.size() < 26 || f[0] != 'B' || f[1] != 'M') return std::nullopt;
-  const uint32_t hsize = le32(&f[14]);
-  if (hsize < 12 || 14 + size_t(hsize) > f.size()) return std::nullopt;
-  const uint8_t* h = &f[14];
-  if (hsize == 12) return std::pair<int64_t, int64_t>(le16(h + 4), std::abs(int16_t(le16(h + 6))));
-  if (hsize < 40) return std::nullopt;
-  return std::pair<int64_t, int64_t>(int32_t(le32(h + 4)), std::abs(int64_t(int32_t(le32(h + 8)))));
+BmpInfo checkBmp(std::span<const uint8_t> f) {
+  const int64_t size = int64_t(f.size());
+  if (size < kFileHeaderBytes + 12 || f[0] != 'B' || f[1] != 'M') return refuse(BmpFault::NotBmp);
+  const uint32_t pixelOffset = le32(&f[10]);
+  const uint32_t infoSize = le32(&f[14]);
+  BmpInfo info;
+  auto fail = [&info](BmpFault fault, int64_t a = 0, int64_t b = 0) {
+    info.fault = fault;
+    info.detail[0] = a;
+    info.detail[1] = b;
+    return info;
+  };
+  int64_t width = 0;
+  int64_t height = 0;
+  int planes = 0;
+  uint32_t colorsUsed = 0;
+  if (infoSize == 12) {
+    width = le16(&f[18]);
+    height = le16(&f[20]);
+    planes = le16(&f[22]);
+    info.bitCount = le16(&f[24]);
+    info.paletteEntryBytes = 3;
+  } else if (infoSize == 40 || infoSize == 52 || infoSize == 56 || infoSize == 64 ||
+             infoSize == 108 || infoSize == 124) {
+    if (size < kFileHeaderBytes + 40) return fail(BmpFault::HeaderTruncated);
+    width = int32_t(le32(&f[18]));
+    height = int32_t(le32(&f[22]));
+    planes = le16(&f[26]);
+    info.bitCount = le16(&f[28]);
+    info.compression = int(le32(&f[30]));
+    colorsUsed = le32(&f[46]);
+  } else {
+    return fail(BmpFault::UnknownHeader);
+  }
+  if (size < kFileHeaderBytes + int64_t(infoSize)) return fail(BmpFault::HeaderTruncated);
+  if (height < 0) {
+    info.topDown = true;
+    height = -height;
+  }
+  if (width <= 0 || height <= 0) return fail(BmpFault::BadSize);
+  // The size the header claims, kept on a refusal too, so that a caller can tell a picture too
+  // large for it from a damaged one.
+  info.width = int(std::min<int64_t>(width, INT32_MAX));
+  info.height = int(std::min<int64_t>(height, INT32_MAX));
+  if (width > kMaxPictureSide || height > kMaxPictureSide)
+    return fail(BmpFault::TooLarge, width, height);
+  if (planes != 1) return fail(BmpFault::BadPlanes);
+  switch (info.bitCount) {
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+      break;
+    default:
+      return fail(BmpFault::BadBitCount, info.bitCount);
+  }
+  const int c = info.compression;
+  const bool rle = (c == 1 && info.bitCount == 8) || (c == 2 && info.bitCount == 4);
+  const bool fields = (c == 3 || c == 6) && (info.bitCount == 16 || info.bitCount == 32);
+  if (!rle && !fields && c != 0) return fail(BmpFault::BadCompression, uint32_t(c));
+  if (info.topDown && rle) return fail(BmpFault::BadHeight);
+
+  const int64_t stride = ((width * info.bitCount + 31) / 32) * 4;
+  const int64_t pixelBytes = stride * height;
+  if (pixelBytes > kMaxPicturePixelBytes || width * height * 4 > kMaxPicturePixelBytes)
+    return fail(BmpFault::TooManyPixelBytes);
+
+  // Bit-field masks follow a 40-byte header and sit inside the longer ones at the same place.
+  int64_t tableEnd = kFileHeaderBytes + int64_t(infoSize);
+  const uint32_t defaults16[3] = {0x7c00, 0x03e0, 0x001f};
+  const uint32_t defaults32[3] = {0xff0000, 0x00ff00, 0x0000ff};
+  if (info.bitCount == 16 || info.bitCount == 32)
+    std::memcpy(info.masks, info.bitCount == 16 ? defaults16 : defaults32, sizeof info.masks);
+  if (fields) {
+    constexpr int64_t at = kFileHeaderBytes + 40;
+    if (infoSize == 40) tableEnd += c == 6 ? 16 : 12;
+    if (size < at + 12) return fail(BmpFault::HeaderTruncated);
+    for (int k = 0; k < 3; ++k) info.masks[k] = le32(&f[size_t(at) + 4 * size_t(k)]);
+  }
+  info.paletteOffset = tableEnd;
+  if (info.bitCount <= 8) {
+    const uint32_t most = 1u << info.bitCount;
+    if (colorsUsed > most) return fail(BmpFault::BadPalette, most, colorsUsed);
+    info.paletteCount = int(colorsUsed ? colorsUsed : most);
+    tableEnd += int64_t(info.paletteCount) * info.paletteEntryBytes;
+  }
+  if (tableEnd > size || (info.bitCount <= 8 && tableEnd > int64_t(pixelOffset)))
+    return fail(BmpFault::PaletteTruncated);
+  if (int64_t(pixelOffset) < tableEnd || int64_t(pixelOffset) > size)
+    return fail(BmpFault::Damaged);
+  info.pixelOffset = pixelOffset;
+  if (rle) {
+    const BmpFault why =
+        walkRunLength(f, pixelOffset, int(width), int(height), c == 2, [](int, int, int) {});
+    if (why != BmpFault::None) return fail(why);
+  } else if (size - int64_t(pixelOffset) < pixelBytes) {
+    return fail(BmpFault::PixelsTruncated);
+  }
+  info.fault = BmpFault::None;
+  return info;
+}
+
+void decodeBmpPixels(std::span<const uint8_t> f, const BmpInfo& info, uint32_t* pixels,
+                     size_t stride) {
+  constexpr uint32_t kBlack = 0xff000000u;
+  // Indices past the palette read as black.
+  uint32_t palette[256];
+  for (uint32_t& p : palette) p = kBlack;
+  for (int i = 0; i < info.paletteCount; ++i) {
+    const size_t at = size_t(info.paletteOffset) + size_t(i) * size_t(info.paletteEntryBytes);
+    palette[i] = kBlack | uint32_t(f[at + 2]) << 16 | uint32_t(f[at + 1]) << 8 | f[at];
+  }
+  const int w = info.width;
+  const int h = info.height;
+  if (info.compression == 1 || info.compression == 2) {
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) pixels[size_t(y) * stride + size_t(x)] = kBlack;
+    walkRunLength(f, info.pixelOffset, w, h, info.compression == 2, [&](int x, int row, int index) {
+      pixels[size_t(h - 1 - row) * stride + size_t(x)] = palette[index];
+    });
+    return;
+  }
+  const Channel red(info.masks[0]);
+  const Channel green(info.masks[1]);
+  const Channel blue(info.masks[2]);
+  const size_t rowBytes = ((size_t(w) * size_t(info.bitCount) + 31) / 32) * 4;
+  for (int row = 0; row < h; ++row) {
+    const uint8_t* r = f.data() + size_t(info.pixelOffset) + rowBytes * size_t(row);
+    uint32_t* line = pixels + size_t(info.topDown ? row : h - 1 - row) * stride;
+    for (int x = 0; x < w; ++x) {
+      switch (info.bitCount) {
+        case 1:
+          line[x] = palette[(r[x / 8] >> (7 - x % 8)) & 1];
+          break;
+        case 4:
+          line[x] = palette[(r[x / 2] >> (x % 2 ? 0 : 4)) & 15];
+          break;
+        case 8:
+          line[x] = palette[r[x]];
+          break;
+        case 24:
+          line[x] = kBlack | uint32_t(r[3 * x + 2]) << 16 | uint32_t(r[3 * x + 1]) << 8 | r[3 * x];
+          break;
+        default: {
+          const uint32_t v = info.bitCount == 16 ? le16(r + 2 * x) : le32(r + 4 * x);
+          line[x] = kBlack | red.get(v) << 16 | green.get(v) << 8 | blue.get(v);
+        }
+      }
+    }
+  }
 }
 
 std::optional<Image> decodeBmp(std::span<const uint8_t> f) {
-  if (f.size() < 26 || f[0] != 'B' || f[1] != 'M') return std::nullopt;
-  const uint32_t dataOffset = le32(&f[10]);
-  const uint32_t hsize = le32(&f[14]);
-  if (hsize < 12 || 14 + size_t(hsize) > f.size()) return std::nullopt;
-  const uint8_t* h = &f[14];
-  int64_t w, hh;
-  int bpp;
-  uint32_t compression = 0, colorsUsed = 0;
-  size_t paletteEntry = 4;
-  if (hsize == 12) {
-    w = le16(h + 4);
-    hh = int16_t(le16(h + 6));
-    bpp = le16(h + 10);
-    paletteEntry = 3;
-  } else {
-    if (hsize < 40) return std::nullopt;
-    w = int32_t(le32(h + 4));
-    hh = int32_t(le32(h + 8));
-    bpp = le16(h + 14);
-    compression = le32(h + 16);
-    colorsUsed = le32(h + 32);
-  }
-  bool topDown = hh < 0;
-  if (topDown) hh = -hh;
-  if (w < 1 || hh < 1 || w > kMaxBmpDimension || hh > kMaxBmpDimension) return std::nullopt;
-  const int width = int(w), height = int(hh);
-  Mask mr, mg, mb;
-  if (bpp == 16) {
-    mr = Mask(0x7C00);
-    mg = Mask(0x03E0);
-    mb = Mask(0x001F);
-  }
-  if (bpp == 32) {
-    mr = Mask(0xFF0000);
-    mg = Mask(0xFF00);
-    mb = Mask(0xFF);
-  }
-  if (compression == 3 || compression == 6) {
-    if (bpp != 16 && bpp != 32) return std::nullopt;
-    size_t at = 14 + 40;
-    if (hsize >= 52) at = 14 + 40;  // V4/V5 carry the masks inside the header at the same place
-    if (at + 12 > f.size()) return std::nullopt;
-    mr = Mask(le32(&f[at]));
-    mg = Mask(le32(&f[at + 4]));
-    mb = Mask(le32(&f[at + 8]));
-  } else if (compression == 1) {
-    if (bpp != 8) return std::nullopt;
-  } else if (compression == 2) {
-    if (bpp != 4) return std::nullopt;
-  } else if (compression != 0) {
-    return std::nullopt;
-  }
-  if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) return std::nullopt;
-
-  std::vector<uint8_t> palette;  // RGB triples
-  if (bpp <= 8) {
-    size_t n = colorsUsed ? colorsUsed : (size_t(1) << bpp);
-    if (n > 256) n = 256;
-    size_t at = 14 + size_t(hsize) + (compression == 3 ? 12 : 0);
-    for (size_t i = 0; i < n; ++i) {
-      size_t e = at + i * paletteEntry;
-      if (e + 3 > f.size()) break;
-      palette.push_back(f[e + 2]);
-      palette.push_back(f[e + 1]);
-      palette.push_back(f[e]);
-    }
-    if (palette.empty()) return std::nullopt;
-  }
-  auto setIndex = [&](Image& img, int x, int y, unsigned idx) {
-    uint8_t* p = img.px(x, y);
-    if (idx * 3 + 2 < palette.size()) {
-      p[0] = palette[idx * 3];
-      p[1] = palette[idx * 3 + 1];
-      p[2] = palette[idx * 3 + 2];
-    }
-  };
-  Image img(width, height);
-  if (dataOffset >= f.size()) return std::nullopt;
-  if (compression == 1 || compression == 2) {
-    // Run-length encoded, always bottom-up; missing pixels stay black. The position never
-    // leaves the picture: a run past the end of its row or a delta out of the picture makes
-    // the file damaged.
-    size_t p = dataOffset;
-    int x = 0, y = 0;
-    auto put = [&](unsigned idx) {
-      setIndex(img, x, height - 1 - y, idx);
-      ++x;
-    };
-    while (p + 1 < f.size() && y < height) {
-      unsigned n = f[p], v = f[p + 1];
-      p += 2;
-      if (n > 0) {
-        if (n > unsigned(width - x)) return std::nullopt;
-        for (unsigned i = 0; i < n; ++i) put(compression == 1 ? v : (i % 2 ? v & 15 : v >> 4));
-      } else if (v == 0) {
-        x = 0;
-        ++y;
-      } else if (v == 1) {
-        break;
-      } else if (v == 2) {
-        if (p + 1 >= f.size()) break;
-        if (f[p] > width - x || f[p + 1] >= height - y) return std::nullopt;
-        x += f[p];
-        y += f[p + 1];
-        p += 2;
-      } else {
-        size_t bytes = compression == 1 ? v : (v + 1) / 2;
-        if (p + bytes > f.size()) break;
-        if (v > unsigned(width - x)) return std::nullopt;
-        for (unsigned i = 0; i < v; ++i)
-          put(compression == 1 ? f[p + i] : (i % 2 ? f[p + i / 2] & 15 : f[p + i / 2] >> 4));
-        p += (bytes + 1) & ~size_t(1);
-      }
-    }
-    return img;
-  }
-  const size_t stride = ((size_t(width) * size_t(bpp) + 31) / 32) * 4;
-  if (size_t(dataOffset) + stride * size_t(height) > f.size()) return std::nullopt;
-  for (int row = 0; row < height; ++row) {
-    const uint8_t* r = &f[dataOffset + stride * size_t(row)];
-    int y = topDown ? row : height - 1 - row;
-    for (int x = 0; x < width; ++x) {
-      uint8_t* p = img.px(x, y);
-      switch (bpp) {
-        case 1:
-          setIndex(img, x, y, (r[x / 8] >> (7 - x % 8)) & 1);
-          break;
-        case 4:
-          setIndex(img, x, y, (r[x / 2] >> (x % 2 ? 0 : 4)) & 15);
-          break;
-        case 8:
-          setIndex(img, x, y, r[x]);
-          break;
-        case 16: {
-          uint32_t v = le16(r + 2 * x);
-          p[0] = mr.get(v);
-          p[1] = mg.get(v);
-          p[2] = mb.get(v);
-          break;
-        }
-        case 24:
-          p[0] = r[3 * x + 2];
-          p[1] = r[3 * x + 1];
-          p[2] = r[3 * x];
-          break;
-        case 32: {
-          uint32_t v = le32(r + 4 * x);
-          p[0] = mr.get(v);
-          p[1] = mg.get(v);
-          p[2] = mb.get(v);
-          break;
-        }
-      }
-    }
+  const BmpInfo info = checkBmp(f);
+  if (!info.ok()) return std::nullopt;
+  std::vector<uint32_t> pixels(size_t(info.width) * size_t(info.height));
+  decodeBmpPixels(f, info, pixels.data(), size_t(info.width));
+  Image img(info.width, info.height);
+  for (size_t i = 0; i < pixels.size(); ++i) {
+    img.rgb[3 * i] = uint8_t(pixels[i] >> 16);
+    img.rgb[3 * i + 1] = uint8_t(pixels[i] >> 8);
+    img.rgb[3 * i + 2] = uint8_t(pixels[i]);
   }
   return img;
 }
@@ -228,7 +288,7 @@ bool readWholeFile(const std::string& path, std::vector<uint8_t>& out, size_t li
 
 std::optional<Image> readBmpFile(const std::string& path) {
   std::vector<uint8_t> data;
-  if (!readWholeFile(path, data, size_t(256) << 20)) return std::nullopt;
+  if (!readWholeFile(path, data, size_t(kMaxBmpFileBytes))) return std::nullopt;
   return decodeBmp(data);
 }
 

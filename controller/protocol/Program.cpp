@@ -3,14 +3,12 @@
 namespace nq {
 
 LedColour ledColourOf(uint8_t r, uint8_t g, uint8_t b) {
-  if ((r == 255 && g == 0 && b == 0) || (r == 237 && g == 28 && b == 36)) return Red;
-  if ((r == 0 && g == 128 && b == 0) || (r == 34 && g == 177 && b == 76)) return Green;
-  if ((r == 255 && g == 255 && b == 0) || (r == 255 && g == 242 && b == 0)) return Yellow;
-  static constexpr int kRef[4][3] = {{0, 0, 0}, {255, 0, 0}, {0, 128, 0}, {255, 255, 0}};
+  if (const int exact = exactLedColour(packRgb(r, g, b)); exact >= 0) return LedColour(exact);
   int best = 0;
   long bestD = -1;
   for (int i = 0; i < 4; ++i) {
-    long dr = r - kRef[i][0], dg = g - kRef[i][1], db = b - kRef[i][2];
+    const uint32_t ref = kPureRgb[i];
+    long dr = r - long(ref >> 16), dg = g - long((ref >> 8) & 0xff), db = b - long(ref & 0xff);
     long d = dr * dr + dg * dg + db * db;
     if (bestD < 0 || d < bestD) {
       bestD = d;
@@ -21,29 +19,18 @@ LedColour ledColourOf(uint8_t r, uint8_t g, uint8_t b) {
 }
 
 void pureRgb(LedColour c, uint8_t out[3]) {
-  static constexpr uint8_t kPure[4][3] = {{0, 0, 0}, {255, 0, 0}, {0, 128, 0}, {255, 255, 0}};
-  for (int i = 0; i < 3; ++i) out[i] = kPure[c & 3][i];
+  const uint32_t rgb = kPureRgb[c & 3];
+  out[0] = uint8_t(rgb >> 16);
+  out[1] = uint8_t(rgb >> 8);
+  out[2] = uint8_t(rgb);
 }
 
 int colourClassOf(const Image& img) {
   int cls = 0;
-  for (int y = 0; y < img.height; ++y)
-    for (int x = 0; x < img.width; ++x) {
+  for (int y = 0; y < img.height && cls != 3; ++y)
+    for (int x = 0; x < img.width && cls != 3; ++x) {
       const uint8_t* p = img.px(x, y);
-      bool red =
-          (p[0] == 255 && p[1] == 0 && p[2] == 0) || (p[0] == 237 && p[1] == 28 && p[2] == 36);
-      bool green =
-          (p[0] == 0 && p[1] == 128 && p[2] == 0) || (p[0] == 34 && p[1] == 177 && p[2] == 76);
-      bool yellow =
-          (p[0] == 255 && p[1] == 255 && p[2] == 0) || (p[0] == 255 && p[1] == 242 && p[2] == 0);
-      if (yellow) return 3;
-      if (red) {
-        if (cls == 2) return 3;
-        if (cls == 0) cls = 1;
-      } else if (green) {
-        if (cls == 1) return 3;
-        if (cls == 0) cls = 2;
-      }
+      cls = addToColourClass(cls, exactLedColour(packRgb(p[0], p[1], p[2])));
     }
   return cls;
 }
@@ -55,8 +42,9 @@ size_t planeBytes(int width, int height, int colourClass) {
 }
 
 bool settingsInRange(const ProgramSettings& s) {
-  return s.colourClass >= 0 && s.colourClass <= 3 && s.playMode >= 0 && s.playMode <= 15 &&
-         s.playSpeed >= 0 && s.playSpeed <= 5 && s.dwell >= 0 && s.dwell <= 255;
+  return s.colourClass >= 0 && s.colourClass <= 3 && s.playMode >= 0 &&
+         s.playMode <= kMaxPlayMode && s.playSpeed >= 0 && s.playSpeed <= kMaxPlaySpeed &&
+         s.dwell >= 0 && s.dwell <= kMaxDwell;
 }
 
 void encodeProgram(std::vector<uint8_t>& out, const Image& img, const ProgramSettings& s) {
@@ -97,7 +85,7 @@ bool fail(std::string* why, const char* text) {
 bool parseProgramStream(std::span<const uint8_t> stream, int count, std::vector<WireProgram>& out,
                         std::string* why) {
   out.clear();
-  if (count < 0 || count > 255) return fail(why, "count out of range");
+  if (count < 0 || count > kMaxPrograms) return fail(why, "count out of range");
   size_t p = 0;
   for (int i = 0; i < count; ++i) {
     if (stream.size() - p < kProgramHeaderSize) return fail(why, "truncated header");

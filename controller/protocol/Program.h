@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "Limits.h"
+
 namespace nq {
 
-inline constexpr int kMaxProgramWidth = 640;
-inline constexpr int kMaxProgramHeight = 256;
 inline constexpr size_t kProgramHeaderSize = 8;
 
 // 24-bit picture, rows top-down, 3 bytes (R, G, B) per pixel.
@@ -29,8 +29,45 @@ struct Image {
 // Bit 0 red, bit 1 green.
 enum LedColour : uint8_t { Black = 0, Red = 1, Green = 2, Yellow = 3 };
 
-// Exact for the six colours of the colour class, else the nearest of black, red,
-// green (0,128,0) and yellow by squared RGB distance (ties: black, red, green, yellow).
+// The one table of LED colours. The pure colours (0xRRGGBB) a fetch and the picture conversion
+// write, indexed by LedColour.
+inline constexpr uint32_t kPureRgb[4] = {0x000000u, 0xff0000u, 0x008000u, 0xffff00u};
+
+// The LED colour of a pixel (0xRRGGBB, higher bits ignored) that is exactly one of the colours
+// the product recognises: black, the pure colours, and the painting program's red (237,28,36),
+// green (34,177,76) and yellow (255,242,0); -1 for any other colour.
+constexpr int exactLedColour(uint32_t rgb) {
+  switch (rgb & 0xffffffu) {
+    case 0x000000u:
+      return Black;
+    case 0xff0000u:
+    case 0xed1c24u:
+      return Red;
+    case 0x008000u:
+    case 0x22b14cu:
+      return Green;
+    case 0xffff00u:
+    case 0xfff200u:
+      return Yellow;
+    default:
+      return -1;
+  }
+}
+constexpr uint32_t packRgb(uint8_t r, uint8_t g, uint8_t b) {
+  return uint32_t(r) << 16 | uint32_t(g) << 8 | b;
+}
+
+// The colour class ("颜色") so far after one more pixel of exact LED colour `colour` (or -1):
+// 0 no LED colour, 1 red only, 2 green only, 3 red and green, or any yellow. Class 3 is final.
+constexpr int addToColourClass(int cls, int colour) {
+  if (colour <= 0 || cls == 3) return cls;
+  if (colour == Yellow) return 3;
+  if (cls == 0) return colour;
+  return cls == colour ? cls : 3;
+}
+
+// Exact for the recognised colours, else the nearest of black, red, green (0,128,0) and yellow
+// by squared RGB distance (ties: black, red, green, yellow).
 LedColour ledColourOf(uint8_t r, uint8_t g, uint8_t b);
 // The pure colour a fetch writes for an LED colour.
 void pureRgb(LedColour c, uint8_t out[3]);

@@ -8,12 +8,13 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::span<const uint8_t> in(data, size);
-  auto dims = nq::bmpSize(in);
+  const nq::BmpInfo info = nq::checkBmp(in);
   // The library refuses anything bigger than a program from the header alone; the reader
-  // itself caps at kMaxBmpDimension. Keep the fuzzer inside the library's range.
-  if (dims && (dims->first > 640 || dims->second > 256)) return 0;
+  // itself caps at kMaxPictureSide. Keep the fuzzer inside the library's range.
+  if (info.width > nq::kMaxProgramWidth || info.height > nq::kMaxProgramHeight) return 0;
   auto img = nq::decodeBmp(in);
-  if (img && (!dims || img->width != dims->first || img->height != dims->second)) __builtin_trap();
+  if (img.has_value() != info.ok()) __builtin_trap();
+  if (img && (img->width != info.width || img->height != info.height)) __builtin_trap();
   if (img) (void)nq::encodeBmp24(*img);
   return 0;
 }

@@ -4,6 +4,10 @@
 #include <QImage>
 #include <QString>
 
+// The application's face of the product's BMP reader (protocol/Bmp.h), the one the link
+// libraries decode the pictures of a send with: the same checks and the same pixels, refusals
+// worded for the operator and pictures as QImage.
+
 // What a BMP file's headers claim, checked before anything is allocated for its pixels.
 struct BmpHeaderInfo {
   bool ok = false;
@@ -15,16 +19,8 @@ struct BmpHeaderInfo {
   int compression = 0;
 };
 
-inline constexpr int MaxBmpSide = 16384;
-inline constexpr qint64 MaxBmpPixelBytes = 64LL * 1024 * 1024;
-// Largest BMP file the program reads: the pixel limit plus generous room for headers and palette.
-inline constexpr qint64 MaxBmpFileBytes = MaxBmpPixelBytes + 64 * 1024;
-
-// Checks a BMP held in bytes without allocating anything for its pixels: signature, header kind,
-// size limits (at most MaxBmpSide pixels either way, at most MaxBmpPixelBytes of pixel data),
-// bit depth, compression, that the palette and bit-field masks are whole, that the pixel rows
-// are all present and, for a run-length file, that the stream is whole and never leaves the
-// picture. Every refusal is worded for the operator.
+// Checks a BMP held in bytes without allocating anything for its pixels (see nq::checkBmp);
+// every refusal is worded for the operator.
 BmpHeaderInfo checkBmpHeader(const QByteArray& bytes);
 
 // Checks, then decodes a BMP into a Format_RGB32 image; throws LedError naming `what` when the

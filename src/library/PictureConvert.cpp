@@ -13,6 +13,8 @@
 
 #include "AtomicFile.h"
 #include "LedError.h"
+#include "protocol/Limits.h"
+#include "protocol/Program.h"
 
 namespace {
 
@@ -35,26 +37,11 @@ QString decodeFailure(QImageReader::ImageReaderError error) {
 }
 
 // The stored LED colours, indexed by lit diodes: bit 0 red, bit 1 green.
-constexpr std::array<QRgb, 4> kLed = {0xff000000u, 0xffff0000u, 0xff008000u, 0xffffff00u};
+constexpr std::array<QRgb, 4> kLed = {0xff000000u | nq::kPureRgb[0], 0xff000000u | nq::kPureRgb[1],
+                                      0xff000000u | nq::kPureRgb[2], 0xff000000u | nq::kPureRgb[3]};
 
 // The index of a pixel that is already one of the colours the colour class recognises, or -1.
-int exactLedIndex(QRgb p) {
-  switch (p & 0x00ffffffu) {
-    case 0x000000u:
-      return 0;
-    case 0xff0000u:
-    case 0xed1c24u:
-      return 1;
-    case 0x008000u:
-    case 0x22b14cu:
-      return 2;
-    case 0xffff00u:
-    case 0xfff200u:
-      return 3;
-    default:
-      return -1;
-  }
-}
+int exactLedIndex(QRgb p) { return nq::exactLedColour(p); }
 
 QRgb inkColour(LedInk ink) {
   switch (ink) {
@@ -217,10 +204,11 @@ PictureConversion PictureConversion::fromFile(const QString& path, QSize program
   const QFileInfo info(path);
   if (info.isDir()) throw LedError(QStringLiteral("%1 是文件夹，不是图片").arg(what));
   if (!info.isFile()) throw LedError(QStringLiteral("%1 不存在").arg(what));
-  if (info.size() > MaxImportBytes) {
-    throw LedError(QStringLiteral("%1 超过 64 MiB，不能导入").arg(what));
+  if (info.size() > nq::kMaxPicturePixelBytes) {
+    throw LedError(
+        QStringLiteral("%1 超过 %2 MiB，不能导入").arg(what).arg(nq::kMaxPicturePixelBytes >> 20));
   }
-  return fromBytes(readWholeFile(path, MaxImportBytes), programSize, what,
+  return fromBytes(readWholeFile(path, nq::kMaxPicturePixelBytes), programSize, what,
                    info.suffix().toLower().toLatin1());
 }
 
@@ -228,8 +216,9 @@ PictureConversion PictureConversion::fromBytes(const QByteArray& bytes, QSize pr
                                                const QString& what, const QByteArray& formatHint) {
   if (programSize.isEmpty()) throw LedError(QStringLiteral("节目的尺寸无效"));
   if (bytes.isEmpty()) throw LedError(QStringLiteral("%1 是空文件").arg(what));
-  if (bytes.size() > MaxImportBytes) {
-    throw LedError(QStringLiteral("%1 超过 64 MiB，不能导入").arg(what));
+  if (bytes.size() > nq::kMaxPicturePixelBytes) {
+    throw LedError(
+        QStringLiteral("%1 超过 %2 MiB，不能导入").arg(what).arg(nq::kMaxPicturePixelBytes >> 20));
   }
   QBuffer buffer;
   buffer.setData(bytes);
@@ -265,18 +254,19 @@ PictureConversion PictureConversion::fromBytes(const QByteArray& bytes, QSize pr
   if (!size.isValid() || size.isEmpty()) {
     throw LedError(QStringLiteral("%1 无法读出图片尺寸").arg(what));
   }
-  if (size.width() > MaxImportSide || size.height() > MaxImportSide) {
+  if (size.width() > nq::kMaxPictureSide || size.height() > nq::kMaxPictureSide) {
     throw LedError(QStringLiteral("%1 的尺寸 %2×%3 超过每边 %4 像素的上限")
                        .arg(what)
                        .arg(size.width())
                        .arg(size.height())
-                       .arg(MaxImportSide));
+                       .arg(nq::kMaxPictureSide));
   }
-  if (qint64(size.width()) * size.height() * 4 > MaxImportBytes) {
-    throw LedError(QStringLiteral("%1 的尺寸 %2×%3 解码后超过 64 MiB 的上限")
+  if (qint64(size.width()) * size.height() * 4 > nq::kMaxPicturePixelBytes) {
+    throw LedError(QStringLiteral("%1 的尺寸 %2×%3 解码后超过 %4 MiB 的上限")
                        .arg(what)
                        .arg(size.width())
-                       .arg(size.height()));
+                       .arg(size.height())
+                       .arg(nq::kMaxPicturePixelBytes >> 20));
   }
 
   // Decode only as large as the program needs: fill and stretch must still cover it. The scaled

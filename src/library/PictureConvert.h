@@ -27,11 +27,6 @@ struct ConversionOptions {
   bool operator==(const ConversionOptions&) const = default;
 };
 
-// A picture to import may be at most this large a side, and its decoded pixels (4 bytes each)
-// and its file at most this many bytes. Both are checked from the header before decoding.
-inline constexpr int MaxImportSide = 16384;
-inline constexpr qint64 MaxImportBytes = 64LL * 1024 * 1024;
-
 // Where a source of `source` size is drawn on a target of `target` size; with Fill the rectangle
 // reaches beyond the target on the cropped sides. Bars and crops are split evenly, except that
 // the placement decides the horizontal side.

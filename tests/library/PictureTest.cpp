@@ -5,6 +5,7 @@
 
 #include "BmpCheck.h"
 #include "LedError.h"
+#include "protocol/Bmp.h"
 
 namespace {
 
@@ -181,6 +182,12 @@ TEST(BmpHeader, DecodesPalettesRunLengthAndSixteenBits) {
        {2, 1},
        {0, 0},
        qRgb(132, 130, 132)},
+      // 3 of 31 is 24 by replication (rounding a scale would give 25).
+      {"16-bit 5-5-5 low",
+       handMade(1, 1, 16, 0, {}, QByteArray("\x63\x0c\0\0", 4)),
+       {1, 1},
+       {0, 0},
+       qRgb(24, 24, 24)},
   };
   for (const Row& row : rows) {
     const BmpHeaderInfo info = checkBmpHeader(row.bytes);
@@ -188,6 +195,15 @@ TEST(BmpHeader, DecodesPalettesRunLengthAndSixteenBits) {
     const QImage img = decodeBmp(row.bytes, QStringLiteral("x"));
     EXPECT_EQ(img.size(), row.size) << row.what;
     EXPECT_EQ(img.pixel(row.at) & 0xffffffu, row.colour & 0xffffffu) << row.what;
+    // The link libraries encode a send from the same pixels.
+    const auto link = nq::decodeBmp(std::span(
+        reinterpret_cast<const uint8_t*>(row.bytes.constData()), size_t(row.bytes.size())));
+    ASSERT_TRUE(link) << row.what;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) {
+        const uint8_t* p = link->px(x, y);
+        EXPECT_EQ(img.pixel(x, y), qRgb(p[0], p[1], p[2])) << row.what << " at " << x << "," << y;
+      }
   }
 }
 
