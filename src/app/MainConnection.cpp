@@ -12,6 +12,7 @@
 #include "ConnectionGuard.h"
 #include "ErrorReport.h"
 #include "Mainface.h"
+#include "ProgramLimits.h"
 
 void TMainForm::showTransport() {
   C1->setChecked(ws_.commSettings.serial());
@@ -98,7 +99,20 @@ void TMainForm::connectionTail(int width, int height) {
   }
   ws_.ControllerModel = ws_.link().Type(t);
   showStatus();
-  if (ws_.ControllerModel < 0) prompt_.message(this, QStringLiteral("获取LED控制卡型号失败"));
+  if (ws_.ControllerModel < 0) {
+    prompt_.message(this, QStringLiteral("获取LED控制卡型号失败"));
+    return;
+  }
+  // New programs take the sign's size: one the card cannot hold even in one colour is told now,
+  // not first when a send is refused.
+  if (const QString limit = sizeLimitMessage(ws_.ControllerModel, 1, width, height);
+      !limit.isEmpty()) {
+    prompt_.message(this, QStringLiteral("LED屏 %1×%2 超出控制卡的节目尺寸：%3。"
+                                         "新节目须改小尺寸后才能发送。")
+                              .arg(width)
+                              .arg(height)
+                              .arg(limit));
+  }
 }
 
 void TMainForm::SpeedButton4Click() {

@@ -37,10 +37,12 @@
 #include "LibraryTransfer.h"
 #include "Pictureimport.h"
 #include "Pramme.h"
+#include "ProgramLimits.h"
 #include "Screenwh.h"
 #include "Sendpram.h"
 #include "UpDown.h"
 #include "Wordsedit.h"
+#include "protocol/Limits.h"
 
 namespace {
 
@@ -560,7 +562,7 @@ void TMainForm::SpeedButton7Click() {
     const QString path = prompt_.openFile(this, QStringLiteral("加载图片"),
                                           QStringLiteral("BMP 图片 (*.bmp);;所有文件 (*)"));
     if (path.isEmpty()) return;
-    const QByteArray bytes = readWholeFile(path, MaxBmpFileBytes);
+    const QByteArray bytes = readWholeFile(path, nq::kMaxBmpFileBytes);
     const QImage picture = decodeBmp(bytes, QStringLiteral("图片文件 %1").arg(path));
     if (picture.width() != ws_.ProgramWidth[n] || picture.height() != ws_.ProgramHeight[n]) {
       prompt_.message(this, QStringLiteral("加载图片尺寸与屏宽高不一致!"));
@@ -572,6 +574,10 @@ void TMainForm::SpeedButton7Click() {
         n, ProgramEntry{ws_.ProgramWidth[n], ws_.ProgramHeight[n], colourClass(picture),
                         ComboBox2->currentIndex(), ComboBox3->currentIndex(), UpDown3->position()});
     showPicture(picture);
+    if (const QString notice = storedPictureLimitNotice(ws_.ControllerModel, picture);
+        !notice.isEmpty()) {
+      prompt_.message(this, notice);
+    }
     if (hasColoursTheSignCannotShow(picture)) {
       prompt_.message(this, QStringLiteral("图片中有LED屏显示不出的颜色（屏上只有红、绿、黄三色），"
                                            "屏上的画面会与图片不同。要看到屏上的效果，"
@@ -653,6 +659,10 @@ void TMainForm::I1Click() {
     if (imported.truncated) {
       text += QStringLiteral("\n节目表最多容纳%1个节目，文件夹中其余的图片没有导入。")
                   .arg(ProgramStore::MaxPrograms);
+    }
+    if (imported.coloursCorrected > 0) {
+      text += QStringLiteral("\n%1个节目的颜色值与图片不符，已按图片改正。")
+                  .arg(imported.coloursCorrected);
     }
     prompt_.message(nullptr, text);
   });

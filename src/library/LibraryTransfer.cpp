@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "AtomicFile.h"
+#include "GbkIni.h"
 #include "LedError.h"
 #include "ProgramStore.h"
+#include "protocol/Limits.h"
 
 namespace fs = std::filesystem;
 
@@ -96,6 +98,10 @@ ImportResult importLibrary(const ProgramStore& store, const QString& folder) {
   for (const QString& name : names) {
     copyReplacing(source.filePath(name), QDir(staging).filePath(name), failure);
   }
+  const QString stagedSettings = QDir(staging).filePath(QStringLiteral("set.ini"));
+  GbkIni settingsIni = GbkIni::parse(readWholeFile(stagedSettings, nq::kMaxIniFileBytes));
+  result.coloursCorrected = correctColourClasses(settingsIni, staging, result.count);
+  if (result.coloursCorrected > 0) writeFileAtomically(stagedSettings, settingsIni.serialize());
 
   const QDir library(store.programDir());
   FileMoveJournal journal(failure);

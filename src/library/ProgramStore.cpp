@@ -8,6 +8,8 @@
 #include "BmpCheck.h"
 #include "GbkIni.h"
 #include "LedError.h"
+#include "protocol/Limits.h"
+#include "protocol/Program.h"
 
 namespace {
 
@@ -19,8 +21,6 @@ const QString kSpeed = QStringLiteral("播放速度");
 const QString kDwell = QStringLiteral("停留时间");
 
 QString sectionName(int n) { return QStringLiteral("节目%1").arg(n); }
-
-constexpr qint64 kMaxIniBytes = qint64{16} * 1024 * 1024;
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
@@ -44,7 +44,7 @@ namespace {
 
 GbkIni loadIni(const QString& path) {
   if (!QFile::exists(path)) return GbkIni::parse({});
-  return GbkIni::parse(readWholeFile(path, kMaxIniBytes));
+  return GbkIni::parse(readWholeFile(path, nq::kMaxIniFileBytes));
 }
 
 void removeIfExists(const QString& path) {
@@ -140,14 +140,14 @@ QImage ProgramStore::readPicture(int n) const {
   const QString path = picturePath(n);
   const QString what = QStringLiteral("节目图片 %1").arg(native(path));
   if (!QFile::exists(path)) throw LedError(QStringLiteral("%1 不存在").arg(what));
-  return decodeBmp(readWholeFile(path, MaxBmpFileBytes), what);
+  return decodeBmp(readWholeFile(path, nq::kMaxBmpFileBytes), what);
 }
 
 QSize ProgramStore::readPictureSize(int n) const {
   const QString path = picturePath(n);
   const QString what = QStringLiteral("节目图片 %1").arg(native(path));
   if (!QFile::exists(path)) throw LedError(QStringLiteral("%1 不存在").arg(what));
-  const BmpHeaderInfo info = checkBmpHeader(readWholeFile(path, MaxBmpFileBytes));
+  const BmpHeaderInfo info = checkBmpHeader(readWholeFile(path, nq::kMaxBmpFileBytes));
   if (!info.ok) throw LedError(QStringLiteral("%1 无法读取：%2").arg(what, info.error));
   return QSize(info.width, info.height);
 }
@@ -178,64 +178,57 @@ void ProgramStore::deleteProgram(int s, int count) {
   QFile::remove(trashRtf);
 }
 
-bool hasColoursTheSignCannotShow(const QImage& picture) {
-  const QImage img = picture.convertToFormat(QImage::Format_RGB32);
-  for (int y = 0; y < img.height(); ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-    for (int x = 0; x < img.width(); ++x) {
-      switch (row[x] & 0x00ffffffu) {
-        case 0x000000u:
-        case 0xff0000u:
-        case 0xed1c24u:
-        case 0x008000u:
-        case 0x22b14cu:
-        case 0xffff00u:
-        case 0xfff200u:
-          continue;
-        default:
-          return true;
-      }
-    }
-  }
-  return false;
-}
+namespace {
 
-int colourClass(const QImage& picture) {
+// Every pixel of the picture as 0xRRGGBB (higher bits ignored), row by row, until `visit`
+// returns false.
+template <typename Visit>
+void forEachPixel(const QImage& picture, Visit visit) {
   const QImage img =
       (picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32)
           ? picture
           : picture.convertToFormat(QImage::Format_RGB32);
-  int cls = 0;
   for (int y = 0; y < img.height(); ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-    for (int x = 0; x < img.width(); ++x) {
-      const QRgb p = row[x] & 0x00ffffffu;
-      int colour;  // 1 red, 2 green, 3 yellow, 0 anything else
-      switch (p) {
-        case 0xff0000u:
-        case 0xed1c24u:
-          colour = 1;
-          break;
-        case 0x008000u:
-        case 0x22b14cu:
-          colour = 2;
-          break;
-        case 0xffff00u:
-        case 0xfff200u:
-          colour = 3;
-          break;
-        default:
-          colour = 0;
-          break;
-      }
-      if (colour == 0) continue;
-      if (colour == 3) return 3;
-      if (cls == 0) {
-        cls = colour;
-      } else if (cls != colour) {
-        return 3;
-      }
+    for (int x = 0; x < img.width(); ++x)
+      if (!visit(row[x])) return;
+  }
+}
+
+}  // namespace
+
+int correctColourClasses(GbkIni& settings, const QString& pictureDir, int count) {
+  int corrected = 0;
+  for (int n = 0; n < count; ++n) {
+    const QString path = QDir(pictureDir).filePath(QStringLiteral("%1.bmp").arg(n));
+    int cls = 0;
+    try {
+      cls = colourClass(decodeBmp(readWholeFile(path, nq::kMaxBmpFileBytes), native(path)));
+    } catch (const LedError&) {
+      continue;  // refused later, where the picture is used, with its reason
+    }
+    if (settings.intValue(sectionName(n), kColour, 0) != cls) {
+      settings.setValue(sectionName(n), kColour, cls);
+      ++corrected;
     }
   }
+  return corrected;
+}
+
+bool hasColoursTheSignCannotShow(const QImage& picture) {
+  bool found = false;
+  forEachPixel(picture, [&](QRgb p) {
+    found = nq::exactLedColour(p) < 0;
+    return !found;
+  });
+  return found;
+}
+
+int colourClass(const QImage& picture) {
+  int cls = 0;
+  forEachPixel(picture, [&](QRgb p) {
+    cls = nq::addToColourClass(cls, nq::exactLedColour(p));
+    return cls != 3;
+  });
   return cls;
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <array>
 
+#include "protocol/Limits.h"
+
 // The six settings of one program, in the key order of its section.
 struct ProgramEntry {
   int width = 0;
@@ -31,7 +33,7 @@ struct PlaySettings {
 // with a text for the operator; the library is left as it was before the failing step.
 class ProgramStore {
  public:
-  static constexpr int MaxPrograms = 255;
+  static constexpr int MaxPrograms = nq::kMaxPrograms;
 
   explicit ProgramStore(QString home);
 
@@ -77,8 +79,16 @@ class ProgramStore {
   QString home_;
 };
 
+class GbkIni;
+
+// Sets the "颜色" of programs 0 .. count-1 in a library settings file to the class of its picture
+// (Program/<n>.bmp at pictureDir), as the editor computes it; a picture that cannot be read keeps
+// its value. Returns how many values changed.
+int correctColourClasses(GbkIni& settings, const QString& pictureDir, int count);
+
 // The "颜色" value of a picture: 0 no LED colour, 1 red only, 2 green only, 3 red and green or
-// yellow.
+// yellow. The same table and rule as the link libraries' (nq::colourClassOf), so the class the
+// editor stores is the class a send encodes.
 int colourClass(const QImage& picture);
 
 // Whether the picture has a pixel that is neither black nor one of the LED colours colourClass

@@ -19,6 +19,7 @@
 #include "BmpCheck.h"
 #include "ErrorReport.h"
 #include "Prompt.h"
+#include "protocol/Limits.h"
 
 namespace {
 
@@ -201,7 +202,7 @@ void TPictureImportForm::OkButtonClick() {
     // Should the settings fail to be written, the program gets its old picture back.
     const QString path = store_.picturePath(program_);
     const QByteArray before =
-        QFile::exists(path) ? readWholeFile(path, MaxBmpFileBytes) : QByteArray();
+        QFile::exists(path) ? readWholeFile(path, nq::kMaxBmpFileBytes) : QByteArray();
     store_.writePicture(program_, picture);
     try {
       store_.writeSettings(program_, entry);

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "ErrorReport.h"
+#include "ProgramLimits.h"
 #include "Prompt.h"
 #include "SendRecord.h"
 #include "TransferProgressBar.h"
@@ -59,6 +60,8 @@ bool TSendPramForm::prepare() {
   bool ok = false;
   runGuarded(prompt_, nullptr, [&] {
     link_ = &ws_.link();
+    // Every program is checked as the card will read it before a byte goes out.
+    checkLibraryForSend(ws_.store(), ws_.ProgramCount, ws_.ControllerModel);
     record_ = buildSendRecord(ws_.store(), ws_.ProgramCount);
     ok = true;
   });

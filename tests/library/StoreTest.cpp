@@ -8,6 +8,7 @@
 #include "GbkIni.h"
 #include "Home.h"
 #include "LedError.h"
+#include "ProgramLimits.h"
 #include "ProgramStore.h"
 #include "TestHome.h"
 
@@ -236,6 +237,57 @@ TEST(ColourClass, FollowsTheLedColourTable) {
     for (const auto& [at, colour] : row.pixels) img.setPixel(at, colour);
     EXPECT_EQ(colourClass(img), row.expected) << row.what;
     EXPECT_EQ(colourClass(img.convertToFormat(QImage::Format_RGB888)), row.expected) << row.what;
+  }
+}
+
+// The check before a send reads the library as the link does and names the first program that
+// the card would refuse or show differently; program 1 is always sound.
+TEST(SendCheck, NamesTheProgramTheCardWouldNotShowAsTheEditorDoes) {
+  const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 128, 0), yellow = qRgb(255, 255, 0);
+  struct Row {
+    const char* what;
+    int model;
+    QImage picture;  // program 2's; null: a file that is no bitmap
+    ProgramEntry entry;
+    const char* refusal;  // empty: the library passes
+  };
+  const Row rows[] = {
+      {"class lacks green", 0, filled(32, 16, yellow), {32, 16, 1, 0, 4, 5}, "颜色值为 1"},
+      {"class lacks red", 0, filled(32, 16, red), {32, 16, 2, 0, 4, 5}, "颜色值为 2"},
+      {"wider class carries it", 0, filled(32, 16, green), {32, 16, 3, 0, 4, 5}, ""},
+      {"not a bitmap", 0, QImage(), {32, 16, 0, 0, 4, 5}, "无法读取"},
+      {"beyond the card", 0, filled(656, 16, red), {656, 16, 1, 0, 4, 5}, "最大宽度不能大于640"},
+      {"model 1 height", 1, filled(32, 80, red), {32, 80, 1, 0, 4, 5}, "最大高度不能大于64"},
+      {"model 2 area",
+       2,
+       filled(320, 80, yellow),
+       {320, 80, 3, 0, 4, 5},
+       "超出系统最大屏宽屏高的定义"},
+      {"play mode", 0, filled(32, 16, red), {32, 16, 1, 16, 4, 5}, "播放方式"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    TestHome home;
+    ProgramStore store(home.path());
+    store.writePicture(0, filled(32, 16, red));
+    store.writeSettings(0, {32, 16, 1, 0, 4, 5});
+    if (row.picture.isNull())
+      ASSERT_TRUE(home.write(QStringLiteral("Program/1.bmp"), "not a bitmap"));
+    else
+      store.writePicture(1, row.picture);
+    store.writeSettings(1, row.entry);
+    QString refusal;
+    try {
+      checkLibraryForSend(store, 2, row.model);
+    } catch (const LedError& e) {
+      refusal = e.text();
+    }
+    if (*row.refusal == 0) {
+      EXPECT_EQ(refusal, QString());
+    } else {
+      EXPECT_TRUE(refusal.startsWith(QStringLiteral("节目2："))) << refusal.toStdString();
+      EXPECT_TRUE(refusal.contains(QString::fromUtf8(row.refusal))) << refusal.toStdString();
+    }
   }
 }
 

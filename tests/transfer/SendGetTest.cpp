@@ -34,7 +34,20 @@ const QString Net = QStringLiteral("1");
 
 class Transfer : public ::testing::Test {
  protected:
-  void SetUp() override { open(home.path()); }
+  void SetUp() override {
+    open(home.path());
+    fillLibrary(5);
+  }
+
+  // Programs 0 .. count-1 as a send checks them: a red pixel each.
+  void fillLibrary(int count) {
+    QImage red(1, 1, QImage::Format_RGB32);
+    red.fill(qRgb(255, 0, 0));
+    for (int k = 0; k < count; ++k) {
+      ws->store().writePicture(k, red);
+      ws->store().writeSettings(k, {1, 1, 1, 0, 4, 5});
+    }
+  }
 
   void open(const QString& path) {
     send.reset();
@@ -165,6 +178,7 @@ TEST_F(Transfer, SendRefusesAPathThatDoesNotFitOrIsNotGbkBeforeTheCall) {
     ASSERT_TRUE(QDir().mkpath(path + QStringLiteral("/Program")));
     SCOPED_TRACE(path.toStdString());
     open(path);
+    if (row.sent) fillLibrary(row.count);
     ws->ProgramCount = row.count;
     prompt.messages.clear();
     EXPECT_CALL(link, ModProgram(_, _)).Times(row.sent ? 1 : 0);  // a nice mock answers 0

@@ -10,10 +10,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextDocument>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "GbkIni.h"
 #include "Getpram.h"
 #include "Mainface.h"
 #include "Protocol.h"
@@ -217,6 +219,64 @@ TEST_F(TransferCard, FetchBrokenPartWayLeavesTheLibraryByteForByte) {
   EXPECT_EQ(a->ws.ProgramCount, 3);
   EXPECT_TRUE(a->files() == before);
   a->fetch->Button2->click();
+}
+
+// What a send would encode must be what the editor shows: a library whose "颜色" lacks a colour
+// of its picture is corrected on import, and a picture the card cannot hold is named when it is
+// loaded and again before the send, with nothing on the wire.
+TEST_F(TransferCard, ImportedWrongColourClassArrivesWithEveryPlane) {
+  const QImage both =
+      picture(96, 48, [](int x, int) { return x < 48 ? qRgb(255, 0, 0) : qRgb(0, 128, 0); });
+  TestHome folder;
+  ASSERT_TRUE(folder.write(QStringLiteral("0.bmp"), bmpBytes(both)));
+  // 颜色=1 although the picture has green: a send would carry the red plane only.
+  const QByteArray ini = GbkIni::toGbk(
+      QStringLiteral("[节目0]\r\n屏宽=96\r\n屏高=48\r\n颜色=1\r\n播放方式=0\r\n播放速度=4\r\n"
+                     "停留时间=5\r\n"));
+  ASSERT_TRUE(folder.write(QStringLiteral("set.ini"), ini));
+  a->prompt.folder = folder.path();
+  a->main.I1->trigger();
+  EXPECT_EQ(a->prompt.messages,
+            QStringList{QStringLiteral("导入节目成功\n1个节目的颜色值与图片不符，已按图片改正。")});
+  a->prompt.messages.clear();
+  sendFromA();
+  ASSERT_EQ(a->prompt.messages, QStringList{QStringLiteral("发送成功")});
+
+  b = std::make_unique<Station>(libraries);
+  b->connect(card->tcpPort());
+  QTimer::singleShot(0, b->fetch, [this] { b->fetch->Button1->click(); });
+  b->main.N2->trigger();
+  ASSERT_EQ(b->prompt.messages, QStringList{QStringLiteral("获取节目成功")});
+  EXPECT_EQ(b->ws.store().readPicture(0), both);
+}
+
+TEST_F(TransferCard, PictureBeyondTheModelIsNamedOnLoadAndNothingIsSent) {
+  ProgramStore& store = a->ws.store();
+  a->ws.setSignSize(700, 64);
+  a->main.SpeedButton1->click();  // a new program of the sign's size
+  TestHome folder;
+  ASSERT_TRUE(folder.write(QStringLiteral("wide.bmp"),
+                           bmpBytes(picture(700, 64, [](int, int) { return qRgb(255, 0, 0); }))));
+  a->prompt.file = folder.path() + QStringLiteral("/wide.bmp");
+  QTreeWidget* tree = a->main.TreeView1;
+  const auto found = tree->findItems(QStringLiteral("节目1"), Qt::MatchExactly | Qt::MatchRecursive);
+  ASSERT_EQ(found.size(), 1);
+  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(found[0]).center());
+  a->main.SpeedButton7->click();
+  const QString limit = QStringLiteral("最大宽度不能大于640");
+  ASSERT_EQ(a->prompt.messages.size(), 1);
+  EXPECT_TRUE(a->prompt.messages[0].contains(limit)) << a->prompt.messages[0].toStdString();
+  EXPECT_EQ(colourClass(store.readPicture(0)), 1);  // the picture is kept
+
+  a->prompt.messages.clear();
+  const uint64_t wire = card->wireBytes();
+  a->main.SpeedButton6->click();
+  ASSERT_EQ(a->prompt.messages.size(), 1);
+  EXPECT_TRUE(a->prompt.messages[0].startsWith(QStringLiteral("节目1：")))
+      << a->prompt.messages[0].toStdString();
+  EXPECT_TRUE(a->prompt.messages[0].contains(limit));
+  EXPECT_EQ(card->wireBytes(), wire);
+  EXPECT_FALSE(a->send->isVisible());
 }
 
 }  // namespace

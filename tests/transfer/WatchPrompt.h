@@ -11,14 +11,15 @@ class WatchPrompt final : public Prompt {
  public:
   QStringList messages;
   std::function<void(const QString&)> onMessage;
+  QString file, folder;  // what the file and folder dialogs answer
 
   void message(QWidget*, const QString& text) override {
     messages << text;
     if (onMessage) onMessage(text);
   }
   bool question(QWidget*, const QString&) override { return false; }
-  QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
-  QString chooseFolder(QWidget*, const QString&) override { return {}; }
+  QString openFile(QWidget*, const QString&, const QString&) override { return file; }
+  QString chooseFolder(QWidget*, const QString&) override { return folder; }
   std::optional<FontChoice> chooseFont(QWidget*, const FontChoice&) override {
     return std::nullopt;
   }
