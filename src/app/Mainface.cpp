@@ -126,7 +126,8 @@ TMainForm::TMainForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
     if (n == pickedProgramNumber()) runGuarded(prompt_, this, [this, n] { showProgram(n); });
   });
 
-  // Start-up state: an empty library on a 32 x 32 sign, disconnected, default play settings.
+  // Start-up state: no program (the application empties the library before it makes the
+  // window), a 32 x 32 sign, disconnected, default play settings.
   ws_.ControllerProgramCount = 0;
   ws_.commSettings = CommSettings::load(ws_.commSettingsPath());
   ws_.commSettings.PortNames = listSerialPorts();
@@ -141,7 +142,6 @@ TMainForm::TMainForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
   ComboBox2->setCurrentIndex(0);
   ComboBox3->setCurrentIndex(4);
   UpDown3->setPosition(5);
-  runGuarded(prompt_, this, [this] { ws_.store().wipe(); });
   ws_.ProgramCount = 0;
   RebuildProgramList();
 
