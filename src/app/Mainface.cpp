@@ -566,11 +566,15 @@ void TMainForm::SpeedButton7Click() {
       prompt_.message(this, QStringLiteral("加载图片尺寸与屏宽高不一致!"));
       return;
     }
-    // The file is stored byte for byte, so the program keeps the file's pixel format.
+    // The file is stored byte for byte, so the program keeps the file's pixel format. Should the
+    // settings not be written, the picture gets its old bytes back: no program is half loaded.
+    FileRollback rollback;
+    rollback.keep(store().picturePath(n), MaxBmpFileBytes);
     store().writePictureFile(n, bytes);
     store().writeSettings(
         n, ProgramEntry{ws_.ProgramWidth[n], ws_.ProgramHeight[n], colourClass(picture),
                         ComboBox2->currentIndex(), ComboBox3->currentIndex(), UpDown3->position()});
+    rollback.commit();
     showPicture(picture);
     if (hasColoursTheSignCannotShow(picture)) {
       prompt_.message(this, QStringLiteral("图片中有LED屏显示不出的颜色（屏上只有红、绿、黄三色），"
