@@ -99,6 +99,12 @@ TMainForm::TMainForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
 
   PictureImportForm = new TPictureImportForm(ws_.store(), prompt_, this);
   connect(PictureImportForm, &TPictureImportForm::pictureImported, &ws_, &Workspace::programSaved);
+  connect(PictureImportForm, &TPictureImportForm::pictureImported, this, [this](int n) {
+    runGuarded(prompt_, this, [this, n] {
+      const QString notice = storedPictureLimitNotice(ws_.ControllerModel, store().readPicture(n));
+      if (!notice.isEmpty()) prompt_.message(this, notice);
+    });
+  });
 
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setSizeGripEnabled(false);
@@ -128,7 +134,8 @@ TMainForm::TMainForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
     if (n == pickedProgramNumber()) runGuarded(prompt_, this, [this, n] { showProgram(n); });
   });
 
-  // Start-up state: an empty library on a 32 x 32 sign, disconnected, default play settings.
+  // Start-up state: no program (the application empties the library before it makes the
+  // window), a 32 x 32 sign, disconnected, default play settings.
   ws_.ControllerProgramCount = 0;
   ws_.commSettings = CommSettings::load(ws_.commSettingsPath());
   ws_.commSettings.PortNames = listSerialPorts();
@@ -143,7 +150,6 @@ TMainForm::TMainForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
   ComboBox2->setCurrentIndex(0);
   ComboBox3->setCurrentIndex(4);
   UpDown3->setPosition(5);
-  runGuarded(prompt_, this, [this] { ws_.store().wipe(); });
   ws_.ProgramCount = 0;
   RebuildProgramList();
 
@@ -568,11 +574,15 @@ void TMainForm::SpeedButton7Click() {
       prompt_.message(this, QStringLiteral("加载图片尺寸与屏宽高不一致!"));
       return;
     }
-    // The file is stored byte for byte, so the program keeps the file's pixel format.
+    // The file is stored byte for byte, so the program keeps the file's pixel format. Should the
+    // settings not be written, the picture gets its old bytes back: no program is half loaded.
+    FileRollback rollback;
+    rollback.keep(store().picturePath(n), nq::kMaxBmpFileBytes);
     store().writePictureFile(n, bytes);
     store().writeSettings(
         n, ProgramEntry{ws_.ProgramWidth[n], ws_.ProgramHeight[n], colourClass(picture),
                         ComboBox2->currentIndex(), ComboBox3->currentIndex(), UpDown3->position()});
+    rollback.commit();
     showPicture(picture);
     if (const QString notice = storedPictureLimitNotice(ws_.ControllerModel, picture);
         !notice.isEmpty()) {

@@ -3,9 +3,11 @@
 
 #include "Application.h"
 #include "Commconfig.h"
+#include "ErrorReport.h"
 #include "Fonts.h"
 #include "Getpram.h"
 #include "Home.h"
+#include "HomeLock.h"
 #include "Kernel.h"
 #include "Ledview.h"
 #include "LinkLibraries.h"
@@ -42,12 +44,21 @@ int main(int argc, char** argv) {
 
   DialogPrompt prompt;
   app.setPrompt(&prompt);
+  // One editor per home: a second one would empty the library the first is editing, so it says
+  // so and ends before it touches a file. The lock is held until the windows are gone.
+  HomeLock homeLock(home);
+  if (!homeLock.tryLock()) {
+    prompt.message(nullptr, homeLock.refusal());
+    return 1;
+  }
   // The link libraries live beside the executable and read LEDSIGN_HOME, exported above.
   LinkLibraries link(QCoreApplication::applicationDirPath());
 
   // The state every window shares; the main window runs its heartbeat.
   Workspace workspace(home);
   workspace.setLink(&link);
+  // Every run starts with an empty library; 导出 keeps a library, 导入 brings it back.
+  runGuarded(prompt, nullptr, [&] { workspace.store().wipe(); });
 
   // The nine windows are created once, in this order, and reused until the application ends.
   // Each secondary window has the main window as its parent, so it stays above it.

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QImageReader>
@@ -199,17 +198,13 @@ void TPictureImportForm::OkButtonClick() {
     const QImage picture = conversion_->converted();
     const ProgramEntry entry{picture.width(), picture.height(), colourClass(picture),
                              play_.mode,      play_.speed,      play_.dwell};
-    // Should the settings fail to be written, the program gets its old picture back.
-    const QString path = store_.picturePath(program_);
-    const QByteArray before =
-        QFile::exists(path) ? readWholeFile(path, nq::kMaxBmpFileBytes) : QByteArray();
+    // Should the settings fail to be written, the program gets its old picture back, or none
+    // when it had none.
+    FileRollback rollback;
+    rollback.keep(store_.picturePath(program_), nq::kMaxBmpFileBytes);
     store_.writePicture(program_, picture);
-    try {
-      store_.writeSettings(program_, entry);
-    } catch (...) {
-      if (!before.isEmpty()) store_.writePictureFile(program_, before);
-      throw;
-    }
+    store_.writeSettings(program_, entry);
+    rollback.commit();
     written = true;
   });
   if (!written) return;  // reported; the dialog stays open with nothing lost

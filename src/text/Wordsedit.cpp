@@ -90,7 +90,7 @@ TWordsForm::TWordsForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
   if (const QScreen* screen = this->screen())
     move(screen->availableGeometry().center() - rect().center());
   connect(&ws_, &Workspace::programsRenumbered, this, &TWordsForm::programsRenumbered);
-  connect(&ws_, &Workspace::libraryWasReplaced, this, &TWordsForm::programGone);
+  connect(&ws_, &Workspace::libraryWasReplaced, this, &TWordsForm::libraryReplaced);
 }
 
 void TWordsForm::programsRenumbered(int deleted) {
@@ -108,6 +108,19 @@ void TWordsForm::programGone() {
   EditorReady = false;
   program_ = -1;
   hide();
+}
+
+// A fetch, an import or a new sign size replaced the list: the program being edited is gone with
+// it. The window closes without writing, and says so when that drops the operator's edits.
+void TWordsForm::libraryReplaced() {
+  if (!isVisible()) return;
+  const bool edited = RichEdit1->document()->isModified();
+  programGone();
+  if (edited) {
+    prompt_.message(parentWidget(),
+                    QStringLiteral("“文本”窗口中未保存的修改已放弃：节目表已被替换"
+                                   "（获取节目、导入或更改大屏尺寸），正在编辑的节目已不存在。"));
+  }
 }
 
 bool TWordsForm::bound() const { return program_ >= 0 && program_ < ws_.ProgramCount; }
@@ -287,6 +300,9 @@ void TWordsForm::FormShow() {
   ComboBox1->setCurrentIndex(0);
   // The operator types as soon as the window opens.
   RichEdit1->setFocus();
+  // From here on the document counts as changed when the text, its format or the program's size
+  // is.
+  doc->setModified(false);
 }
 
 void TWordsForm::setEditorFont(const QFont& font) {
@@ -360,6 +376,7 @@ void TWordsForm::programSizeChange() {
   const int h = fieldValue(Edit3);
   ws_.ProgramWidth[program_] = w;
   ws_.ProgramHeight[program_] = h;
+  RichEdit1->document()->setModified(true);
   setEditorSize(w, h);
   setPicture(blackPicture(w, h));
   showProgramSize(w, h);

@@ -18,7 +18,8 @@ class Workspace;
 // The text editor ("文本"): rich text of one program in red, green and yellow, its size, and the
 // save that renders it into the program's picture. Created once at start-up and shown for each
 // edit; it binds itself to the program that was selected when it opened, follows that program
-// when an earlier one is deleted, and closes without writing when its program goes away.
+// when an earlier one is deleted, and closes without writing when its program goes away (saying
+// so when a replaced list drops unsaved edits).
 class TWordsForm : public QWidget {
   Q_OBJECT
  public:
@@ -89,6 +90,7 @@ class TWordsForm : public QWidget {
   void resizeDragEvent(QEvent* event);
   void programsRenumbered(int deleted);
   void programGone();
+  void libraryReplaced();
   // The window edits a program of the list; false once that program went away.
   bool bound() const;
 

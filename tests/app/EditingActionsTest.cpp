@@ -286,3 +286,23 @@ TEST_F(EditingActions, ImportPictureConvertsIntoThePickedProgram) {
   EXPECT_EQ(stored.pixel(24, 16), qRgb(0, 0, 0));                  // transparent half
   EXPECT_EQ(home.read("Program/0.bmp").size(), 54 + 32 * 32 * 3);  // program 1 untouched
 }
+
+// A picture loaded or imported whose settings cannot then be written leaves the program as it
+// was: its old picture, or none when it had none.
+TEST_F(EditingActions, PictureWithoutItsSettingsIsTakenBack) {
+  form->SpeedButton1->click();
+  pick(QStringLiteral("节目1"));
+  QImage red(32, 32, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  prompt.files = {writeBmp(home, "red.bmp", red), home.file("red.bmp")};
+  const QByteArray black = home.read("Program/0.bmp");
+  ASSERT_TRUE(QFile::remove(home.file("Program/set.ini")) &&
+              QDir().mkdir(home.file("Program/set.ini")));
+  form->SpeedButton7->click();
+  EXPECT_EQ(home.read("Program/0.bmp"), black);
+  ASSERT_TRUE(QFile::remove(home.file("Program/0.bmp")));
+  form->SpeedButton9->click();
+  form->PictureImportForm->OkButton->click();
+  EXPECT_FALSE(home.exists("Program/0.bmp"));
+  EXPECT_EQ(prompt.messages.size(), 2);  // each failure, once
+}

@@ -24,6 +24,7 @@ class MainWindow : public ::testing::Test {
     form.reset();
     ws.reset();
     ws = std::make_unique<Workspace>(home.path());
+    ws->store().wipe();  // as every run of the application starts
     form = std::make_unique<TMainForm>(*ws, prompt);
     form->show();
   }

@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,6 +12,7 @@
 #include <algorithm>
 
 #include "Commconfig.h"
+#include "HomeLock.h"
 #include "MainWindowFixture.h"
 #include "Prompt.h"
 #include "Translations.h"
@@ -88,6 +90,22 @@ TEST_F(MainWindow, SecondaryWindowsStayAboveTheMainWindow) {
     EXPECT_EQ(window->windowHandle()->transientParent(), form->windowHandle())
         << window->metaObject()->className();
   }
+}
+
+// The editor holds its home from before it empties the library until it ends: a second start
+// there is refused, naming the home; the lock an editor leaves when it dies is taken over.
+TEST(OneEditorPerHome, ASecondStartIsRefusedAndADeadEditorsLockTakenOver) {
+  TestHome home;
+  ASSERT_TRUE(home.write("Program/0.bmp", "an earlier run's picture"));
+  QProcess editor;
+  editor.start(QStringLiteral(LEDSIGN_PATH), {QStringLiteral("--home"), home.path()});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !home.exists("Program/0.bmp"); }, 60000));
+  HomeLock second(home.path());
+  EXPECT_FALSE(second.tryLock());
+  EXPECT_TRUE(second.refusal().contains(QDir::toNativeSeparators(home.path())));
+  editor.kill();
+  ASSERT_TRUE(editor.waitForFinished() && home.exists(HomeLock::FileName));
+  EXPECT_TRUE(second.tryLock());
 }
 
 }  // namespace

@@ -415,6 +415,24 @@ TEST_F(Editor, FollowsItsProgramOrClosesWithoutWriting) {
   }
 }
 
+// A fetch or an import (the list replaced) or a new sign size (the list emptied) closes the editor
+// without writing; the operator is told once when that drops edits, and only then.
+TEST_F(Editor, DroppedEditsAreToldOnce) {
+  for (const auto replace : {+[](Workspace& w) { w.libraryReplaced(3); },
+                             +[](Workspace& w) { w.resetProgramCount(); }}) {
+    for (const int edit : {0, 1, 2}) {  // nothing, text typed, program size changed
+      open(64, 32, 3, 1);
+      if (edit == 1) typeText(QStringLiteral("字"));
+      if (edit == 2) setSize(QStringLiteral("48"), QStringLiteral("32"));
+      prompt.messages.clear();
+      replace(*ws);
+      EXPECT_FALSE(words->isVisible());
+      EXPECT_EQ(prompt.messages.filter(QStringLiteral("未保存的修改已放弃")).size(), edit ? 1 : 0);
+      EXPECT_EQ(prompt.messages.size(), edit ? 1 : 0) << edit;
+    }
+  }
+}
+
 // Sizes never go beyond the workspace's limit, so the stored size is the picture's size.
 TEST_F(Editor, SizeFieldsStopAtTheSideLimit) {
   open(64, 32);
