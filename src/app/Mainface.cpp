@@ -67,6 +67,8 @@ const char* const kPlayModes[] = {"立即显示（无特效）",
                                   "递减条竖",
                                   "递减条横"};
 const char* const kPlaySpeeds[] = {"最快", "较快", "快", "慢", "较慢", "最慢"};
+static_assert(std::size(kPlayModes) == nq::kMaxPlayMode + 1 &&
+              std::size(kPlaySpeeds) == nq::kMaxPlaySpeed + 1);
 
 // A theme icon by its freedesktop name, then by a second name, then the style's own.
 QIcon themeIcon(const char* name, const char* alternative, QStyle::StandardPixmap fallback) {
@@ -318,7 +320,7 @@ void TMainForm::buildCentre() {
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), Edit4));
   Edit4->installEventFilter(this);
   controls->addWidget(Edit4);
-  UpDown3 = new TUpDown(Edit4, 0, 255, centre);
+  UpDown3 = new TUpDown(Edit4, 0, nq::kMaxDwell, centre);
   controls->addWidget(UpDown3);
   controls->addStretch(1);
   right->addLayout(controls);
@@ -480,7 +482,7 @@ void TMainForm::showProgram(int n) {
   PlaySettings play = store().readPlaySettings(n);
   if (play.mode < 0 || play.mode >= ComboBox2->count()) play.mode = 0;
   if (play.speed < 0 || play.speed >= ComboBox3->count()) play.speed = 4;
-  if (play.dwell < 0 || play.dwell > 255) play.dwell = 5;
+  if (play.dwell < 0 || play.dwell > nq::kMaxDwell) play.dwell = 5;
   {
     const QSignalBlocker blockMode(ComboBox2);
     const QSignalBlocker blockSpeed(ComboBox3);
@@ -505,8 +507,8 @@ void TMainForm::Edit4Change() {
   if (text.isEmpty()) return;
   if (text.size() >= 3) {
     const auto v = parseDecimal(text.toLatin1());
-    if (!v || *v > 255) {
-      Edit4->setText(QStringLiteral("255"));
+    if (!v || *v > nq::kMaxDwell) {
+      Edit4->setText(QString::number(nq::kMaxDwell));
       return;
     }
   }

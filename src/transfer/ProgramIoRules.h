@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "protocol/Limits.h"
 #include "protocol/Records.h"
 
 // The editing rules of the input-line program lists, without widgets. A program appears to the
@@ -13,7 +14,7 @@ namespace programio {
 // Slots of one input line.
 inline constexpr int MaxAssigned = 16;
 // Programs a controller can hold; the list of all programs never shows more.
-inline constexpr int MaxListed = 255;
+inline constexpr int MaxListed = nq::kMaxPrograms;
 inline constexpr int LineCount = 6;
 
 // "节目" followed by number + 1 (a number read from the controller may be any integer).

@@ -46,7 +46,8 @@ void fill(char* slot, size_t slotSize, const QString& path, const QString& home)
 
 std::unique_ptr<ProgramSendRecord> buildSendRecord(const ProgramStore& store, int count) {
   if (count < 1 || count > NQ_MAX_PROGRAMS)
-    throw LedError(QStringLiteral("节目数 %1 超出范围（1 到 255）").arg(count));
+    throw LedError(
+        QStringLiteral("节目数 %1 超出范围（1 到 %2）").arg(count).arg(int(NQ_MAX_PROGRAMS)));
   auto record = std::make_unique<ProgramSendRecord>();  // value-initialised: all zero
   record->count = count;
   fill(record->iniPath, sizeof record->iniPath, store.settingsPath(), store.home());
