@@ -12,6 +12,12 @@ bin="$root/build/bin"
 home="$root/build/run-home"
 state="$root/build/signsim-state"
 mkdir -p "$home" "$state"
+# An editor already working on this home keeps it: nothing here is written, no second card starts.
+lock="$home/.ledsign.lock"
+if [ -f "$lock" ] && pid=$(head -n 1 "$lock") && [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+  echo "An editor (process $pid) already works on $home; close it first." >&2
+  exit 1
+fi
 log="$home/signsim.log"
 pty="$home/card-pty"
 
