@@ -1,14 +1,17 @@
 // Faults an outside client found in the libraries and the card: serial deadlines at low baud,
 // replies replayed to another process, a huge bitmap header, a fetch failing part way, a peer
 // streaming garbage, texts read from two threads, and the card's start-up state.
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <atomic>
 #include <chrono>
 #include <fstream>
+#include <future>
 #include <thread>
 
 #include "LinkFixture.h"
@@ -26,6 +29,15 @@ std::vector<TestProgram> smallLibrary(int count, int w, int h) {
     out.push_back(p);
   }
   return out;
+}
+
+// Bytes this process has read so far, from files, devices and sockets alike.
+uint64_t bytesRead() {
+  std::ifstream io("/proc/self/io");
+  std::string key;
+  uint64_t n = 0;
+  while (io >> key >> n && key != "rchar:") continue;
+  return n;
 }
 
 // Calls an export whose one argument is a pointer with a null pointer.
@@ -201,6 +213,29 @@ TEST_F(Hardening, AFailingFetchUndoesEveryRename) {
   const auto before = snapshotDir(home.path);
   EXPECT_EQ(net<int(int)>("GetProgram")(3), WriteFailed);
   EXPECT_EQ(snapshotDir(home.path), before);
+}
+
+// A bitmap path naming a FIFO, a device or a folder is refused at once: nothing waits on it,
+// nothing is read from it.
+TEST_F(Hardening, OnlyRegularFilesAreSent) {
+  startCard();
+  ASSERT_EQ(connectNet(), 0);
+  TempDir source;
+  const fs::path fifo = source.path / "fifo.bmp", folder = source.path / "folder.bmp";
+  ASSERT_TRUE(mkfifo(fifo.c_str(), 0644) == 0 && fs::create_directory(folder));
+  ProgramSendRecord rec;
+  writeLibrary(source.path, smallLibrary(1, 8, 8), rec);
+  for (const fs::path& path : {fifo, fs::path("/dev/zero"), folder}) {
+    std::strncpy(rec.bitmapPaths[0], path.c_str(), NQ_PATH_SLOT - 1);
+    const uint64_t read = bytesRead();
+    auto send = std::async(std::launch::async, net<int(ProgramSendRecord*)>("ModProgram"), &rec);
+    if (send.wait_for(seconds(5)) != std::future_status::ready) {
+      ADD_FAILURE() << path << " blocked the send";
+      close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));  // lets the reader go
+    }
+    EXPECT_EQ(send.get(), UnreadableFile) << path;
+    EXPECT_LT(bytesRead() - read, 1u << 20) << path;
+  }
 }
 
 // A peer streaming overlapping frame headers cannot stretch the reply deadline (400 ms).

@@ -1,8 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <future>
 
 #include "BmpCheck.h"
 #include "GbkIni.h"
@@ -186,6 +191,29 @@ TEST_F(Store, FailedDeleteLeavesTheLibraryAsItWas) {
   }
   EXPECT_EQ(home.read("Program/set.ini"), ini);
   EXPECT_EQ(home.read("Rtf/1.rtf"), "one");
+}
+
+// A picture that is a FIFO, a device or a folder is refused at once, as no regular file.
+TEST_F(Store, OnlyRegularFilesAreRead) {
+  const QByteArray fifo = QFile::encodeName(store.picturePath(0));
+  ASSERT_TRUE(mkfifo(fifo.constData(), 0644) == 0 &&
+              QFile::link(QStringLiteral("/dev/zero"), store.picturePath(1)) &&
+              QDir().mkpath(store.picturePath(2)));
+  for (int n = 0; n < 3; ++n) {
+    auto read = std::async(std::launch::async, [&] { store.readPicture(n); });
+    if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+      ADD_FAILURE() << "the read of " << fifo.constData() << " waits";
+      ::close(::open(fifo.constData(), O_WRONLY | O_NONBLOCK));
+    }
+    try {
+      read.get();
+      ADD_FAILURE() << n << " was read";
+    } catch (const LedError& e) {
+      EXPECT_TRUE(e.text().contains(QStringLiteral("不是")) &&
+                  e.text().contains(QDir::toNativeSeparators(store.picturePath(n))))
+          << e.text().toStdString();
+    }
+  }
 }
 
 TEST_F(Store, DeleteRefusesAnUnreadableSettingsFileBeforeTouchingPictures) {
