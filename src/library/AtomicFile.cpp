@@ -146,8 +146,10 @@ void FileMoveJournal::move(const QString& from, const QString& to) {
 }
 
 void FileMoveJournal::moveIfExists(const QString& from, const QString& to) {
+  // Whatever kind of entry stands there: a symbolic link (even a dangling one) is moved as it
+  // is, so that undoing puts it back instead of losing it under a file moved over it.
   std::error_code ec;
-  if (std::filesystem::exists(toPath(from), ec)) move(from, to);
+  if (std::filesystem::exists(std::filesystem::symlink_status(toPath(from), ec))) move(from, to);
 }
 
 FileRollback::~FileRollback() {

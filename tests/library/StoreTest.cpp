@@ -172,6 +172,8 @@ TEST_F(Store, FailedDeleteLeavesTheLibraryAsItWas) {
   makeLibrary(4);
   QDir(home.path()).mkpath("Rtf/.deleting.rtf/blocker");  // the rich-text move-aside fails
   ASSERT_TRUE(home.write("Rtf/1.rtf", "one"));
+  const QString link = home.file("Program/1.bmp");  // the deleted one, a dangling link
+  ASSERT_TRUE(QFile::remove(link) && QFile::link(home.file("gone.bmp"), link));
   QByteArray pictures[4];
   for (int k = 0; k < 4; ++k) pictures[k] = home.read(QStringLiteral("Program/%1.bmp").arg(k));
   const QByteArray ini = home.read("Program/set.ini");
@@ -189,6 +191,7 @@ TEST_F(Store, FailedDeleteLeavesTheLibraryAsItWas) {
   for (int k = 0; k < 4; ++k) {
     EXPECT_EQ(home.read(QStringLiteral("Program/%1.bmp").arg(k)), pictures[k]) << k;
   }
+  EXPECT_EQ(QFileInfo(link).symLinkTarget(), home.file("gone.bmp"));
   EXPECT_EQ(home.read("Program/set.ini"), ini);
   EXPECT_EQ(home.read("Rtf/1.rtf"), "one");
 }
