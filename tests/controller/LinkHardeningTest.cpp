@@ -12,6 +12,7 @@
 #include <chrono>
 #include <fstream>
 #include <future>
+#include <sstream>
 #include <thread>
 
 #include "LinkFixture.h"
@@ -247,6 +248,31 @@ TEST_F(Hardening, OnlyRegularFilesAreSent) {
     EXPECT_EQ(send.get(), UnreadableFile) << path;
     EXPECT_LT(bytesRead() - read, 1u << 20) << path;
   }
+}
+
+// Each value of the card's state file is checked as the card's protocol and command line check
+// it: one out of range keeps the default and is named once on stderr.
+TEST_F(Hardening, AStateFileOutOfRangeKeepsTheDefaults) {
+  const std::string bad =
+      "width=-1\nheight=-2147483648\nmodel=7\nrs232=0,0,0,0\nrs485=9600,1,0,0\nscan=3\n"
+      "net=10.0.0.300,255.0.0.0,10.0.0.1,8000\nscanflags=2\nbrightness=33\nday=0\nnight=x\n"
+      "daynight=2\nonoff=24,0,23,60\nclockoffset=9223372036854775807\n";
+  const fs::path file = state.path / "card" / "card.txt";
+  signsim::Card({.stateDir = file.parent_path().string(), .tcpPort = -1, .pty = false});
+  const auto fresh = readFileBytes(file);
+  std::ofstream(file) << bad;
+  testing::internal::CaptureStderr();
+  startCard();
+  const std::string said = testing::internal::GetCapturedStderr();
+  std::istringstream lines(bad);
+  for (std::string line; std::getline(lines, line);)
+    EXPECT_TRUE(said.find(line) != said.npos && said.find(line) == said.rfind(line)) << line;
+  EXPECT_EQ(readFileBytes(file), fresh);
+  // A byte on the serial line at the card's own speed: rs232=0 divided by zero here.
+  const int tty = open(card->ptyPath().c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_EQ(write(tty, "x", 1), 1);
+  std::this_thread::sleep_for(milliseconds(100));
+  close(tty);
 }
 
 // A peer streaming overlapping frame headers cannot stretch the reply deadline (400 ms).
