@@ -29,9 +29,11 @@ void removeTree(const std::string& dir, const std::vector<std::string>& names) {
   ::rmdir(dir.c_str());
 }
 
-// Moves the staged files into dest as one step: each file already in dest is first moved
+// Moves the staged files into dest as one step: each entry already in dest is first moved
 // aside into the staging folder, then the new one moved in; when any step fails, every step
-// done is undone in reverse order, so dest is byte for byte what it was.
+// done is undone in reverse order, so dest is byte for byte what it was. Whatever kind of
+// entry stood in the way (a file, a symbolic link, a dangling one, a FIFO) is moved aside as
+// it is; a folder is not, so the rename onto it fails and nothing is lost.
 class RenameJournal {
  public:
   RenameJournal(std::string stage, std::string dest)
@@ -41,7 +43,7 @@ class RenameJournal {
     const std::string target = dest_ + "/" + name;
     const std::string aside = stage_ + "/" + name + ".old";
     struct stat st {};
-    if (::lstat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+    if (::lstat(target.c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) {
       if (::rename(target.c_str(), aside.c_str()) != 0) return false;
       done_.push_back({aside, target});
     }

@@ -1,6 +1,7 @@
 #include "Bmp.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -264,12 +265,21 @@ std::optional<Image> decodeBmp(std::span<const uint8_t> f) {
 
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& out, size_t limit) {
   out.clear();
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Only a regular file: a FIFO would block the open (and the caller's lock) for good, and a
+  // device such as /dev/zero never ends. O_NONBLOCK keeps the open of a FIFO from waiting.
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) return false;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || uint64_t(st.st_size) > limit) {
+    ::close(fd);
+    return false;
+  }
   uint8_t buf[65536];
   bool ok = true;
   for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
+    // Never more than one byte past the limit, should the file grow while it is read.
+    const size_t room = limit - out.size();
+    ssize_t n = ::read(fd, buf, room < sizeof buf ? room + 1 : sizeof buf);
     if (n < 0) {
       if (errno == EINTR) continue;
       ok = false;

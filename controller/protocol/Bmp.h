@@ -71,6 +71,8 @@ std::optional<Image> readBmpFile(const std::string& path);
 // 24-bit, bottom-up rows padded to 4 bytes, 40-byte info header.
 std::vector<uint8_t> encodeBmp24(const Image& img);
 
+// A regular file of at most limit bytes; false for a larger one and for a FIFO, a device or a
+// folder, without waiting on it or reading past the limit.
 bool readWholeFile(const std::string& path, std::vector<uint8_t>& out, size_t limit);
 // Writes via a temporary file in the same directory, fsync (when durable) and rename.
 bool writeFileAtomic(const std::string& path, std::span<const uint8_t> data, bool durable = true);

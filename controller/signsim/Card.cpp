@@ -8,6 +8,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "PosixIo.h"
@@ -19,10 +20,20 @@ using namespace std::chrono;
 Card::Card(CardOptions opts) : opts_(std::move(opts)), store_(opts_.stateDir) {
   std::lock_guard l(store_.mutex());
   auto& c = store_.config();
+  // The command line checks each value alone; a height beyond what the stored model drives is
+  // seen only here.
   if (opts_.width) c.width = *opts_.width;
   if (opts_.height) c.height = *opts_.height;
-  if (opts_.model) c.model = *opts_.model;
-  if (opts_.baud) c.rs232.baud = *opts_.baud;
+  if (opts_.model && validModel(*opts_.model)) c.model = *opts_.model;
+  if (opts_.baud && nq::isListedBaud(*opts_.baud)) c.rs232.baud = *opts_.baud;
+  if (!validSignSize(c.model, c.width, c.height)) {
+    const CardConfig defaults;
+    std::fprintf(stderr,
+                 "signsim: a %d x %d sign is out of range for model %d; the card is %d x %d\n",
+                 c.width, c.height, c.model, defaults.width, defaults.height);
+    c.width = defaults.width;
+    c.height = defaults.height;
+  }
   store_.saveConfig();
 }
 

@@ -35,9 +35,22 @@ struct CardConfig {
   std::string version = "NQ-SIM 1.0";
 };
 
+// The values a card holds: its protocol refuses others, and neither its state file nor its
+// command line puts them in.
+inline constexpr int kFirstModel = 1, kLastModel = 3;
+bool validModel(int model);
+bool validSignSize(int model, int width, int height);  // model 1 drives at most 64 rows
+bool validSerial(const SerialParaRecord& r);
+bool validNet(const NetParaRecord& n);
+bool validLevel(int level);  // brightness, day and night levels
+bool validOnOff(const int hhmm[4]);
+bool validScan(int code, int flags);
+bool validIoTable(const ProgramIoTable& t);
+
 class CardStore {
  public:
-  // Loads the directory's state (creating the directory); empty dir = memory only.
+  // Loads the directory's state (creating the directory); empty dir = memory only. A value out
+  // of range keeps the default and is named once on stderr.
   explicit CardStore(std::string dir);
 
   std::mutex& mutex() { return m_; }
@@ -61,6 +74,7 @@ class CardStore {
  private:
   bool write(const std::string& name, const std::vector<uint8_t>& data);
   void load();
+  void loadConfig(const std::string& text);
   std::string dir_;
   std::mutex m_;
   CardConfig cfg_;

@@ -184,30 +184,6 @@ std::vector<uint8_t> raw(const void* p, size_t n) {
   auto c = static_cast<const uint8_t*>(p);
   return std::vector<uint8_t>(c, c + n);
 }
-bool validSerial(const SerialParaRecord& r) {
-  return nq::isListedBaud(r.baud) && (r.parity == 0 || r.parity == 4 || r.parity == 6) &&
-         r.dataBits == 0 && (r.stopBits == 0 || r.stopBits == 32);
-}
-bool validAddress(const char* field) {
-  size_t n = strnlen(field, 16);
-  if (n == 0 || n == 16) return false;
-  int parts = 0, value = -1;
-  for (size_t i = 0; i <= n; ++i) {
-    char c = i < n ? field[i] : '.';
-    if (c == ' ') continue;
-    if (c >= '0' && c <= '9') {
-      value = (value < 0 ? 0 : value) * 10 + (c - '0');
-      if (value > 255) return false;
-    } else if (c == '.') {
-      if (value < 0) return false;
-      ++parts;
-      value = -1;
-    } else {
-      return false;
-    }
-  }
-  return parts == 4;
-}
 std::string clockText(int64_t offset) {
   // Clamped in 64 bits: whatever the state file said, the card shows a time of its range.
   offset = std::clamp<int64_t>(offset, -kMaxClockOffset, kMaxClockOffset);
@@ -243,9 +219,7 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
       if (!need(sizeof s)) return reply(req, Status::BadLength);
       r.i32(s.width);
       r.i32(s.height);
-      int maxH = c.model == 1 ? nq::kModel1MaxHeight : nq::kMaxProgramHeight;
-      if (s.width < 1 || s.width > nq::kMaxProgramWidth || s.height < 1 || s.height > maxH)
-        return reply(req, Status::OutOfRange);
+      if (!validSignSize(c.model, s.width, s.height)) return reply(req, Status::OutOfRange);
       c.width = s.width;
       c.height = s.height;
       return reply(req, saved());
@@ -297,9 +271,7 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
       r.bytes(n.mask, 16);
       r.bytes(n.gateway, 16);
       r.i32(n.port);
-      if (!validAddress(n.ip) || !validAddress(n.mask) || !validAddress(n.gateway) || n.port < 1 ||
-          n.port > 65535)
-        return reply(req, Status::OutOfRange);
+      if (!validNet(n)) return reply(req, Status::OutOfRange);
       c.net = n;
       return reply(req, saved());
     }
@@ -327,7 +299,7 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
       int32_t v = 0;
       if (!need(4)) return reply(req, Status::BadLength);
       r.i32(v);
-      if (v < 1 || v > 32) return reply(req, Status::OutOfRange);
+      if (!validLevel(v)) return reply(req, Status::OutOfRange);
       c.brightness = v;
       c.dayNight = false;
       return reply(req, saved());
@@ -340,7 +312,7 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
       if (!need(8)) return reply(req, Status::BadLength);
       r.i32(d);
       r.i32(n);
-      if (d < 1 || d > 32 || n < 1 || n > 32) return reply(req, Status::OutOfRange);
+      if (!validLevel(d) || !validLevel(n)) return reply(req, Status::OutOfRange);
       c.day = d;
       c.night = n;
       c.dayNight = true;
@@ -357,9 +329,7 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
       int32_t v[4] = {};
       if (!need(16)) return reply(req, Status::BadLength);
       for (auto& x : v) r.i32(x);
-      if (v[0] < 0 || v[0] > 23 || v[2] < 0 || v[2] > 23 || v[1] < 0 || v[1] > 59 || v[3] < 0 ||
-          v[3] > 59)
-        return reply(req, Status::OutOfRange);
+      if (!validOnOff(v)) return reply(req, Status::OutOfRange);
       for (int i = 0; i < 4; ++i) c.onOff[i] = v[i];
       return reply(req, saved());
     }
@@ -403,13 +373,7 @@ nq::Frame Session::answer(const nq::Frame& req, bool* closeAfter) {
         r.i32(e.count);
         for (auto& x : e.programs) r.i32(x);
       }
-      if (line < -1 || line > 5) return reply(req, Status::OutOfRange);
-      for (const auto& e : t.lines) {
-        if (e.count < 0 || e.count > 16) return reply(req, Status::OutOfRange);
-        for (int i = 0; i < e.count; ++i)
-          if (e.programs[i] < 0 || e.programs[i] >= nq::kMaxPrograms)
-            return reply(req, Status::OutOfRange);
-      }
+      if (line < -1 || line > 5 || !validIoTable(t)) return reply(req, Status::OutOfRange);
       return reply(req, st.setIoTable(t) ? Status::Ok : Status::StorageFailed);
     }
     case Cmd::UploadBegin:

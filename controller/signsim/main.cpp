@@ -4,6 +4,8 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,6 +13,7 @@
 
 #include "Card.h"
 #include "PosixIo.h"
+#include "Program.h"
 #ifdef SIGNSIM_WITH_DISPLAY
 #include "SignWindow.h"
 #endif
@@ -47,8 +50,9 @@ void onSignal(int) { gStop = 1; }
 bool intArg(const char* v, int& out) {
   if (!v) return false;
   char* end = nullptr;
+  errno = 0;
   long x = std::strtol(v, &end, 10);
-  if (*end || end == v) return false;
+  if (*end || end == v || errno == ERANGE || x < INT_MIN || x > INT_MAX) return false;
   out = int(x);
   return true;
 }
@@ -166,6 +170,18 @@ int main(int argc, char** argv) {
 #endif
   if (o.baud && !nq::isListedBaud(*o.baud)) {
     std::fprintf(stderr, "signsim: --baud must be one of 1200 ... 115200\n");
+    return 2;
+  }
+  if (o.model && !signsim::validModel(*o.model)) {
+    std::fprintf(stderr, "signsim: --model must be %d ... %d\n", signsim::kFirstModel,
+                 signsim::kLastModel);
+    return 2;
+  }
+  const int model = o.model.value_or(signsim::kLastModel);
+  if ((o.width && !signsim::validSignSize(model, *o.width, 1)) ||
+      (o.height && !signsim::validSignSize(model, 1, *o.height))) {
+    std::fprintf(stderr, "signsim: --width must be 1 ... %d, --height 1 ... %d (64 for model 1)\n",
+                 nq::kMaxProgramWidth, nq::kMaxProgramHeight);
     return 2;
   }
   struct sigaction sa {};

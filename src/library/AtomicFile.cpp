@@ -1,9 +1,14 @@
 #include "AtomicFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -86,10 +91,22 @@ QByteArray readWholeFile(const QString& path, qint64 maxBytes) {
     throw LedError(
         QStringLiteral("无法读取文件 %1：文件不存在").arg(QDir::toNativeSeparators(path)));
   }
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
+  // Only a regular file is read: the open of a FIFO would wait for a writer for good, and a
+  // device such as /dev/zero never ends. O_NONBLOCK keeps the open from waiting.
+  const int fd =
+      ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) {
+    const std::error_code why(errno, std::generic_category());
     throw LedError(QStringLiteral("无法读取文件 %1：%2")
-                       .arg(QDir::toNativeSeparators(path), fileErrorText(file.error())));
+                       .arg(QDir::toNativeSeparators(path), systemErrorText(why)));
+  }
+  struct stat st {};
+  QFile file;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+      !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    throw LedError(
+        QStringLiteral("无法读取 %1：它不是普通文件").arg(QDir::toNativeSeparators(path)));
   }
   if (file.size() > maxBytes) {
     throw LedError(QStringLiteral("文件 %1 太大").arg(QDir::toNativeSeparators(path)));
@@ -129,8 +146,10 @@ void FileMoveJournal::move(const QString& from, const QString& to) {
 }
 
 void FileMoveJournal::moveIfExists(const QString& from, const QString& to) {
+  // Whatever kind of entry stands there: a symbolic link (even a dangling one) is moved as it
+  // is, so that undoing puts it back instead of losing it under a file moved over it.
   std::error_code ec;
-  if (std::filesystem::exists(toPath(from), ec)) move(from, to);
+  if (std::filesystem::exists(std::filesystem::symlink_status(toPath(from), ec))) move(from, to);
 }
 
 FileRollback::~FileRollback() {

@@ -31,7 +31,7 @@ class FileMoveJournal {
   FileMoveJournal& operator=(const FileMoveJournal&) = delete;
 
   void move(const QString& from, const QString& to);
-  // A file that does not exist is skipped.
+  // Nothing standing at `from` is skipped; any entry, a symbolic link too, is moved.
   void moveIfExists(const QString& from, const QString& to);
   void commit() { committed_ = true; }
 

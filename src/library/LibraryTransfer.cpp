@@ -106,9 +106,7 @@ ImportResult importLibrary(const ProgramStore& store, const QString& folder) {
   const QDir library(store.programDir());
   FileMoveJournal journal(failure);
   for (const QString& name : names) {
-    if (QFileInfo::exists(library.filePath(name))) {
-      journal.move(library.filePath(name), QDir(backup).filePath(name));
-    }
+    journal.moveIfExists(library.filePath(name), QDir(backup).filePath(name));
     journal.move(QDir(staging).filePath(name), library.filePath(name));
   }
   journal.commit();

@@ -1,14 +1,18 @@
 // Faults an outside client found in the libraries and the card: serial deadlines at low baud,
 // replies replayed to another process, a huge bitmap header, a fetch failing part way, a peer
 // streaming garbage, texts read from two threads, and the card's start-up state.
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <atomic>
 #include <chrono>
 #include <fstream>
+#include <future>
+#include <sstream>
 #include <thread>
 
 #include "LinkFixture.h"
@@ -26,6 +30,15 @@ std::vector<TestProgram> smallLibrary(int count, int w, int h) {
     out.push_back(p);
   }
   return out;
+}
+
+// Bytes this process has read so far, from files, devices and sockets alike.
+uint64_t bytesRead() {
+  std::ifstream io("/proc/self/io");
+  std::string key;
+  uint64_t n = 0;
+  while (io >> key >> n && key != "rchar:") continue;
+  return n;
 }
 
 // Calls an export whose one argument is a pointer with a null pointer.
@@ -187,7 +200,7 @@ TEST_F(Hardening, AHugeBitmapHeaderIsRefusedWithoutDecoding) {
 }
 
 // A fetch whose third rename fails (a directory stands where a picture goes) leaves the
-// library byte for byte as it was.
+// library as it was, whatever kind of entry stood where the first picture goes.
 TEST_F(Hardening, AFailingFetchUndoesEveryRename) {
   startCard();
   ASSERT_EQ(connectNet(), 0);
@@ -195,12 +208,71 @@ TEST_F(Hardening, AFailingFetchUndoesEveryRename) {
   ProgramSendRecord rec;
   writeLibrary(source.path, smallLibrary(3, 16, 8), rec);
   ASSERT_EQ(net<int(ProgramSendRecord*)>("ModProgram")(&rec), 0);
-  writeLibrary(home.path, smallLibrary(2, 8, 8), rec);
-  fs::create_directories(home.path / "Program" / "2.bmp");
-  std::ofstream(home.path / "Program" / "2.bmp" / "keep") << "x";
-  const auto before = snapshotDir(home.path);
-  EXPECT_EQ(net<int(int)>("GetProgram")(3), WriteFailed);
-  EXPECT_EQ(snapshotDir(home.path), before);
+  const fs::path first = home.path / "Program" / "0.bmp";
+  // 0.bmp: a picture, a link to a picture, a dangling link, a FIFO.
+  for (int entry = 0; entry < 4; ++entry) {
+    fs::remove_all(home.path / "Program");
+    writeLibrary(home.path, smallLibrary(2, 8, 8), rec);
+    if (entry > 0) fs::remove(first);
+    if (entry == 1 || entry == 2)
+      fs::create_symlink(source.path / "Program" / (entry == 1 ? "0.bmp" : "gone"), first);
+    ASSERT_TRUE(entry != 3 || mkfifo(first.c_str(), 0644) == 0);
+    fs::create_directories(home.path / "Program" / "2.bmp");
+    std::ofstream(home.path / "Program" / "2.bmp" / "keep") << "x";
+    const auto before = snapshotDir(home.path);
+    const fs::file_type type = fs::symlink_status(first).type();
+    EXPECT_EQ(net<int(int)>("GetProgram")(3), WriteFailed) << entry;
+    EXPECT_EQ(snapshotDir(home.path), before) << entry;
+    EXPECT_EQ(fs::symlink_status(first).type(), type) << entry;
+  }
+}
+
+// A bitmap path naming a FIFO, a device or a folder is refused at once: nothing waits on it,
+// nothing is read from it.
+TEST_F(Hardening, OnlyRegularFilesAreSent) {
+  startCard();
+  ASSERT_EQ(connectNet(), 0);
+  TempDir source;
+  const fs::path fifo = source.path / "fifo.bmp", folder = source.path / "folder.bmp";
+  ASSERT_TRUE(mkfifo(fifo.c_str(), 0644) == 0 && fs::create_directory(folder));
+  ProgramSendRecord rec;
+  writeLibrary(source.path, smallLibrary(1, 8, 8), rec);
+  for (const fs::path& path : {fifo, fs::path("/dev/zero"), folder}) {
+    std::strncpy(rec.bitmapPaths[0], path.c_str(), NQ_PATH_SLOT - 1);
+    const uint64_t read = bytesRead();
+    auto send = std::async(std::launch::async, net<int(ProgramSendRecord*)>("ModProgram"), &rec);
+    if (send.wait_for(seconds(5)) != std::future_status::ready) {
+      ADD_FAILURE() << path << " blocked the send";
+      close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));  // lets the reader go
+    }
+    EXPECT_EQ(send.get(), UnreadableFile) << path;
+    EXPECT_LT(bytesRead() - read, 1u << 20) << path;
+  }
+}
+
+// Each value of the card's state file is checked as the card's protocol and command line check
+// it: one out of range keeps the default and is named once on stderr.
+TEST_F(Hardening, AStateFileOutOfRangeKeepsTheDefaults) {
+  const std::string bad =
+      "width=-1\nheight=-2147483648\nmodel=7\nrs232=0,0,0,0\nrs485=9600,1,0,0\nscan=3\n"
+      "net=10.0.0.300,255.0.0.0,10.0.0.1,8000\nscanflags=2\nbrightness=33\nday=0\nnight=x\n"
+      "daynight=2\nonoff=24,0,23,60\nclockoffset=9223372036854775807\n";
+  const fs::path file = state.path / "card" / "card.txt";
+  signsim::Card({.stateDir = file.parent_path().string(), .tcpPort = -1, .pty = false});
+  const auto fresh = readFileBytes(file);
+  std::ofstream(file) << bad;
+  testing::internal::CaptureStderr();
+  startCard();
+  const std::string said = testing::internal::GetCapturedStderr();
+  std::istringstream lines(bad);
+  for (std::string line; std::getline(lines, line);)
+    EXPECT_TRUE(said.find(line) != said.npos && said.find(line) == said.rfind(line)) << line;
+  EXPECT_EQ(readFileBytes(file), fresh);
+  // A byte on the serial line at the card's own speed: rs232=0 divided by zero here.
+  const int tty = open(card->ptyPath().c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_EQ(write(tty, "x", 1), 1);
+  std::this_thread::sleep_for(milliseconds(100));
+  close(tty);
 }
 
 // A peer streaming overlapping frame headers cannot stretch the reply deadline (400 ms).

@@ -16,7 +16,8 @@ using signsim::SignShow;
 
 namespace {
 
-struct Spec {
+// A program to send: its play settings and the size of its picture.
+struct ProgramShape {
   int mode = 0;
   int speed = 0;
   int dwell = 0;
@@ -25,18 +26,18 @@ struct Spec {
 };
 
 // Program k is red with a yellow pixel at (k, 0), so frames tell the programs apart.
-void send(CardStore& store, const std::vector<Spec>& specs) {
+void send(CardStore& store, const std::vector<ProgramShape>& shapes) {
   std::vector<uint8_t> stream;
-  for (size_t k = 0; k < specs.size(); ++k) {
-    nq::Image img(specs[k].width, specs[k].height);
+  for (size_t k = 0; k < shapes.size(); ++k) {
+    nq::Image img(shapes[k].width, shapes[k].height);
     for (int y = 0; y < img.height; ++y)
       for (int x = 0; x < img.width; ++x) img.px(x, y)[0] = 255;
     img.px(int(k), 0)[1] = 255;
-    nq::ProgramSettings s{3, specs[k].mode, specs[k].speed, specs[k].dwell};
+    nq::ProgramSettings s{3, shapes[k].mode, shapes[k].speed, shapes[k].dwell};
     nq::encodeProgram(stream, img, s);
   }
   std::lock_guard lock(store.mutex());
-  ASSERT_TRUE(store.replacePrograms(int(specs.size()), std::move(stream)));
+  ASSERT_TRUE(store.replacePrograms(int(shapes.size()), std::move(stream)));
 }
 
 void configure(CardStore& store, const std::function<void(signsim::CardConfig&)>& change) {
@@ -81,7 +82,7 @@ TEST(SignShow, PlaysProgramsInOrderAndStartsAgainAfterTheLast) {
 TEST(SignShow, TurnLengthAndIntervalFollowModeSpeedAndDwell) {
   struct Row {
     const char* what;
-    Spec spec;
+    ProgramShape shape;
     int ticks;
     int interval;
   };
@@ -97,7 +98,7 @@ TEST(SignShow, TurnLengthAndIntervalFollowModeSpeedAndDwell) {
   };
   for (const Row& r : rows) {
     CardStore store("");
-    send(store, {r.spec, {}});
+    send(store, {r.shape, {}});
     SignShow show;
     show.follow(store);
     EXPECT_EQ(show.interval(), r.interval) << r.what;

@@ -92,6 +92,27 @@ TEST(SignWindow, LineButtonsAndKeysChooseWhatPlays) {
   EXPECT_EQ(window.signShow().line(), -1);
 }
 
+// The window lies inside the screen's available area, buttons included (offscreen: 800 x 600),
+// for a sign too tall at its zoom and after the card's sign grew wider.
+TEST(SignWindow, StaysInsideTheAvailableArea) {
+  signsim::CardStore store("");
+  store.config().height = 256;
+  store.config().width = 32;
+  SignWindow window(store, {});
+  window.timer->stop();
+  window.placeOnScreen();
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  for (const int width : {32, 640}) {
+    store.config().width = width;
+    window.step();
+    const QRect free = window.screen()->availableGeometry();
+    const QRect save(window.saveButton->mapToGlobal(QPoint()), window.saveButton->size());
+    EXPECT_TRUE(free.contains(window.frameGeometry()) && free.contains(save)) << width;
+    EXPECT_EQ(window.shownImage().size(), QSize(width, 256) * window.zoom());
+  }
+}
+
 TEST(SignWindow, SnapshotSavesTheShownImage) {
   signsim::CardStore store("");
   fillCard(store);

@@ -1,8 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <future>
 
 #include "BmpCheck.h"
 #include "GbkIni.h"
@@ -168,6 +173,8 @@ TEST_F(Store, FailedDeleteLeavesTheLibraryAsItWas) {
   makeLibrary(4);
   QDir(home.path()).mkpath("Rtf/.deleting.rtf/blocker");  // the rich-text move-aside fails
   ASSERT_TRUE(home.write("Rtf/1.rtf", "one"));
+  const QString link = home.file("Program/1.bmp");  // the deleted one, a dangling link
+  ASSERT_TRUE(QFile::remove(link) && QFile::link(home.file("gone.bmp"), link));
   QByteArray pictures[4];
   for (int k = 0; k < 4; ++k) pictures[k] = home.read(QStringLiteral("Program/%1.bmp").arg(k));
   const QByteArray ini = home.read("Program/set.ini");
@@ -185,8 +192,32 @@ TEST_F(Store, FailedDeleteLeavesTheLibraryAsItWas) {
   for (int k = 0; k < 4; ++k) {
     EXPECT_EQ(home.read(QStringLiteral("Program/%1.bmp").arg(k)), pictures[k]) << k;
   }
+  EXPECT_EQ(QFileInfo(link).symLinkTarget(), home.file("gone.bmp"));
   EXPECT_EQ(home.read("Program/set.ini"), ini);
   EXPECT_EQ(home.read("Rtf/1.rtf"), "one");
+}
+
+// A picture that is a FIFO, a device or a folder is refused at once, as no regular file.
+TEST_F(Store, OnlyRegularFilesAreRead) {
+  const QByteArray fifo = QFile::encodeName(store.picturePath(0));
+  ASSERT_TRUE(mkfifo(fifo.constData(), 0644) == 0 &&
+              QFile::link(QStringLiteral("/dev/zero"), store.picturePath(1)) &&
+              QDir().mkpath(store.picturePath(2)));
+  for (int n = 0; n < 3; ++n) {
+    auto read = std::async(std::launch::async, [&] { store.readPicture(n); });
+    if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+      ADD_FAILURE() << "the read of " << fifo.constData() << " waits";
+      ::close(::open(fifo.constData(), O_WRONLY | O_NONBLOCK));
+    }
+    try {
+      read.get();
+      ADD_FAILURE() << n << " was read";
+    } catch (const LedError& e) {
+      EXPECT_TRUE(e.text().contains(QStringLiteral("不是")) &&
+                  e.text().contains(QDir::toNativeSeparators(store.picturePath(n))))
+          << e.text().toStdString();
+    }
+  }
 }
 
 TEST_F(Store, DeleteRefusesAnUnreadableSettingsFileBeforeTouchingPictures) {

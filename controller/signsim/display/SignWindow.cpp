@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -113,9 +114,17 @@ SignWindow::SignWindow(CardStore& store, DisplayOptions options, QWidget* parent
 void SignWindow::resizeToSign() {
   laidOutFor_ = show_.signSize();
   zoom_ = options_.zoom > 0 ? options_.zoom : defaultZoom(laidOutFor_);
+  // No larger than the screen's available area holds, with everything around the sign.
+  if (const QScreen* screen = this->screen(); screen && !laidOutFor_.isEmpty()) {
+    const QSize room = screen->availableGeometry().size() - aroundSign();
+    zoom_ = std::clamp(
+        std::min(room.width() / laidOutFor_.width(), room.height() / laidOutFor_.height()), 1,
+        zoom_);
+  }
   view_->setFixedSize(laidOutFor_ * zoom_);
   setWindowTitle(
       QStringLiteral("虚拟显示屏 %1×%2").arg(laidOutFor_.width()).arg(laidOutFor_.height()));
+  if (isVisible()) keepOnScreen(false);
 }
 
 void SignWindow::step() {
@@ -127,6 +136,33 @@ void SignWindow::step() {
   const QString status = statusText();
   if (statusLine->text() != status) statusLine->setText(status);
   if (timer->interval() != show_.interval()) timer->setInterval(show_.interval());
+}
+
+QSize SignWindow::windowFrame() const {
+  // The window manager's frame is known once the window is shown; before, a title bar is guessed.
+  const QSize frame = frameGeometry().size() - geometry().size();
+  return frame.isEmpty() ? QSize(8, 8 + style()->pixelMetric(QStyle::PM_TitleBarHeight)) : frame;
+}
+
+QSize SignWindow::aroundSign() const {
+  const QMargins m = layout()->contentsMargins();
+  // The message line counts while hidden: it shows when a button is pressed.
+  const int lines = statusLine->sizeHint().height() + messageLine->sizeHint().height() +
+                    saveButton->sizeHint().height() + 3 * std::max(0, layout()->spacing());
+  return windowFrame() + QSize(m.left() + m.right(), m.top() + m.bottom() + lines);
+}
+
+void SignWindow::keepOnScreen(bool toCorner) {
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  layout()->activate();
+  adjustSize();
+  const QRect free = screen->availableGeometry();
+  const QSize outer = size() + windowFrame();
+  QPoint at = toCorner ? free.bottomRight() - QPoint(outer.width() - 1, outer.height() - 1) : pos();
+  at.setX(std::clamp(at.x(), free.left(), std::max(free.left(), free.right() + 1 - outer.width())));
+  at.setY(std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() + 1 - outer.height())));
+  move(at);
 }
 
 QString SignWindow::statusText() const {
@@ -216,14 +252,8 @@ int runDisplay(char* programName, Card& card, const DisplayOptions& options,
   // Closing the window leaves the card running; a signal ends both.
   app.setQuitOnLastWindowClosed(false);
   SignWindow window(card.store(), options);
-  // Away from the application, which opens at the top left or the centre: at the bottom right
-  // of the screen.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    window.adjustSize();
-    const QRect free = screen->availableGeometry();
-    window.move(free.right() - window.frameGeometry().width() + 1,
-                free.bottom() - window.frameGeometry().height() + 1);
-  }
+  // Away from the application, which opens at the top left or the centre.
+  window.placeOnScreen();
   window.show();
   QTimer stopPoll;
   QObject::connect(&stopPoll, &QTimer::timeout, &app, [&] {

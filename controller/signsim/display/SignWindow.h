@@ -53,6 +53,9 @@ class SignWindow : public QWidget {
   // "保存画面": a new file sign-<date>-<time>.png in the snapshot folder; the status line tells.
   void saveToFolder();
 
+  // Moves the window to the bottom right corner of its screen's available area.
+  void placeOnScreen() { keepOnScreen(true); }
+
   const SignShow& signShow() const { return show_; }
   int zoom() const { return zoom_; }
   QString statusText() const;
@@ -70,6 +73,12 @@ class SignWindow : public QWidget {
  private:
   void chooseLine(int line);
   void resizeToSign();
+  QSize windowFrame() const;  // the window manager's frame, both sides together
+  // What the window adds around the sign view: frame, margins, the lines and the buttons.
+  QSize aroundSign() const;
+  // Moves the window inside its screen's available area, to the bottom right corner or by as
+  // little as it takes.
+  void keepOnScreen(bool toCorner);
 
   CardStore& store_;
   DisplayOptions options_;
