@@ -20,9 +20,9 @@
 #include <cstring>
 #include <memory>
 
-#include "BusyCursor.h"
 #include "ErrorReport.h"
 #include "GbkIni.h"
+#include "LinkWait.h"
 #include "Prompt.h"
 #include "Worker.h"
 #include "Workspace.h"
@@ -320,10 +320,7 @@ void TCommForm::IpQueryClick() {
     }
     auto answers = std::make_unique<NetIpEntry[]>(1024);
     std::memset(answers.get(), 0, sizeof(NetIpEntry) * 1024);
-    {
-      BusyCursor busy;
-      link.GetNetIP(answers.get());
-    }
+    waitForLink(ws_, [&] { return link.GetNetIP(answers.get()); });
     for (int k = 0; k < 255; ++k) {
       const NetIpEntry& e = answers[static_cast<size_t>(k)];
       const QString ip = slotText(e.ip, sizeof e.ip);

@@ -9,9 +9,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "BusyCursor.h"
 #include "ConnectionGuard.h"
 #include "ErrorReport.h"
+#include "LinkWait.h"
 #include "ProgramIoRules.h"
 #include "Prompt.h"
 #include "Workspace.h"
@@ -135,10 +135,7 @@ void TPrammeForm::Button3Click() {
   runGuarded(prompt_, this, [this] {
     ControllerLink& link = ws_.link();
     const Transport transport = ws_.transport();
-    const int count = [&] {
-      BusyCursor busy;
-      return link.ProgramNumber(transport);
-    }();
+    const int count = waitForLink(ws_, [&] { return link.ProgramNumber(transport); });
     if (count < 0) {
       prompt_.message(this, QStringLiteral("获取节目数失败"));
       return;
@@ -146,10 +143,7 @@ void TPrammeForm::Button3Click() {
     ws_.ControllerProgramCount = count;
     // Read beside the table: a failed read leaves what the dialog held.
     ProgramIoTable read{};
-    const int result = [&] {
-      BusyCursor busy;
-      return link.GetProgramIO(transport, &read);
-    }();
+    const int result = waitForLink(ws_, [&] { return link.GetProgramIO(transport, &read); });
     if (result != 0) {
       prompt_.message(this, QStringLiteral("获取失败"));
       ws_.markDisconnectedIfNet();
@@ -179,10 +173,8 @@ void TPrammeForm::Button4Click() {
       prompt_.message(this, QStringLiteral("无效的节目：%1，未下发").arg(*bad));
       return;
     }
-    const int result = [&] {
-      BusyCursor busy;
-      return link.ModProgramIO(transport, line, &table_);
-    }();
+    const int result =
+        waitForLink(ws_, [&] { return link.ModProgramIO(transport, line, &table_); });
     if (result == 0) {
       prompt_.message(this, QStringLiteral("下发成功"));
     } else {
