@@ -4,7 +4,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -14,7 +13,6 @@
 #include "FirmwareImage.h"
 #include "Prompt.h"
 #include "TransferProgressBar.h"
-#include "Worker.h"
 #include "Workspace.h"
 
 TKernelForm::TKernelForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
@@ -46,7 +44,7 @@ TKernelForm::TKernelForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
   connect(Button2, &QPushButton::clicked, this, [this] { reject(); });
 }
 
-TKernelForm::~TKernelForm() { waitForUpgrade(); }
+TKernelForm::~TKernelForm() = default;
 
 void TKernelForm::launch() {
   if (!requireConnection(ws_, prompt_, parentWidget())) return;
@@ -85,8 +83,7 @@ void TKernelForm::Button1Click() {
     progress_.start([&link, transport](int* done, int* total) {
       return link.Progress(transport, done, total);
     });
-    worker_ = startWorker<int>(
-        this,
+    runner_.start<int>(
         [&link, overNet, path, bytes = image.bytes]() -> int {
           if (!overNet) return link.UpdateFile(path);
           // The link is closed after every TCP/IP upgrade, whatever became of it.
@@ -129,9 +126,7 @@ void TKernelForm::finishUpgrade(int result, const QString& failure, bool overNet
   Q_EMIT upgradeFinished();
 }
 
-void TKernelForm::waitForUpgrade() {
-  if (worker_) worker_->wait();
-}
+void TKernelForm::waitForUpgrade() { runner_.wait(); }
 
 bool TKernelForm::refuseCloseWhileUpgrading() {
   if (!upgrading_) return false;

@@ -6,7 +6,6 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QShowEvent>
-#include <QThread>
 #include <QTimer>
 
 #include "ErrorReport.h"
@@ -36,10 +35,7 @@ TSendPramForm::TSendPramForm(Workspace& workspace, Prompt& prompt, QWidget* pare
   followTransferProgress(progress_, ProgressBar1);
 }
 
-TSendPramForm::~TSendPramForm() {
-  // The call is bounded by the link's timeouts, so this wait ends.
-  if (worker_) worker_->wait();
-}
+TSendPramForm::~TSendPramForm() = default;
 
 void TSendPramForm::launch() {
   if (ws_.ProgramCount == 0) {
@@ -84,8 +80,8 @@ void TSendPramForm::FormShow() {
   running_ = true;
   progress_.start(
       [link, transport](int* done, int* total) { return link->Progress(transport, done, total); });
-  worker_ = startWorker<int>(
-      this, [link, transport, record] { return link->ModProgram(transport, record.get()); },
+  runner_.start<int>(
+      [link, transport, record] { return link->ModProgram(transport, record.get()); },
       [this](const WorkerOutcome<int>& outcome) { transferDone(outcome); });
 }
 

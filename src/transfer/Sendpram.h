@@ -1,18 +1,16 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 #include <memory>
 
+#include "LinkRunner.h"
 #include "TransferProgress.h"
-#include "Worker.h"
 #include "protocol/Records.h"
 
 class ControllerLink;
 class Prompt;
 class QLabel;
 class QProgressBar;
-class QThread;
 class QTimer;
 class Workspace;
 
@@ -55,6 +53,6 @@ class TSendPramForm : public QDialog {
   // Taken on the GUI thread before the worker starts; the worker holds its own reference.
   std::shared_ptr<ProgramSendRecord> record_;
   ControllerLink* link_ = nullptr;
-  QPointer<QThread> worker_;
   bool running_ = false;
+  LinkRunner runner_;  // last: its call ends before anything else goes
 };
