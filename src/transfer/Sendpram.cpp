@@ -82,15 +82,19 @@ void TSendPramForm::FormShow() {
       [link, transport](int* done, int* total) { return link->Progress(transport, done, total); });
   runner_.start<int>(
       [link, transport, record] { return link->ModProgram(transport, record.get()); },
-      [this](const WorkerOutcome<int>& outcome) { transferDone(outcome); });
+      [this, sent = record->count](const WorkerOutcome<int>& outcome) {
+        transferDone(outcome, sent);
+      });
 }
 
-void TSendPramForm::transferDone(const WorkerOutcome<int>& outcome) {
+void TSendPramForm::transferDone(const WorkerOutcome<int>& outcome, int sent) {
   // The dialog stays up, and cannot be closed, until the operator has read the result.
   if (!outcome.ok()) {
     progress_.stop();
     prompt_.message(nullptr, outcome.failure);
   } else if (outcome.value == 0) {
+    // The card now holds what was sent: a fetch takes that many back.
+    ws_.ControllerProgramCount = sent;
     progress_.finish();
     prompt_.message(nullptr, QStringLiteral("发送成功"));
   } else {

@@ -45,7 +45,8 @@ class TSendPramForm : public QDialog {
   // Builds the record and resolves the link; false after telling the operator why not.
   bool prepare();
   void FormShow();
-  void transferDone(const WorkerOutcome<int>& outcome);
+  // `sent` is the number of programs the call sent.
+  void transferDone(const WorkerOutcome<int>& outcome, int sent);
 
   Workspace& ws_;
   Prompt& prompt_;
