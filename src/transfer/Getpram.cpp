@@ -30,6 +30,7 @@ TGetPramForm::TGetPramForm(Workspace& workspace, Prompt& prompt, QWidget* parent
   Button2->setGeometry(165, 72, 75, 25);
   Button1->setAutoDefault(false);
   Button2->setAutoDefault(false);
+  Button1->setDefault(true);  // Return fetches
   followTransferProgress(progress_, ProgressBar1);
   connect(Button1, &QPushButton::clicked, this, &TGetPramForm::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TGetPramForm::Button2Click);

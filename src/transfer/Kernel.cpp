@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -27,6 +28,7 @@ TKernelForm::TKernelForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
   Button2 = new QPushButton(QStringLiteral("取消"), this);
   Button1->setAutoDefault(false);
   Button2->setAutoDefault(false);
+  Button1->setDefault(true);  // Return upgrades
   Timer1 = progress_.tickTimer();
 
   auto* buttons = new QHBoxLayout;
@@ -58,6 +60,8 @@ void TKernelForm::showEvent(QShowEvent* event) {
 }
 
 void TKernelForm::FormShow() {
+  if (const QScreen* s = screen())
+    move(s->availableGeometry().center() - frameGeometry().center() + pos());
   if (upgrading_) return;
   progress_.reset();
   Button1->setEnabled(true);

@@ -52,6 +52,7 @@ TPrammeForm::TPrammeForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
   Button3 = new QPushButton(QStringLiteral("获取"), this);
   Button4 = new QPushButton(QStringLiteral("下发"), this);
   for (QPushButton* b : {Button1, Button2, Button3, Button4}) b->setAutoDefault(false);
+  Button3->setDefault(true);  // Return reads the table
 
   auto* lineRow = new QHBoxLayout;
   lineRow->addWidget(Label1);
