@@ -134,8 +134,14 @@ int LinkCore::getBaud(const char* port) {
   int fd = ::open(port, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return -1;
   int found = -1;
-  const int timeout = serialTimeoutMs_;
   for (int baud : kBaudRates) {
+    // A silent port costs the timeout at each rate: a connect or a close asked for meanwhile
+    // runs between two rates, on the link's own line speed.
+    if (m_.contended()) {
+      restoreLineSpeed();
+      m_.handOver();
+    }
+    const int timeout = serialTimeoutMs_;
     if (!setSerialRaw(fd, baud)) break;
     std::vector<uint8_t> frame;
     const uint16_t seq = ++seq_;
@@ -157,9 +163,13 @@ int LinkCore::getBaud(const char* port) {
     if (found > 0) break;
   }
   ::close(fd);
-  // The query shares the line settings of the port: give an open link its own speed back.
-  if (fd_ >= 0 && transport_ == Transport::Serial) setSerialRaw(fd_, baud_);
+  restoreLineSpeed();
   return found;
+}
+
+// The query shares the line settings of the port.
+void LinkCore::restoreLineSpeed() {
+  if (fd_ >= 0 && transport_ == Transport::Serial) setSerialRaw(fd_, baud_);
 }
 
 }  // namespace nq

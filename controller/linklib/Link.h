@@ -1,18 +1,43 @@
 #pragma once
 // One link to a controller card over a TCP socket or a serial line, and every operation the
-// libraries export, on top of the wire protocol. A LinkCore serialises its calls with a mutex.
+// libraries export, on top of the wire protocol. A LinkCore serialises its calls with a LinkMutex.
 
 #include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <span>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "Protocol.h"
 #include "Records.h"
 
 namespace nq {
+
+// The lock of a link. A plain mutex lets the thread that unlocks it take it back at once, ahead
+// of the calls waiting for it; a long holder (the baud query) hands it over between its steps
+// instead, so that a connect or a close waits for one step, not for all of them.
+class LinkMutex {
+ public:
+  void lock() {
+    waiting_.fetch_add(1);
+    m_.lock();
+    waiting_.fetch_sub(1);
+  }
+  void unlock() { m_.unlock(); }
+  bool contended() const { return waiting_.load() > 0; }
+  // Called by the holder: every call waiting now takes the lock first, then the holder again.
+  void handOver() {
+    m_.unlock();
+    while (contended()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    m_.lock();
+  }
+
+ private:
+  std::mutex m_;
+  std::atomic<int> waiting_{0};
+};
 
 class LinkCore {
  public:
@@ -71,8 +96,11 @@ class LinkCore {
     progress_.store(uint64_t(total) << 32 | done, std::memory_order_relaxed);
   }
 
+  // Gives the open serial link its own line speed back after the baud query changed the port's.
+  void restoreLineSpeed();
+
   Transport transport_;
-  std::mutex m_;
+  LinkMutex m_;
   int fd_ = -1;
   int baud_ = 0;
   int serialTimeoutMs_ = 500;

@@ -8,9 +8,9 @@
 #include <QToolButton>
 #include <optional>
 
-#include "BusyCursor.h"
 #include "ConnectionGuard.h"
 #include "ErrorReport.h"
+#include "LinkWait.h"
 #include "Mainface.h"
 #include "ProgramLimits.h"
 
@@ -44,7 +44,7 @@ void TMainForm::S2Click() {
 void TMainForm::SpeedButton5Click() {
   runGuarded(prompt_, this, [this] {
     ControllerLink& controller = ws_.link();
-    StatusWait wait(*this, QStringLiteral("正在连接…"));
+    LinkWait wait(ws_, QStringLiteral("正在连接…"));
     int width = 0;
     int height = 0;
     const CommSettings& settings = ws_.commSettings;
@@ -117,7 +117,7 @@ void TMainForm::connectionTail(int width, int height) {
 
 void TMainForm::SpeedButton4Click() {
   runGuarded(prompt_, this, [this] {
-    StatusWait wait(*this, QStringLiteral("正在断开…"));
+    LinkWait wait(ws_, QStringLiteral("正在断开…"));
     if (ws_.commSettings.serial()) {
       ws_.link().CloseSerial();
     } else {
@@ -143,7 +143,7 @@ void TMainForm::G1Click() {
     if (!prompt_.question(this, QStringLiteral("是否格式化LED大屏!"))) return;
     ControllerLink& controller = ws_.link();
     if (ws_.commSettings.serial()) {
-      StatusWait wait(*this, QStringLiteral("正在格式化…"));
+      LinkWait wait(ws_, QStringLiteral("正在格式化…"));
       const int r = controller.Format(Transport::Serial);
       prompt_.message(this, r == 0 ? QStringLiteral("格式化成功") : QStringLiteral("格式化失败"));
       return;
@@ -151,7 +151,7 @@ void TMainForm::G1Click() {
     Workspace::HeartbeatPause pause(ws_);
     int r = 0;
     {
-      StatusWait wait(*this, QStringLiteral("正在格式化…"));
+      LinkWait wait(ws_, QStringLiteral("正在格式化…"));
       r = controller.Format(Transport::Net);
     }
     if (r == 0) {
@@ -172,7 +172,7 @@ void TMainForm::R1Click() {
     if (t == Transport::Net) pause.emplace(ws_);
     int r = 0;
     {
-      StatusWait wait(*this, QStringLiteral("正在重启…"));
+      LinkWait wait(ws_, QStringLiteral("正在重启…"));
       r = controller.Reboot(t);
     }
     prompt_.message(this, r == 0 ? QStringLiteral("发送成功") : QStringLiteral("发送失败"));

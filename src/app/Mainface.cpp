@@ -131,6 +131,14 @@ TMainForm::TMainForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
   connect(&ws_, &Workspace::signSizeChanged, this, &TMainForm::showBlackSign);
   connect(&ws_, &Workspace::connectionChanged, this, &TMainForm::showConnection);
   connect(&ws_, &Workspace::transportChanged, this, &TMainForm::showTransport);
+  connect(&ws_, &Workspace::linkWaitChanged, this, [this](const QString& text) {
+    if (text.isEmpty()) {
+      showStatus();
+      return;
+    }
+    statusPanel(0)->setText(text);
+    statusPanel(0)->repaint();  // the link call blocks the event loop; the text shows before it
+  });
   connect(&ws_, &Workspace::programWasSaved, this, [this](int n) {
     // The saved picture shows only when the saved program is the one picked.
     if (n == pickedProgramNumber()) runGuarded(prompt_, this, [this, n] { showProgram(n); });
@@ -430,14 +438,6 @@ void TMainForm::showStatus() {
                                     size(ws_.ProgramWidth[n], ws_.ProgramHeight[n])
                               : QString());
 }
-
-StatusWait::StatusWait(TMainForm& window, const QString& text) : window_(window) {
-  QLabel* panel = window_.statusPanel(0);
-  panel->setText(text);
-  panel->repaint();  // the link call blocks the event loop; the text shows before it
-}
-
-StatusWait::~StatusWait() { window_.showStatus(); }
 
 QString TMainForm::dwellTextForNewProgram() const {
   return Edit4->text().isEmpty() ? QString::number(UpDown3->position()) : Edit4->text();

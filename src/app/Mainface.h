@@ -6,7 +6,6 @@
 #include <functional>
 #include <memory>
 
-#include "BusyCursor.h"
 #include "Prompt.h"
 #include "Workspace.h"
 
@@ -163,7 +162,6 @@ class TMainForm : public QMainWindow {
   // first panel, the picked program with its size in the second.
   void showStatus();
   QLabel* statusPanel(int index) const;
-  friend class StatusWait;
   void connectionTail(int width, int height);
   void openWindow(QWidget* window);
 
@@ -171,20 +169,6 @@ class TMainForm : public QMainWindow {
   Prompt& prompt_;
   QImage shownPicture_;
   std::array<QLabel*, 3> statusPanels_{};
-};
-
-// For the life of the object, while a link call blocks the window: a busy cursor and the status
-// bar's first panel saying what the window waits for ("正在连接…"); then the connection again.
-class StatusWait {
- public:
-  StatusWait(TMainForm& window, const QString& text);
-  ~StatusWait();
-  StatusWait(const StatusWait&) = delete;
-  StatusWait& operator=(const StatusWait&) = delete;
-
- private:
-  TMainForm& window_;
-  BusyCursor busy_;
 };
 
 // The program number a node caption names ("节目" followed by k names k-1), or -1.

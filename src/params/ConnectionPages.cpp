@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "GbkIni.h"
+#include "LinkWait.h"
 #include "ParamLayout.h"
 #include "Workspace.h"
 
@@ -68,7 +69,7 @@ void ScreenSizePage::SetButtonClick() {
       return;
     }
     ScreenSizeRecord size{width, height};
-    if (link().Mod_KuanGao(transport(), &size) != 0) {
+    if (waitForLink(ws_, [&] { return link().Mod_KuanGao(transport(), &size); }) != 0) {
       say(QStringLiteral("设置失败"));
       return;
     }
@@ -135,7 +136,8 @@ void SerialPortsPage::read(SerialGroup* group, bool rs485) {
   guarded([&] {
     SerialParaRecord record{};
     const int result =
-        rs485 ? link().Get485Para(&record) : link().GetSerialPara(transport(), &record);
+        rs485 ? waitForLink(ws_, [&] { return link().Get485Para(&record); })
+              : waitForLink(ws_, [&] { return link().GetSerialPara(transport(), &record); });
     if (readSucceeded(result)) group->showChoice(serialChoiceAfterRead(record, group->choice()));
   });
 }
@@ -144,7 +146,9 @@ void SerialPortsPage::change(SerialGroup* group, bool rs485) {
   std::optional<SerialParaRecord> record = serialRecordFor(group->choice());
   if (!record) return;
   guarded([&] {
-    reportChange(rs485 ? link().Mod485Para(&*record) : link().ModSerialPara(transport(), &*record));
+    reportChange(
+        rs485 ? waitForLink(ws_, [&] { return link().Mod485Para(&*record); })
+              : waitForLink(ws_, [&] { return link().ModSerialPara(transport(), &*record); }));
   });
 }
 
@@ -171,7 +175,8 @@ NetworkPage::NetworkPage(Workspace& workspace, Prompt& prompt, QWidget* parent)
 void NetworkPage::ReadButtonClick() {
   guarded([this] {
     NetParaRecord record{};
-    if (!readSucceeded(link().GetNetPara(transport(), &record))) return;
+    if (!readSucceeded(waitForLink(ws_, [&] { return link().GetNetPara(transport(), &record); })))
+      return;
     Edit1->setText(fieldText(record.ip));
     Edit2->setText(fieldText(record.mask));
     Edit3->setText(fieldText(record.gateway));
@@ -197,6 +202,6 @@ void NetworkPage::ChangeButtonClick() {
   }
   guarded([&] {
     record.port = fieldInteger(Edit4->text(), QStringLiteral("端口"));
-    reportChange(link().ModNetPara(transport(), &record));
+    reportChange(waitForLink(ws_, [&] { return link().ModNetPara(transport(), &record); }));
   });
 }

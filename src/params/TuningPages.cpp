@@ -9,6 +9,7 @@
 #include <QShowEvent>
 #include <QSlider>
 
+#include "LinkWait.h"
 #include "ParamLayout.h"
 #include "ParamRules.h"
 #include "Workspace.h"
@@ -81,7 +82,7 @@ ScanPage::ScanPage(Workspace& workspace, Prompt& prompt, QWidget* parent)
 void ScanPage::ReadButtonClick() {
   guarded([this] {
     int flags = 0;
-    const int code = link().GetScanPara(transport(), &flags);
+    const int code = waitForLink(ws_, [&] { return link().GetScanPara(transport(), &flags); });
     if (code < 0) {
       readFailed();
       return;
@@ -98,9 +99,11 @@ void ScanPage::ReadButtonClick() {
 
 void ScanPage::ChangeButtonClick() {
   guarded([this] {
-    reportChange(
-        link().ModScanPara(transport(), ComboBox1->currentIndex(), CheckBox1->isChecked() ? 1 : 0,
-                           scanFlagsFor(CheckBox2->isChecked(), ComboBox2->currentIndex())));
+    reportChange(waitForLink(ws_, [&] {
+      return link().ModScanPara(transport(), ComboBox1->currentIndex(),
+                                CheckBox1->isChecked() ? 1 : 0,
+                                scanFlagsFor(CheckBox2->isChecked(), ComboBox2->currentIndex()));
+    }));
   });
 }
 
@@ -120,7 +123,7 @@ BrightnessPage::BrightnessPage(Workspace& workspace, Prompt& prompt, QWidget* pa
 
 void BrightnessPage::ReadButtonClick() {
   guarded([this] {
-    const int level = link().GetBrightnessPara(transport());
+    const int level = waitForLink(ws_, [&] { return link().GetBrightnessPara(transport()); });
     if (level <= 0) {
       say(QStringLiteral("获取失败"));
       // 0 is an answer the controller gave; only a negative level means the link failed.
@@ -133,7 +136,10 @@ void BrightnessPage::ReadButtonClick() {
 }
 
 void BrightnessPage::ChangeButtonClick() {
-  guarded([this] { reportChange(link().ModBrightnessPara(transport(), TrackBar1->value())); });
+  guarded([this] {
+    reportChange(waitForLink(
+        ws_, [&] { return link().ModBrightnessPara(transport(), TrackBar1->value()); }));
+  });
 }
 
 // ---- "固件版本" ----
@@ -151,7 +157,7 @@ VersionPage::VersionPage(Workspace& workspace, Prompt& prompt, QWidget* parent)
 
 void VersionPage::ReadButtonClick() {
   guarded([this] {
-    const QString text = link().GetVersion(transport());
+    const QString text = waitForLink(ws_, [&] { return link().GetVersion(transport()); });
     // The page shows whatever text it gets, a link status text too; no text at all is a failure.
     if (text.isNull()) {
       say(QStringLiteral("获取失败"));
@@ -189,7 +195,7 @@ OnOffTimePage::OnOffTimePage(Workspace& workspace, Prompt& prompt, QWidget* pare
 
 void OnOffTimePage::ReadButtonClick() {
   guarded([this] {
-    const QString raw = link().GetOnOffTime(transport());
+    const QString raw = waitForLink(ws_, [&] { return link().GetOnOffTime(transport()); });
     const QString text = boundedText(raw, kOnOffBytes);
     // A text read reports link trouble by its status text and never counts as a lost link.
     if (!raw.isNull() && isLinkStatusText(text)) {
@@ -213,9 +219,10 @@ void OnOffTimePage::ReadButtonClick() {
 
 void OnOffTimePage::ChangeButtonClick() {
   guarded([this] {
-    reportChange(link().ModOnOffTime(transport(), ComboBox1->currentIndex(),
-                                     ComboBox2->currentIndex(), ComboBox3->currentIndex(),
-                                     ComboBox4->currentIndex()));
+    reportChange(waitForLink(ws_, [&] {
+      return link().ModOnOffTime(transport(), ComboBox1->currentIndex(), ComboBox2->currentIndex(),
+                                 ComboBox3->currentIndex(), ComboBox4->currentIndex());
+    }));
   });
 }
 
@@ -238,7 +245,9 @@ DayNightPage::DayNightPage(Workspace& workspace, Prompt& prompt, QWidget* parent
 void DayNightPage::ReadButtonClick() {
   guarded([this] {
     DayNightRecord levels{};
-    if (!readSucceeded(link().GetDayNightBrightness(transport(), &levels))) return;
+    if (!readSucceeded(
+            waitForLink(ws_, [&] { return link().GetDayNightBrightness(transport(), &levels); })))
+      return;
     TrackBar1->setValue(clampLevel(levels.day));
     TrackBar2->setValue(clampLevel(levels.night));
   });
@@ -246,7 +255,9 @@ void DayNightPage::ReadButtonClick() {
 
 void DayNightPage::ChangeButtonClick() {
   guarded([this] {
-    reportChange(link().ModDayNightBrightness(transport(), TrackBar1->value(), TrackBar2->value()));
+    reportChange(waitForLink(ws_, [&] {
+      return link().ModDayNightBrightness(transport(), TrackBar1->value(), TrackBar2->value());
+    }));
   });
 }
 
@@ -272,7 +283,7 @@ void ClockPage::showEvent(QShowEvent* event) {
 
 void ClockPage::ReadButtonClick() {
   guarded([this] {
-    const QString raw = link().GetTime(transport());
+    const QString raw = waitForLink(ws_, [&] { return link().GetTime(transport()); });
     if (raw.isNull()) {
       say(QStringLiteral("获取失败"));
       return;
@@ -292,8 +303,10 @@ void ClockPage::SetButtonClick() {
     const QDateTime t = now();
     const QDate d = t.date();
     const QTime c = t.time();
-    if (link().ModTime(transport(), d.year(), d.month(), d.day(), c.hour(), c.minute(),
-                       c.second()) == 0) {
+    if (waitForLink(ws_, [&] {
+          return link().ModTime(transport(), d.year(), d.month(), d.day(), c.hour(), c.minute(),
+                                c.second());
+        }) == 0) {
       say(QStringLiteral("校时成功"));
       return;
     }

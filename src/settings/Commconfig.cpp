@@ -9,22 +9,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QThread>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstring>
 #include <memory>
 
-#include "BusyCursor.h"
 #include "ErrorReport.h"
 #include "GbkIni.h"
+#include "LinkWait.h"
 #include "Prompt.h"
-#include "Worker.h"
 #include "Workspace.h"
 #include "protocol/Limits.h"
 
@@ -172,16 +169,9 @@ TCommForm::TCommForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
           [this](int row, int) { StringGrid1DblClick(row); });
 }
 
-TCommForm::~TCommForm() { waitForQueries(); }
+TCommForm::~TCommForm() = default;
 
-void TCommForm::waitForQueries() {
-  for (const QPointer<QThread>& query : std::as_const(queries_)) {
-    if (query) query->wait();
-  }
-  queries_.clear();
-  // Hand over the answers of the queries that ended, and let the threads delete themselves.
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+void TCommForm::waitForQueries() { queries_.wait(); }
 
 void TCommForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
@@ -265,9 +255,8 @@ void TCommForm::BaudQueryClick() {
     const QString port = baudPage->ComboBox3->currentText();
     // The worker takes the port by value and hands its one line back to the GUI thread; a
     // failure (a missing library, say) comes back as a "提示" message.
-    queries_.removeAll(QPointer<QThread>());
-    queries_ << startWorker<int>(
-        this, [&link, port] { return link.GetBaud(port); },
+    queries_.start<int>(
+        [&link, port] { return link.GetBaud(port); },
         [this](const WorkerOutcome<int>& outcome) {
           if (!outcome.ok()) {
             prompt_.message(this, outcome.failure);
@@ -318,10 +307,7 @@ void TCommForm::IpQueryClick() {
     }
     auto answers = std::make_unique<NetIpEntry[]>(1024);
     std::memset(answers.get(), 0, sizeof(NetIpEntry) * 1024);
-    {
-      BusyCursor busy;
-      link.GetNetIP(answers.get());
-    }
+    waitForLink(ws_, [&] { return link.GetNetIP(answers.get()); });
     for (int k = 0; k < 255; ++k) {
       const NetIpEntry& e = answers[static_cast<size_t>(k)];
       const QString ip = slotText(e.ip, sizeof e.ip);

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QDialog>
-#include <QList>
-#include <QPointer>
 #include <array>
 
+#include "LinkRunner.h"
 #include "protocol/Records.h"
 
 class QCheckBox;
@@ -15,7 +14,6 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class Prompt;
-class QThread;
 class Workspace;
 
 // "串口": port, baud rate, GPRS and timeout.
@@ -86,7 +84,8 @@ class TCommForm : public QDialog {
   void IpPageShow();
   void IpQueryClick();
   void StringGrid1DblClick(int row);
-  // Waits for the baud queries still running (each is bounded by the link's timeouts).
+  // Waits for the baud queries still running (each is bounded by the link's timeouts); their
+  // answers come with the next events handled.
   void waitForQueries();
 
  protected:
@@ -99,6 +98,6 @@ class TCommForm : public QDialog {
   Prompt& prompt_;
   std::array<NetCardEntry, 16> cards_{};
   int cardCount_ = 0;
-  // The baud queries still running; a finished one deletes itself.
-  QList<QPointer<QThread>> queries_;
+  // The baud queries; each press starts one.
+  LinkRunner queries_;
 };

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
-#include <QThread>
 
 #include "ConnectionGuard.h"
 #include "ErrorReport.h"
@@ -31,15 +30,13 @@ TGetPramForm::TGetPramForm(Workspace& workspace, Prompt& prompt, QWidget* parent
   Button2->setGeometry(165, 72, 75, 25);
   Button1->setAutoDefault(false);
   Button2->setAutoDefault(false);
+  Button1->setDefault(true);  // Return fetches
   followTransferProgress(progress_, ProgressBar1);
   connect(Button1, &QPushButton::clicked, this, &TGetPramForm::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TGetPramForm::Button2Click);
 }
 
-TGetPramForm::~TGetPramForm() {
-  // Both calls are bounded by the link's timeouts, so this wait ends.
-  if (worker_) worker_->wait();
-}
+TGetPramForm::~TGetPramForm() = default;
 
 void TGetPramForm::launch() {
   if (!requireConnection(ws_, prompt_, parentWidget())) return;
@@ -72,8 +69,7 @@ void TGetPramForm::Button1Click() {
   setRunning(true);
   progress_.start(
       [link, transport](int* done, int* total) { return link->Progress(transport, done, total); });
-  worker_ = startWorker<FetchResult>(
-      this,
+  runner_.start<FetchResult>(
       [link, transport] {
         FetchResult r;
         r.count = link->ProgramNumber(transport);

@@ -1,15 +1,13 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 
+#include "LinkRunner.h"
 #include "TransferProgress.h"
-#include "Worker.h"
 
 class Prompt;
 class QProgressBar;
 class QPushButton;
-class QThread;
 class QTimer;
 class Workspace;
 
@@ -60,6 +58,6 @@ class TGetPramForm : public QDialog {
   Workspace& ws_;
   Prompt& prompt_;
   TransferProgress progress_;
-  QPointer<QThread> worker_;
   bool running_ = false;
+  LinkRunner runner_;  // last: its calls end before anything else goes
 };

@@ -3,8 +3,8 @@
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -14,7 +14,6 @@
 #include "FirmwareImage.h"
 #include "Prompt.h"
 #include "TransferProgressBar.h"
-#include "Worker.h"
 #include "Workspace.h"
 
 TKernelForm::TKernelForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
@@ -29,6 +28,7 @@ TKernelForm::TKernelForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
   Button2 = new QPushButton(QStringLiteral("取消"), this);
   Button1->setAutoDefault(false);
   Button2->setAutoDefault(false);
+  Button1->setDefault(true);  // Return upgrades
   Timer1 = progress_.tickTimer();
 
   auto* buttons = new QHBoxLayout;
@@ -46,7 +46,7 @@ TKernelForm::TKernelForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
   connect(Button2, &QPushButton::clicked, this, [this] { reject(); });
 }
 
-TKernelForm::~TKernelForm() { waitForUpgrade(); }
+TKernelForm::~TKernelForm() = default;
 
 void TKernelForm::launch() {
   if (!requireConnection(ws_, prompt_, parentWidget())) return;
@@ -60,6 +60,8 @@ void TKernelForm::showEvent(QShowEvent* event) {
 }
 
 void TKernelForm::FormShow() {
+  if (const QScreen* s = screen())
+    move(s->availableGeometry().center() - frameGeometry().center() + pos());
   if (upgrading_) return;
   progress_.reset();
   Button1->setEnabled(true);
@@ -85,8 +87,7 @@ void TKernelForm::Button1Click() {
     progress_.start([&link, transport](int* done, int* total) {
       return link.Progress(transport, done, total);
     });
-    worker_ = startWorker<int>(
-        this,
+    runner_.start<int>(
         [&link, overNet, path, bytes = image.bytes]() -> int {
           if (!overNet) return link.UpdateFile(path);
           // The link is closed after every TCP/IP upgrade, whatever became of it.
@@ -129,9 +130,7 @@ void TKernelForm::finishUpgrade(int result, const QString& failure, bool overNet
   Q_EMIT upgradeFinished();
 }
 
-void TKernelForm::waitForUpgrade() {
-  if (worker_) worker_->wait();
-}
+void TKernelForm::waitForUpgrade() { runner_.wait(); }
 
 bool TKernelForm::refuseCloseWhileUpgrading() {
   if (!upgrading_) return false;

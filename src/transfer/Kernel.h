@@ -1,13 +1,12 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 
+#include "LinkRunner.h"
 #include "TransferProgress.h"
 
 class QProgressBar;
 class QPushButton;
-class QThread;
 class QTimer;
 class Prompt;
 class Workspace;
@@ -58,5 +57,5 @@ class TKernelForm : public QDialog {
   TransferProgress progress_;
   bool upgrading_ = false;
   bool overNet_ = false;
-  QPointer<QThread> worker_;
+  LinkRunner runner_;  // last: its call ends before anything else goes
 };

@@ -9,9 +9,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "BusyCursor.h"
 #include "ConnectionGuard.h"
 #include "ErrorReport.h"
+#include "LinkWait.h"
 #include "ProgramIoRules.h"
 #include "Prompt.h"
 #include "Workspace.h"
@@ -52,6 +52,7 @@ TPrammeForm::TPrammeForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
   Button3 = new QPushButton(QStringLiteral("获取"), this);
   Button4 = new QPushButton(QStringLiteral("下发"), this);
   for (QPushButton* b : {Button1, Button2, Button3, Button4}) b->setAutoDefault(false);
+  Button3->setDefault(true);  // Return reads the table
 
   auto* lineRow = new QHBoxLayout;
   lineRow->addWidget(Label1);
@@ -135,10 +136,7 @@ void TPrammeForm::Button3Click() {
   runGuarded(prompt_, this, [this] {
     ControllerLink& link = ws_.link();
     const Transport transport = ws_.transport();
-    const int count = [&] {
-      BusyCursor busy;
-      return link.ProgramNumber(transport);
-    }();
+    const int count = waitForLink(ws_, [&] { return link.ProgramNumber(transport); });
     if (count < 0) {
       prompt_.message(this, QStringLiteral("获取节目数失败"));
       return;
@@ -146,10 +144,7 @@ void TPrammeForm::Button3Click() {
     ws_.ControllerProgramCount = count;
     // Read beside the table: a failed read leaves what the dialog held.
     ProgramIoTable read{};
-    const int result = [&] {
-      BusyCursor busy;
-      return link.GetProgramIO(transport, &read);
-    }();
+    const int result = waitForLink(ws_, [&] { return link.GetProgramIO(transport, &read); });
     if (result != 0) {
       prompt_.message(this, QStringLiteral("获取失败"));
       ws_.markDisconnectedIfNet();
@@ -179,10 +174,8 @@ void TPrammeForm::Button4Click() {
       prompt_.message(this, QStringLiteral("无效的节目：%1，未下发").arg(*bad));
       return;
     }
-    const int result = [&] {
-      BusyCursor busy;
-      return link.ModProgramIO(transport, line, &table_);
-    }();
+    const int result =
+        waitForLink(ws_, [&] { return link.ModProgramIO(transport, line, &table_); });
     if (result == 0) {
       prompt_.message(this, QStringLiteral("下发成功"));
     } else {

@@ -13,7 +13,7 @@ class Workspace;
 
 // "节目控制": assigns to each of the controller's six input lines an ordered list of up to 16 of
 // its programs. "获取" reads the whole table, the lists edit one line, "下发" sends the table
-// back with that line replaced. Modal; every link call runs on the GUI thread.
+// back with that line replaced. Modal; every link call runs on the GUI thread under a LinkWait.
 class TPrammeForm : public QDialog {
   Q_OBJECT
  public:

@@ -6,7 +6,6 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QShowEvent>
-#include <QThread>
 #include <QTimer>
 
 #include "ErrorReport.h"
@@ -37,10 +36,7 @@ TSendPramForm::TSendPramForm(Workspace& workspace, Prompt& prompt, QWidget* pare
   followTransferProgress(progress_, ProgressBar1);
 }
 
-TSendPramForm::~TSendPramForm() {
-  // The call is bounded by the link's timeouts, so this wait ends.
-  if (worker_) worker_->wait();
-}
+TSendPramForm::~TSendPramForm() = default;
 
 void TSendPramForm::launch() {
   if (ws_.ProgramCount == 0) {
@@ -87,17 +83,21 @@ void TSendPramForm::FormShow() {
   running_ = true;
   progress_.start(
       [link, transport](int* done, int* total) { return link->Progress(transport, done, total); });
-  worker_ = startWorker<int>(
-      this, [link, transport, record] { return link->ModProgram(transport, record.get()); },
-      [this](const WorkerOutcome<int>& outcome) { transferDone(outcome); });
+  runner_.start<int>(
+      [link, transport, record] { return link->ModProgram(transport, record.get()); },
+      [this, sent = record->count](const WorkerOutcome<int>& outcome) {
+        transferDone(outcome, sent);
+      });
 }
 
-void TSendPramForm::transferDone(const WorkerOutcome<int>& outcome) {
+void TSendPramForm::transferDone(const WorkerOutcome<int>& outcome, int sent) {
   // The dialog stays up, and cannot be closed, until the operator has read the result.
   if (!outcome.ok()) {
     progress_.stop();
     prompt_.message(nullptr, outcome.failure);
   } else if (outcome.value == 0) {
+    // The card now holds what was sent: a fetch takes that many back.
+    ws_.ControllerProgramCount = sent;
     progress_.finish();
     prompt_.message(nullptr, QStringLiteral("发送成功"));
   } else {

@@ -1,18 +1,16 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 #include <memory>
 
+#include "LinkRunner.h"
 #include "TransferProgress.h"
-#include "Worker.h"
 #include "protocol/Records.h"
 
 class ControllerLink;
 class Prompt;
 class QLabel;
 class QProgressBar;
-class QThread;
 class QTimer;
 class Workspace;
 
@@ -47,7 +45,8 @@ class TSendPramForm : public QDialog {
   // Builds the record and resolves the link; false after telling the operator why not.
   bool prepare();
   void FormShow();
-  void transferDone(const WorkerOutcome<int>& outcome);
+  // `sent` is the number of programs the call sent.
+  void transferDone(const WorkerOutcome<int>& outcome, int sent);
 
   Workspace& ws_;
   Prompt& prompt_;
@@ -55,6 +54,6 @@ class TSendPramForm : public QDialog {
   // Taken on the GUI thread before the worker starts; the worker holds its own reference.
   std::shared_ptr<ProgramSendRecord> record_;
   ControllerLink* link_ = nullptr;
-  QPointer<QThread> worker_;
   bool running_ = false;
+  LinkRunner runner_;  // last: its call ends before anything else goes
 };

@@ -91,3 +91,8 @@ void Workspace::pauseHeartbeat() {
 void Workspace::resumeHeartbeat() {
   if (pauses_ > 0 && --pauses_ == 0) heartbeat_->start();
 }
+
+void Workspace::setLinkWaitText(const QString& text) {
+  linkWaitText_ = text;
+  Q_EMIT linkWaitChanged(text);
+}

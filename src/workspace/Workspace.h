@@ -83,6 +83,11 @@ class Workspace : public QObject {
   void resumeHeartbeat();
   bool heartbeatPaused() const { return pauses_ > 0; }
 
+  // What a link call blocking the GUI thread waits for ("正在连接…"), empty when none; set by
+  // LinkWait, shown in the main window's status bar.
+  const QString& linkWaitText() const { return linkWaitText_; }
+  void setLinkWaitText(const QString& text);
+
   // Stops the heartbeat for the life of the object, e.g. while a dialog runs.
   class HeartbeatPause {
    public:
@@ -108,6 +113,7 @@ class Workspace : public QObject {
   void signSizeChanged(int width, int height);
   void connectionChanged(bool connected);
   void transportChanged();
+  void linkWaitChanged(const QString& text);
 
  private:
   ProgramStore store_;
@@ -115,4 +121,5 @@ class Workspace : public QObject {
   bool connected_ = false;
   QTimer* heartbeat_;
   int pauses_ = 0;
+  QString linkWaitText_;
 };

@@ -3,13 +3,17 @@
 #include <gtest/gtest.h>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 #include <atomic>
 #include <future>
 
+#include "Getpram.h"
 #include "Kernel.h"
 #include "MockLink.h"
+#include "Pramme.h"
 #include "ScriptedPrompt.h"
 #include "TestHome.h"
 #include "Workspace.h"
@@ -222,6 +226,25 @@ TEST_F(Upgrade, OpensOnlyWhenConnectedWithTheHeartbeatPaused) {
   dialog->launch();
   EXPECT_TRUE(pausedWhileShown);
   EXPECT_FALSE(ws->heartbeatPaused());
+}
+
+// Return presses the action button of each dialog; the firmware dialog opens in the middle of
+// the screen, wherever its owner is.
+TEST_F(Upgrade, ReturnPressesTheActionButtonOfEachDialog) {
+  QWidget owner;
+  owner.setGeometry(0, 0, 120, 80);
+  owner.show();
+  TKernelForm kernel(*ws, prompt, &owner);
+  TGetPramForm fetch(*ws, prompt, &owner);
+  TPrammeForm io(*ws, prompt, &owner);
+  for (QPushButton* action : {kernel.Button1, fetch.Button1, io.Button3}) {
+    action->window()->show();
+    QSignalSpy pressed(action, &QPushButton::clicked);
+    QTest::keyClick(action->window(), Qt::Key_Return);
+    EXPECT_EQ(pressed.count(), 1) << action->window()->windowTitle().toStdString();
+  }
+  fetch.waitForTransfer();
+  EXPECT_EQ(kernel.frameGeometry().center(), kernel.screen()->availableGeometry().center());
 }
 
 }  // namespace

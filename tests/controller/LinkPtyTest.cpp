@@ -1,4 +1,8 @@
 // The serial library against the virtual card's pseudo-terminal, paced at 115200 baud.
+#include <fcntl.h>
+
+#include <thread>
+
 #include "LinkFixture.h"
 
 using namespace nq;
@@ -101,4 +105,27 @@ TEST_F(SerialLink, FaultsOverTheLine) {
   EXPECT_STREQ(com<const char*()>("GetVersion")(), kTextTimeout);
   card->faults().clear();
   EXPECT_STREQ(com<const char*()>("GetVersion")(), "NQ-SIM 1.0");
+}
+
+// A baud query on a silent port takes the timeout at each of the ten rates; a close and an open
+// asked for meanwhile from another thread wait for one rate, not for the whole query.
+TEST_F(SerialLink, TheBaudQueryLetsOtherCallsInBetweenRates) {
+  const int silent = ::posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_TRUE(silent >= 0 && ::grantpt(silent) == 0 && ::unlockpt(silent) == 0);
+  const std::string silentPort = ::ptsname(silent), port = (state.path / "ttyLED").string();
+  com<int(int, int)>("Set_GPRS")(0, 200);
+  auto queryEnd = std::chrono::steady_clock::now();
+  std::thread query([&] {
+    EXPECT_EQ(com<int(const char*)>("GetBaud")(silentPort.c_str()), -1);
+    queryEnd = std::chrono::steady_clock::now();
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(com<int()>("CloseSerial")(), 0);
+  EXPECT_EQ(com<int(const char*, int)>("OpenSerial")(port.c_str(), 115200), 0);
+  const auto done = std::chrono::steady_clock::now();
+  query.join();
+  ::close(silent);
+  EXPECT_LT(done - start, (queryEnd - start) / 2);
+  EXPECT_EQ(com<int()>("Type")(), 2);
 }

@@ -173,7 +173,13 @@ TEST_P(ParamFailure, ReportsAndLosesTheLinkOnlyWhereItShould) {
   use(t);
   dialog->show();
   f.arrange(link, t);
+  // The call runs under the busy cursor and the status bar's wait text, the message after it.
+  QStringList waits;
+  QObject::connect(ws.get(), &Workspace::linkWaitChanged, [&](const QString& text) {
+    waits << text + QString::number(prompt.messages.size());
+  });
   f.act(*dialog);
+  EXPECT_EQ(waits, (QStringList{QStringLiteral("正在通讯…0"), QStringLiteral("0")}));
   EXPECT_EQ(prompt.messages, QStringList{QString::fromUtf8(f.message)});
   EXPECT_EQ(ws->isConnected(), !(f.losesLink && t == Transport::Net));
   EXPECT_TRUE(dialog->isVisible());

@@ -184,6 +184,23 @@ TEST_F(TransferCard, SentLibraryFetchedIntoAFreshHomeComesBackWhole) {
   }
 }
 
+// Connected to an empty card, the operator sends and fetches at once: the fetch takes back
+// what was sent.
+TEST_F(TransferCard, FetchRightAfterASendTakesBackWhatWasSent) {
+  composeLibrary();
+  const auto library = [this](int k) {
+    return std::pair(a->ws.store().readEntry(k),
+                     a->ws.store().readPicture(k).convertToFormat(QImage::Format_RGB32));
+  };
+  const decltype(library(0)) sent[] = {library(0), library(1), library(2)};
+  sendFromA();
+  QTimer::singleShot(0, a->fetch->Button1, &QPushButton::click);
+  a->main.N2->trigger();  // modal until fetched and confirmed
+  EXPECT_EQ(a->prompt.messages,
+            (QStringList{QStringLiteral("发送成功"), QStringLiteral("获取节目成功")}));
+  for (int k = 0; k < 3; ++k) EXPECT_TRUE(library(k) == sent[k]) << k;
+}
+
 TEST_F(TransferCard, SendBrokenPartWayKeepsTheCardsProgramsAndShowsTheCode) {
   composeLibrary();
   sendFromA();
