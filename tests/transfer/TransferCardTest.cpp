@@ -9,8 +9,8 @@
 #include <QMap>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTextDocument>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -276,7 +276,8 @@ TEST_F(TransferCard, PictureBeyondTheModelIsNamedOnLoadAndNothingIsSent) {
                            bmpBytes(picture(700, 64, [](int, int) { return qRgb(255, 0, 0); }))));
   a->prompt.file = folder.path() + QStringLiteral("/wide.bmp");
   QTreeWidget* tree = a->main.TreeView1;
-  const auto found = tree->findItems(QStringLiteral("节目1"), Qt::MatchExactly | Qt::MatchRecursive);
+  const auto found =
+      tree->findItems(QStringLiteral("节目1"), Qt::MatchExactly | Qt::MatchRecursive);
   ASSERT_EQ(found.size(), 1);
   QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(found[0]).center());
   a->main.SpeedButton7->click();
