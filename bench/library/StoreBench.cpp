@@ -1,8 +1,10 @@
-// Program store figures: delete in a full library, appending, and the colour class scan.
+// Program store figures: delete in a full library, appending, the colour class scan, reading a
+// picture back, and the check of a full library before a send.
 #include <benchmark/benchmark.h>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include "ProgramLimits.h"
 #include "ProgramStore.h"
 
 namespace {
@@ -69,6 +71,27 @@ void BM_ColourClass(benchmark::State& state) {
       benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_ColourClass);
+
+// Reading one 640 x 256 program picture back through the BMP reader the link libraries share.
+void BM_ReadPicture(benchmark::State& state) {
+  QTemporaryDir dir;
+  ProgramStore store(dir.path());
+  store.wipe();
+  fill(store, 1);
+  for (auto _ : state) benchmark::DoNotOptimize(store.readPicture(0));
+  state.SetItemsProcessed(state.iterations() * kWidth * kHeight);
+}
+BENCHMARK(BM_ReadPicture)->Unit(benchmark::kMillisecond);
+
+// The check before a send of 255 programs of the largest size: every picture read and scanned.
+void BM_CheckLibraryForSend255(benchmark::State& state) {
+  QTemporaryDir dir;
+  ProgramStore store(dir.path());
+  store.wipe();
+  fill(store, ProgramStore::MaxPrograms);
+  for (auto _ : state) checkLibraryForSend(store, ProgramStore::MaxPrograms, 0);
+}
+BENCHMARK(BM_CheckLibraryForSend255)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 }  // namespace
 
