@@ -21,11 +21,19 @@
 #include "Workspace.h"
 
 int main(int argc, char** argv) {
+  // --help and --version print text and end: they need no screen.
+  for (int i = 1; i < argc; ++i) {
+    const QByteArray a(argv[i]);
+    if (a == "--help" || a == "-h" || a == "--version" || a == "-v")
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
   LedApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("ledsign"));
 
   QCommandLineParser options;
+  QCoreApplication::setApplicationVersion(QStringLiteral(LEDSIGN_VERSION));
   options.addHelpOption();
+  options.addVersionOption();
   const QCommandLineOption homeOption(QStringLiteral("home"),
                                       QStringLiteral("Keep set.ini, Program/ and Rtf/ in DIR."),
                                       QStringLiteral("DIR"));

@@ -1,0 +1,7 @@
+#include "Ctl.h"
+
+namespace ctl {
+
+std::vector<Command> libraryCommands() { return {}; }
+
+}  // namespace ctl

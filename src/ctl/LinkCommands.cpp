@@ -1,0 +1,7 @@
+#include "Ctl.h"
+
+namespace ctl {
+
+std::vector<Command> linkCommands() { return {}; }
+
+}  // namespace ctl

@@ -1,0 +1,121 @@
+// ledsignctl: the product's operations from the command line, over the cores the windows use.
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <exception>
+
+#include "Ctl.h"
+#include "Fonts.h"
+#include "LedError.h"
+
+namespace {
+
+const char* const kExitCodes =
+    "退出码 (exit status):\n"
+    "  0  成功 (success)\n"
+    "  1  控制卡拒绝或失败，打印链接库的结果代码 (the controller refused or failed)\n"
+    "  2  用法或输入有误，没有写入任何文件 (bad usage or bad input; nothing written)\n"
+    "  3  节目库文件夹被另一个程序锁定 (the home is locked by another process)\n";
+
+QString toolHelp(const QCommandLineParser& parser, const std::vector<ctl::Command>& commands) {
+  QString text = parser.helpText();
+  text += QStringLiteral("\n命令 (commands):\n");
+  for (const ctl::Command& c : commands)
+    text += QStringLiteral("  %1  %2\n").arg(c.name, -12).arg(c.summary);
+  text += QStringLiteral("\n每条命令的说明：ledsignctl COMMAND --help\n\n");
+  text += QString::fromUtf8(kExitCodes);
+  return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Text rendering and picture conversion need a GUI application, never a screen.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("ledsignctl"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(LEDSIGN_VERSION));
+
+  std::vector<ctl::Command> commands;
+  for (auto group : {ctl::libraryCommands(), ctl::linkCommands(), ctl::pictureCommands()})
+    for (auto& c : group) commands.push_back(std::move(c));
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "LED屏节目库与控制卡的命令行工具 (the LED sign editor's operations from the command line)"));
+  parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("显示说明 (show this help)."));
+  const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                   QStringLiteral("显示版本 (show the version)."));
+  const QCommandLineOption home(QStringLiteral("home"),
+                                QStringLiteral("节目库文件夹 (the home: set.ini, Program/, Rtf/)."),
+                                QStringLiteral("DIR"));
+  const QCommandLineOption net(QStringLiteral("net"),
+                               QStringLiteral("经TCP/IP连接控制卡 (reach the card over TCP/IP)."),
+                               QStringLiteral("HOST[:PORT]"));
+  const QCommandLineOption serial(
+      QStringLiteral("serial"),
+      QStringLiteral("经串口连接控制卡 (reach the card over a serial line)."),
+      QStringLiteral("DEVICE"));
+  const QCommandLineOption baud(QStringLiteral("baud"),
+                                QStringLiteral("串口波特率 (serial speed)."), QStringLiteral("N"));
+  const QCommandLineOption timeout(QStringLiteral("timeout"),
+                                   QStringLiteral("应答超时 (reply timeout, milliseconds)."),
+                                   QStringLiteral("MS"));
+  const QCommandLineOption json(QStringLiteral("json"),
+                                QStringLiteral("结果以JSON输出 (results as JSON)."));
+  for (const auto* o : {&help, &version, &home, &net, &serial, &baud, &timeout, &json})
+    parser.addOption(*o);
+  parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("见下 (see below)."),
+                               QStringLiteral("COMMAND [ARGS]"));
+
+  ctl::Context ctx;
+  try {
+    if (!parser.parse(QCoreApplication::arguments())) ctl::badInput(parser.errorText());
+    if (parser.isSet(version)) {
+      ctx.out() << QCoreApplication::applicationName() << ' '
+                << QCoreApplication::applicationVersion() << '\n';
+      return ctl::Success;
+    }
+    const QStringList rest = parser.positionalArguments();
+    if (parser.isSet(help)) {
+      ctx.out() << toolHelp(parser, commands);
+      return ctl::Success;
+    }
+    if (rest.isEmpty()) ctl::badInput(QStringLiteral("缺少命令，见 ledsignctl --help"));
+    if (parser.isSet(net) && parser.isSet(serial))
+      ctl::badInput(QStringLiteral("--net 和 --serial 只能选一个"));
+    if (parser.isSet(home)) ctx.homeOverride = parser.value(home);
+    if (parser.isSet(net)) ctx.netOverride = parser.value(net);
+    if (parser.isSet(serial)) ctx.serialDevice = parser.value(serial);
+    if (parser.isSet(baud)) ctx.baud = ctl::intArgument(parser.value(baud), 1, 4000000, "--baud");
+    if (parser.isSet(timeout))
+      ctx.timeoutMs = ctl::intArgument(parser.value(timeout), 1, 600000, "--timeout");
+    ctx.json = parser.isSet(json);
+    installFontSubstitutions();
+
+    for (const ctl::Command& c : commands) {
+      if (c.name == rest.front()) {
+        const int code = c.run(ctx, rest);
+        ctx.out().flush();
+        return code;
+      }
+    }
+    ctl::badInput(QStringLiteral("未知的命令“%1”，见 ledsignctl --help").arg(rest.front()));
+  } catch (const ctl::Exit& e) {
+    ctx.out().flush();
+    if (!e.message.isEmpty()) ctx.err() << "ledsignctl: " << e.message << '\n';
+    ctx.err().flush();
+    return e.code;
+  } catch (const LedError& e) {
+    ctx.out().flush();
+    ctx.err() << "ledsignctl: " << e.text() << '\n';
+    ctx.err().flush();
+    return ctl::BadInput;
+  } catch (const std::exception& e) {
+    ctx.out().flush();
+    ctx.err() << "ledsignctl: " << e.what() << '\n';
+    ctx.err().flush();
+    return ctl::BadInput;
+  }
+}
