@@ -107,7 +107,12 @@ void parseCommand(Context& ctx, QCommandLineParser& parser, const QStringList& a
   parser.addOption(help);
   if (!parser.parse(args)) badInput(parser.errorText());
   if (parser.isSet(help)) {
-    ctx.out() << parser.helpText();
+    // Qt names the program by its path in the usage line; the command goes after the tool's name.
+    QString text = parser.helpText();
+    const QString program = QCoreApplication::arguments().constFirst();
+    if (const qsizetype at = text.indexOf(program); at >= 0)
+      text.replace(at, program.size(), QStringLiteral("ledsignctl ") + args.value(0));
+    ctx.out() << text;
     ctx.out().flush();
     throw Exit{Success, {}};
   }
