@@ -68,10 +68,11 @@ int controllerProgramCount(Context& ctx) {
 
 int runStatus(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
-  parseCommand(ctx, parser, args,
-               QStringLiteral("连接控制卡，显示屏幕宽高、型号、节目数、版本、时间及与本机的时差、"
-                              "亮度和开关时间。"),
-               0, 0);
+  parseJsonCommand(
+      ctx, parser, args,
+      QStringLiteral("连接控制卡，显示屏幕宽高、型号、节目数、版本、时间及与本机的时差、"
+                     "亮度和开关时间。"),
+      0, 0);
   const QSize size = signSize(ctx);
   const int model = controllerModel(ctx);
   const int programs = controllerProgramCount(ctx);
@@ -252,9 +253,9 @@ int runDiscover(Context& ctx, const QStringList& args) {
   parser.addPositionalArgument(
       QStringLiteral("ADAPTER"),
       QStringLiteral("在这个网卡地址上查找控制卡；不给时只列出本机网卡，不发任何数据。"));
-  parseCommand(ctx, parser, args,
-               QStringLiteral("在本机的一个网卡上查找控制卡，列出其地址、掩码、网关和端口。"), 0,
-               1);
+  parseJsonCommand(ctx, parser, args,
+                   QStringLiteral("在本机的一个网卡上查找控制卡，列出其地址、掩码、网关和端口。"),
+                   0, 1);
   ControllerLink& link = ctx.link();
   std::array<NetCardEntry, 16> cards{};
   const int cardCount = std::clamp(link.GetNetCard(cards.data()), 0, 16);
@@ -305,6 +306,19 @@ int runDiscover(Context& ctx, const QStringList& args) {
 }  // namespace
 
 // ---- shared with the parameter commands ----
+
+const QCommandLineOption& jsonOption() {
+  static const QCommandLineOption option(QStringLiteral("json"),
+                                         QStringLiteral("结果以JSON输出 (results as JSON)."));
+  return option;
+}
+
+void parseJsonCommand(Context& ctx, QCommandLineParser& parser, const QStringList& args,
+                      const QString& description, int minPositional, int maxPositional) {
+  parser.addOption(jsonOption());
+  parseCommand(ctx, parser, args, description, minPositional, maxPositional);
+  if (parser.isSet(jsonOption())) ctx.json = true;
+}
 
 QString hourMinute(int hour, int minute) {
   return QStringLiteral("%1:%2")

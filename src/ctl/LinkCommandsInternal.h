@@ -17,6 +17,12 @@ int readBrightness(Context& ctx);
 // The switch-on hour and minute and the switch-off hour and minute; exit 1 on a failed read.
 std::array<int, 4> readOnOff(Context& ctx);
 
+// --json after the command's name, as before it: results as JSON.
+const QCommandLineOption& jsonOption();
+// Parses a command that can print JSON (see parseCommand); --json there sets ctx.json.
+void parseJsonCommand(Context& ctx, QCommandLineParser& parser, const QStringList& args,
+                      const QString& description, int minPositional, int maxPositional);
+
 // get, set and io.
 std::vector<Command> paramCommands();
 

@@ -87,8 +87,8 @@ int runGet(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
   parser.addOption(rs485Option());
   parser.addPositionalArgument(QStringLiteral("NAME"), kNames.join(QLatin1Char('|')));
-  parseCommand(ctx, parser, args,
-               QStringLiteral("读取控制卡的一个参数，输出格式与 set 的参数相同。"), 1, 1);
+  parseJsonCommand(ctx, parser, args,
+                   QStringLiteral("读取控制卡的一个参数，输出格式与 set 的参数相同。"), 1, 1);
   const QString name = parser.positionalArguments().front();
   if (!kNames.contains(name))
     badInput(QStringLiteral("未知的参数“%1”，可用：%2").arg(name, kNames.join(QLatin1Char(' '))));
@@ -294,8 +294,8 @@ int runIo(Context& ctx, const QStringList& args) {
                                QStringLiteral("这个输入口播放的节目号（从1起，最多16个）；"
                                               "不给时显示当前列表。"),
                                QStringLiteral("[N…]"));
-  parseCommand(ctx, parser, args, QStringLiteral("读取或设置一个输入口的节目列表。"), 1,
-               1 + programio::MaxAssigned);
+  parseJsonCommand(ctx, parser, args, QStringLiteral("读取或设置一个输入口的节目列表。"), 1,
+                   1 + programio::MaxAssigned);
   QStringList values = parser.positionalArguments();
   const int line =
       intArgument(values.takeFirst(), 1, programio::LineCount, QStringLiteral("输入口")) - 1;

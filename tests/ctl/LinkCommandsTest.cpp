@@ -131,6 +131,7 @@ TEST_F(LinkCommands, CommandTable) {
       {"NET set brightness 0x10", 2},
       {"NET set daynight 30 4", 0, [](auto& t, auto&) { EXPECT_EQ(t.config().night, 4); }},
       {"NET get daynight", 0, out("30 4")},
+      {"NET get daynight --json", 0, out(R"({"day":30,"night":4})")},
       {"NET set onoff 06:30 22:15", 0, {}},
       {"PTY get onoff", 0, out("06:30 22:15")},
       {"NET set onoff 24:00 22:00", 2},
@@ -217,7 +218,7 @@ TEST_F(LinkCommands, JsonShapesAndRoundTrip) {
   TestHome second;
   for (int n = 0; n < 12; ++n) addProgram(first.path(), n, 96, 48);
 
-  const Outcome status = run(first.path(), "NET --json status");
+  const Outcome status = run(first.path(), "NET status --json");
   ASSERT_EQ(status.code, 0) << status.err.toStdString();
   const QJsonObject o = QJsonDocument::fromJson(status.out.toUtf8()).object();
   EXPECT_EQ(o.keys(), (QStringList{"brightness", "clock", "clock_offset_s", "height", "model",
