@@ -71,7 +71,8 @@ int runStatus(Context& ctx, const QStringList& args) {
   parseJsonCommand(
       ctx, parser, args,
       QStringLiteral("连接控制卡，显示屏幕宽高、型号、节目数、版本、时间及与本机的时差、"
-                     "亮度和开关时间。"),
+                     "亮度和开关时间。\n"
+                     "clock_offset_s：控制卡时间减本机时间（秒），正数表示控制卡快。"),
       0, 0);
   const QSize size = signSize(ctx);
   const int model = controllerModel(ctx);

@@ -96,9 +96,12 @@ int runTransfer(Context& ctx, const TransferOutput& output, std::function<int()>
   int shownDone = -1;
   int shownTotal = -1;
   QString shownLine;
+  int polls = 0;
   auto report = [&] {
     if (!progress.showsBytes()) {
-      if (terminal) progress.tick();
+      // Without figures the line climbs one step a second, as the windows' bars do.
+      if (terminal && ++polls % (TransferProgress::TickMs / TransferProgress::PollMs) == 0)
+        progress.tick();
     } else if (output.jsonProgress &&
                (progress.position() != shownDone || progress.maximum() != shownTotal)) {
       shownDone = progress.position();

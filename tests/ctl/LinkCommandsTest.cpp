@@ -154,6 +154,7 @@ TEST_F(LinkCommands, CommandTable) {
       {"NET set net 10.1.2.3 255.255.0.0 10.1.0.1 5005", 0, {}},
       {"NET get net", 0, out("10.1.2.3 255.255.0.0 10.1.0.1 5005")},
       {"NET set net 300.1.2.3 255.255.0.0 10.1.0.1 5005", 2},
+      {"--serial /dev/null get brightness", 2},  // a serial line needs its speed
       {"NET get volume", 2},
       {"NET set version 2", 2},
       {"NET frobnicate", 2},
