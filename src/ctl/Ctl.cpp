@@ -61,6 +61,8 @@ const CommSettings& Context::settings() {
     if (s.ControllerIp.isEmpty()) badInput(QStringLiteral("--net 需要控制卡的地址"));
   }
   if (serialDevice) {
+    // The home's line speed is not read when the call names its own line.
+    if (!baud) badInput(QStringLiteral("--serial 需要 --baud N（控制卡串口的波特率）"));
     s.Transport = QStringLiteral("0");
     s.SerialPort = *serialDevice;
   }

@@ -3,6 +3,7 @@
 // its settings, the output), its exit codes, and the failures that end a command.
 
 #include <QCommandLineParser>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -96,6 +97,10 @@ void parseCommand(Context& ctx, QCommandLineParser& parser, const QStringList& a
 
 // A decimal integer in [low, high], or exit 2 naming what it is.
 int intArgument(const QString& text, int low, int high, const QString& what);
+
+// The sign's size as the controller reports it (connects first); exit 1 when the read fails or
+// the size is outside 1 .. 4096 a side.
+QSize signSize(Context& ctx);
 
 // The commands, by group; each group lives in its own file.
 std::vector<Command>
