@@ -89,7 +89,7 @@ NewProgram renderDocument(QTextDocument& document, QSize size) {
 int runAdd(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
   const QCommandLineOption size(QStringLiteral("size"),
-                                QStringLiteral("节目的尺寸，即屏的宽和高 (必需)。"),
+                                QStringLiteral("节目的尺寸 (默认：控制卡报告的屏宽和屏高)。"),
                                 QStringLiteral("WxH"));
   const QCommandLineOption picture(QStringLiteral("picture"),
                                    QStringLiteral("由图片文件转换为LED颜色。"),
@@ -126,10 +126,10 @@ int runAdd(Context& ctx, const QStringList& args) {
                0, 0);
 
   // Everything given is checked before the home is touched.
-  if (!parser.isSet(size)) badInput(QStringLiteral("add：请用 --size WxH 给出节目的尺寸"));
-  const QSize programSize = sizeArgument(parser.value(size));
   const int sources = int(parser.isSet(picture)) + int(parser.isSet(rtf)) + int(parser.isSet(text));
   if (sources != 1) badInput(QStringLiteral("add：--picture、--rtf、--text 须给出且只给出一个"));
+  // Without --size the program takes the sign's size, asked of the card.
+  const QSize programSize = parser.isSet(size) ? sizeArgument(parser.value(size)) : signSize(ctx);
   ConversionOptions conversion;
   conversion.fit = static_cast<PictureFit>(choice(
       parser, fit, {QStringLiteral("inside"), QStringLiteral("fill"), QStringLiteral("stretch")}));

@@ -103,7 +103,7 @@ TEST_F(LibraryCommands, CommandLinesExitWithTheirCodeAndChangeOnlyTheirFiles) {
       {"add --picture %W/files/none.png --size 64x32", 2, "", "不存在"},
       {"add --picture %W/files/junk.png --size 64x32", 2, "", ""},
       {"add --rtf %F/big.rtf --size 64x32", 2, "", "16 MiB"},
-      {"add --text x", 2, "", "--size"},
+      {"--net 127.0.0.1:1 add --text x", 1, "", "连接失败"},  // the sign's size from a closed port
       {"add --text x --rtf %W/files/doc.rtf --size 64x32", 2, "", ""},
       {"add --text x --size 64x32 --mode 16", 2, "", "--mode"},
       {"add --text x --size 64x32 --colours blue", 2, "", ""},
