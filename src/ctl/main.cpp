@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <exception>
+#include <memory>
 
 #include "Ctl.h"
 #include "Fonts.h"
@@ -28,10 +29,30 @@ QString toolHelp(const QCommandLineParser& parser, const std::vector<ctl::Comman
 
 }  // namespace
 
+// The command named on the command line: the first argument that is neither a global option nor
+// the value of one.
+QByteArray commandName(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const QByteArray a(argv[i]);
+    if (!a.startsWith('-')) return a;
+    if (!a.contains('=') &&
+        (a == "--home" || a == "--net" || a == "--serial" || a == "--baud" || a == "--timeout"))
+      ++i;
+  }
+  return {};
+}
+
 int main(int argc, char** argv) {
-  // Text rendering and picture conversion need a GUI application, never a screen.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
+  // Text rendering and picture conversion need a GUI application, never a screen; the other
+  // commands start faster without one.
+  const QByteArray command = commandName(argc, argv);
+  std::unique_ptr<QCoreApplication> app;
+  if (command == "add" || command == "render" || command == "convert") {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  } else {
+    app = std::make_unique<QCoreApplication>(argc, argv);
+  }
   QCoreApplication::setApplicationName(QStringLiteral("ledsignctl"));
   QCoreApplication::setApplicationVersion(QStringLiteral(LEDSIGN_VERSION));
 
@@ -92,7 +113,7 @@ int main(int argc, char** argv) {
     if (parser.isSet(timeout))
       ctx.timeoutMs = ctl::intArgument(parser.value(timeout), 1, 600000, "--timeout");
     ctx.json = parser.isSet(json);
-    installFontSubstitutions();
+    if (qobject_cast<QGuiApplication*>(app.get())) installFontSubstitutions();
 
     for (const ctl::Command& c : commands) {
       if (c.name == rest.front()) {

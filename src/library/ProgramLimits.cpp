@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
+#include <thread>
+#include <vector>
 
 #include "AtomicFile.h"
 #include "LedError.h"
@@ -92,8 +95,25 @@ void checkLibraryForSend(const ProgramStore& store, int count, int controllerMod
   const QByteArray bytes = readWholeFile(settings, nq::kMaxIniFileBytes);
   const nq::IniText ini =
       nq::IniText::parse(std::string_view(bytes.constData(), size_t(bytes.size())));
+  // The programs are independent: they are read and scanned on every core, and the first one
+  // that fails (by number) is named. Nothing escapes a thread: refusal() catches what it reads.
+  std::vector<QString> why(size_t(std::max(count, 0)));
+  const int threads = std::clamp(int(std::thread::hardware_concurrency()), 1, 4);
+  auto work = [&](int first) {
+    for (int n = first; n < count; n += threads) {
+      try {
+        why[size_t(n)] = refusal(store, ini, n, controllerModel);
+      } catch (const std::exception&) {
+        why[size_t(n)] = QStringLiteral("无法检查（内存不足）");
+      }
+    }
+  };
+  std::vector<std::thread> helpers;
+  for (int t = 1; t < threads && t < count; ++t) helpers.emplace_back(work, t);
+  work(0);
+  for (std::thread& h : helpers) h.join();
   for (int n = 0; n < count; ++n) {
-    const QString why = refusal(store, ini, n, controllerModel);
-    if (!why.isEmpty()) throw LedError(QStringLiteral("节目%1：%2").arg(n + 1).arg(why));
+    if (!why[size_t(n)].isEmpty())
+      throw LedError(QStringLiteral("节目%1：%2").arg(n + 1).arg(why[size_t(n)]));
   }
 }
