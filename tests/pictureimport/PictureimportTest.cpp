@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <zlib.h>
 #include <QBuffer>
 #include <QComboBox>
 #include <QPainter>
@@ -26,6 +28,7 @@ class PictureImportTest : public ::testing::Test {
                        y < 50 ? qRgb(20, 20, 20) : qRgb(255 - x * 255 / 299, x * 255 / 299, 90));
     photoPath = home.file(QStringLiteral("photo.png"));
     EXPECT_TRUE(photo.save(photoPath));
+    form.setToolDirectory(QStringLiteral(LEDSIGN_BIN_DIR));
   }
 
   // The files a write would touch, to see that nothing changed.
@@ -102,6 +105,56 @@ TEST_F(PictureImportTest, ABadFileIsReportedOnceAndChangesNothing) {
     EXPECT_FALSE(form.isVisible()) << name;
     EXPECT_EQ(library(), untouched) << name;
   }
+}
+
+// Hostile pictures are decoded in the child process: each is refused or stopped with one
+// message, and the editor goes on importing.
+TEST_F(PictureImportTest, HostilePicturesGiveOneMessageAndTheEditorGoesOn) {
+  auto svg = [](const QByteArray& body) {
+    return "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+           "width='64' height='32'>" +
+           body + "</svg>";
+  };
+  ASSERT_TRUE(home.write(QStringLiteral("local.svg"),
+                         svg("<image xlink:href='photo.png' width='64' height='32'/>")));
+  ASSERT_TRUE(home.write(QStringLiteral("self.svg"),
+                         svg("<image href='self.svg' width='64' height='32'/>")));
+  ASSERT_TRUE(home.write(QStringLiteral("fifo.svg"),
+                         svg("<image xlink:href='fifo' width='64' height='32'/>")));
+  ASSERT_EQ(mkfifo(home.file(QStringLiteral("fifo")).toLocal8Bit().constData(), 0600), 0);
+  {  // 17 MiB of SVG in a few kilobytes of gzip
+    const QByteArray big = svg("<!--" + QByteArray(17 << 20, ' ') + "-->");
+    gzFile gz = gzopen(home.file(QStringLiteral("big.svgz")).toLocal8Bit().constData(), "wb9");
+    ASSERT_EQ(gzwrite(gz, big.constData(), unsigned(big.size())), int(big.size()));
+    gzclose(gz);
+  }
+  const auto untouched = library();
+  struct Row {
+    const char* file;
+    const char* delayMs;  // how long the child sleeps before decoding
+    const char* says;
+  };
+  const Row rows[] = {
+      {"local.svg", "", "引用了其他图片"},      {"self.svg", "", "引用了其他图片"},
+      {"fifo.svg", "", "引用了其他图片"},       {"big.svgz", "", "解压后超过 16 MiB"},
+      {"photo.png", "3000", "读取超过 0.5 秒"},
+  };
+  form.setDecodeTimeLimit(500);
+  for (const Row& r : rows) {
+    prompt.messages.clear();
+    qputenv("LEDSIGN_TEST_CONVERT_DELAY_MS", r.delayMs);
+    EXPECT_FALSE(form.openPicture(home.file(QString::fromLatin1(r.file)), 0, {64, 32}, play))
+        << r.file;
+    ASSERT_EQ(prompt.messages.size(), 1) << r.file;
+    EXPECT_TRUE(prompt.messages[0].contains(QString::fromUtf8(r.says)))
+        << r.file << ": " << prompt.messages[0].toStdString();
+    EXPECT_FALSE(form.isVisible()) << r.file;
+    EXPECT_EQ(library(), untouched) << r.file;
+  }
+  qunsetenv("LEDSIGN_TEST_CONVERT_DELAY_MS");
+  prompt.messages.clear();
+  EXPECT_TRUE(form.openPicture(photoPath, 0, {64, 32}, play));
+  EXPECT_TRUE(prompt.messages.isEmpty());
 }
 
 }  // namespace
