@@ -204,7 +204,7 @@ std::optional<PictureConversion> TPictureImportForm::decodeInChild(const QString
   box.setWindowModality(Qt::ApplicationModal);
   box.setAutoClose(false);
   box.setAutoReset(false);
-  box.setMinimumDuration(300);
+  QTimer::singleShot(300, &box, [&box] { box.show(); });
   QEventLoop loop;
   QTimer limit;
   limit.setSingleShot(true);
