@@ -3,6 +3,7 @@
 #include <zlib.h>
 #include <QBuffer>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -115,41 +116,32 @@ TEST_F(PictureImportTest, HostilePicturesGiveOneMessageAndTheEditorGoesOn) {
            "width='64' height='32'>" +
            body + "</svg>";
   };
-  ASSERT_TRUE(home.write(QStringLiteral("local.svg"),
-                         svg("<image xlink:href='photo.png' width='64' height='32'/>")));
-  ASSERT_TRUE(home.write(QStringLiteral("self.svg"),
-                         svg("<image href='self.svg' width='64' height='32'/>")));
-  ASSERT_TRUE(home.write(QStringLiteral("fifo.svg"),
-                         svg("<image xlink:href='fifo' width='64' height='32'/>")));
-  ASSERT_EQ(mkfifo(home.file(QStringLiteral("fifo")).toLocal8Bit().constData(), 0600), 0);
-  {  // 17 MiB of SVG in a few kilobytes of gzip
-    const QByteArray big = svg("<!--" + QByteArray(17 << 20, ' ') + "-->");
-    gzFile gz = gzopen(home.file(QStringLiteral("big.svgz")).toLocal8Bit().constData(), "wb9");
-    ASSERT_EQ(gzwrite(gz, big.constData(), unsigned(big.size())), int(big.size()));
-    gzclose(gz);
+  for (const char* target : {"photo.png", "self.svg", "fifo"}) {  // local.svg, self.svg, fifo.svg
+    const QString name = target == QByteArray("photo.png") ? "local" : QFileInfo(target).baseName();
+    ASSERT_TRUE(home.write(name + ".svg", svg(QByteArray("<image xlink:href='") + target +
+                                              "' width='64' height='32'/>")));
   }
+  ASSERT_EQ(mkfifo(home.file(QStringLiteral("fifo")).toLocal8Bit().constData(), 0600), 0);
+  const QByteArray big = svg("<!--" + QByteArray(17 << 20, ' ') + "-->");  // a few KiB of gzip
+  gzFile gz = gzopen(home.file(QStringLiteral("big.svgz")).toLocal8Bit().constData(), "wb9");
+  ASSERT_EQ(gzwrite(gz, big.constData(), unsigned(big.size())), int(big.size()));
+  gzclose(gz);
   const auto untouched = library();
-  struct Row {
-    const char* file;
-    const char* delayMs;  // how long the child sleeps before decoding
-    const char* says;
-  };
-  const Row rows[] = {
+  const std::tuple<const char*, const char*, const char*> rows[] = {
+      // file, how long the child sleeps before decoding, what the message says
       {"local.svg", "", "引用了其他图片"},      {"self.svg", "", "引用了其他图片"},
       {"fifo.svg", "", "引用了其他图片"},       {"big.svgz", "", "解压后超过 16 MiB"},
       {"photo.png", "3000", "读取超过 0.5 秒"},
   };
   form.setDecodeTimeLimit(500);
-  for (const Row& r : rows) {
+  for (const auto& [file, delayMs, says] : rows) {
     prompt.messages.clear();
-    qputenv("LEDSIGN_TEST_CONVERT_DELAY_MS", r.delayMs);
-    EXPECT_FALSE(form.openPicture(home.file(QString::fromLatin1(r.file)), 0, {64, 32}, play))
-        << r.file;
-    ASSERT_EQ(prompt.messages.size(), 1) << r.file;
-    EXPECT_TRUE(prompt.messages[0].contains(QString::fromUtf8(r.says)))
-        << r.file << ": " << prompt.messages[0].toStdString();
-    EXPECT_FALSE(form.isVisible()) << r.file;
-    EXPECT_EQ(library(), untouched) << r.file;
+    qputenv("LEDSIGN_TEST_CONVERT_DELAY_MS", delayMs);
+    EXPECT_FALSE(form.openPicture(home.file(QString::fromLatin1(file)), 0, {64, 32}, play)) << file;
+    ASSERT_EQ(prompt.messages.size(), 1) << file;
+    EXPECT_TRUE(prompt.messages[0].contains(QString::fromUtf8(says))) << file;
+    EXPECT_FALSE(form.isVisible()) << file;
+    EXPECT_EQ(library(), untouched) << file;
   }
   qunsetenv("LEDSIGN_TEST_CONVERT_DELAY_MS");
   prompt.messages.clear();
