@@ -26,12 +26,19 @@ endif()
 
 # Registers a test program with CTest; every test runs headless. Each test makes its own fresh
 # temporary home. The sanitizer build's leak check runs without suppressions.
+# With SERIAL, no other test runs beside the target's: for suites that hold a link to reply
+# deadlines of a slow line, which a machine busy with other tests can make them miss.
 function(ledsign_add_gtest target)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "SERIAL" "" "")
   target_link_libraries(${target} PRIVATE ledsign_common GTest::gtest GTest::gmock)
+  set(serial "")
+  if(arg_SERIAL)
+    set(serial RUN_SERIAL TRUE)
+  endif()
   # Parameterised cases carry readable names of their own; their raw values would only add
   # byte dumps to every line of ctest's output.
   gtest_discover_tests(${target}
     DISCOVERY_TIMEOUT 60
     NO_PRETTY_VALUES
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ${serial})
 endfunction()

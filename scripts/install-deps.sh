@@ -5,7 +5,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
   qt6-svg-dev qt6-image-formats-plugins
-  libgtest-dev libgmock-dev libbenchmark-dev liblz4-dev
+  libgtest-dev libgmock-dev libbenchmark-dev liblz4-dev zlib1g-dev
   fonts-arphic-uming fonts-wqy-zenhei adwaita-icon-theme
   xvfb xauth imagemagick
   clang-14 libclang-rt-14-dev clang-format-14

@@ -1,13 +1,16 @@
 #include "PictureConvert.h"
 
+#include <zlib.h>
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <vector>
 
@@ -144,6 +147,62 @@ void convertDither(const QImage& in, QImage& out, int threshold) {
 
 bool isSvgFormat(const QByteArray& format) { return format == "svg" || format == "svgz"; }
 
+// An SVG is XML that the renderer holds whole in memory; past this, compressed or not, it is
+// refused.
+constexpr qsizetype kMaxSvgBytes = qsizetype(16) * 1024 * 1024;
+
+bool isGzip(const QByteArray& bytes) { return bytes.startsWith("\x1f\x8b"); }
+
+// Inflates a gzip stream (an .svgz) of at most kMaxSvgBytes once inflated.
+QByteArray inflateSvgz(const QByteArray& bytes, const QString& what) {
+  if (bytes.size() > kMaxSvgBytes) {
+    throw LedError(QStringLiteral("%1 超过 %2 MiB，不能导入").arg(what).arg(kMaxSvgBytes >> 20));
+  }
+  z_stream zs{};
+  if (inflateInit2(&zs, 16 + MAX_WBITS) != Z_OK)
+    throw LedError(QStringLiteral("%1 无法解压").arg(what));
+  zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData()));
+  zs.avail_in = static_cast<uInt>(bytes.size());
+  QByteArray out;
+  int r = Z_OK;
+  while (r == Z_OK) {
+    if (out.size() > kMaxSvgBytes) break;
+    const qsizetype at = out.size();
+    const qsizetype chunk = std::min<qsizetype>(256 * 1024, kMaxSvgBytes + 1 - at);
+    out.resize(at + chunk);
+    zs.next_out = reinterpret_cast<Bytef*>(out.data() + at);
+    zs.avail_out = static_cast<uInt>(chunk);
+    r = inflate(&zs, Z_NO_FLUSH);
+    out.resize(at + chunk - qsizetype(zs.avail_out));
+  }
+  inflateEnd(&zs);
+  if (out.size() > kMaxSvgBytes) {
+    throw LedError(
+        QStringLiteral("%1 解压后超过 %2 MiB，不能导入").arg(what).arg(kMaxSvgBytes >> 20));
+  }
+  if (r != Z_STREAM_END) throw LedError(QStringLiteral("%1 无法解压，文件可能已损坏").arg(what));
+  return out;
+}
+
+// An SVG draws only its own shapes: an <image> (a file beside it, the SVG itself, a device, or
+// data that decodes to a huge picture) and any reference that is not to an element of the same
+// document are refused before the renderer reads it.
+void refuseOutsideReferences(const QByteArray& svg, const QString& what) {
+  QXmlStreamReader xml(svg);
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    bool outside = xml.name() == QLatin1String("image");
+    for (const QXmlStreamAttribute& a : xml.attributes()) {
+      if (a.name() == QLatin1String("href") && !a.value().trimmed().startsWith(QLatin1Char('#')))
+        outside = true;
+    }
+    if (outside) {
+      throw LedError(
+          QStringLiteral("%1 引用了其他图片或文件，不能导入（SVG 只能包含自身的图形）").arg(what));
+    }
+  }
+}
+
 }  // namespace
 
 QRect placementRect(QSize source, QSize target, PictureFit fit, PictureAlign align) {
@@ -159,10 +218,13 @@ QRect placementRect(QSize source, QSize target, PictureFit fit, PictureAlign ali
   } else {
     w = std::max<qint64>(1, (sw * th + sh / 2) / sh);
   }
+  // A vector picture of absurd natural size asks for a crop far beyond int; it is clamped so
+  // that the rectangle's edges stay within int (it still covers the target).
+  w = std::min<qint64>(w, INT_MAX / 4);
+  h = std::min<qint64>(h, INT_MAX / 4);
   qint64 x = 0;
   if (align == PictureAlign::Centre) x = (tw - w) / 2;
   if (align == PictureAlign::Right) x = tw - w;
-  // Fill never needs more than the target's side times the source's aspect, both within int.
   return QRect(static_cast<int>(x), static_cast<int>((th - h) / 2), static_cast<int>(w),
                static_cast<int>(h));
 }
@@ -220,8 +282,10 @@ PictureConversion PictureConversion::fromBytes(const QByteArray& bytes, QSize pr
     throw LedError(
         QStringLiteral("%1 超过 %2 MiB，不能导入").arg(what).arg(nq::kMaxPicturePixelBytes >> 20));
   }
+  // An .svgz is inflated here, within the SVG's cap, before any reader sees it.
+  const QByteArray data = isGzip(bytes) ? inflateSvgz(bytes, what) : bytes;
   QBuffer buffer;
-  buffer.setData(bytes);
+  buffer.setData(data);
   buffer.open(QIODevice::ReadOnly);
   auto reader = std::make_unique<QImageReader>(&buffer);
   reader->setDecideFormatFromContent(true);
@@ -236,7 +300,11 @@ PictureConversion PictureConversion::fromBytes(const QByteArray& bytes, QSize pr
   reader->setAutoTransform(true);
 
   if (isSvgFormat(format)) {
-    auto svg = std::make_unique<QSvgRenderer>(bytes);
+    if (data.size() > kMaxSvgBytes) {
+      throw LedError(QStringLiteral("%1 超过 %2 MiB，不能导入").arg(what).arg(kMaxSvgBytes >> 20));
+    }
+    refuseOutsideReferences(data, what);
+    auto svg = std::make_unique<QSvgRenderer>(data);
     if (!svg->isValid()) throw LedError(QStringLiteral("%1 无法解析（SVG 有错误）").arg(what));
     QSize natural = svg->defaultSize();
     if (natural.isEmpty()) natural = svg->viewBox().size();
@@ -287,6 +355,40 @@ PictureConversion PictureConversion::fromBytes(const QByteArray& bytes, QSize pr
   PictureConversion c(image, programSize);
   c.sourceSize_ = upright;
   return c;
+}
+
+PictureConversion PictureConversion::fromNeededSource(const QImage& source, QSize sourceSize,
+                                                      QSize programSize) {
+  if (programSize.isEmpty()) throw LedError(QStringLiteral("节目的尺寸无效"));
+  PictureConversion c(source, programSize);
+  c.sourceSize_ = sourceSize;
+  return c;
+}
+
+QImage PictureConversion::neededSource() const {
+  if (!svg_) return source_;
+  // Drawn as large as fill or stretch need to cover the program, each side within the decoders'
+  // limits.
+  const QSizeF natural(std::max(1, sourceSize_.width()), std::max(1, sourceSize_.height()));
+  const double scale =
+      std::max(programSize_.width() / natural.width(), programSize_.height() / natural.height());
+  auto side = [](double v) {
+    return int(std::clamp(std::ceil(v), 1.0, double(nq::kMaxPictureSide)));
+  };
+  QSize size(side(natural.width() * scale), side(natural.height() * scale));
+  const qint64 maxPixels = nq::kMaxPicturePixelBytes / 4;
+  if (qint64(size.width()) * size.height() > maxPixels) {
+    if (size.width() > size.height())
+      size.setWidth(int(maxPixels / size.height()));
+    else
+      size.setHeight(int(maxPixels / size.width()));
+  }
+  QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  svg_->render(&painter, QRectF(picture.rect()));
+  return picture;
 }
 
 void PictureConversion::setOptions(const ConversionOptions& options) {

@@ -49,6 +49,11 @@ class PictureConversion {
   static PictureConversion fromBytes(const QByteArray& bytes, QSize programSize,
                                      const QString& what, const QByteArray& formatHint = {});
 
+  // The source as neededSource() gave it, in another process; `sourceSize` is what the file
+  // declared. Converts as the conversion that gave it does, vector pictures as rasters.
+  static PictureConversion fromNeededSource(const QImage& source, QSize sourceSize,
+                                            QSize programSize);
+
   PictureConversion(PictureConversion&&) noexcept;
   PictureConversion& operator=(PictureConversion&&) noexcept;
   ~PictureConversion();
@@ -61,6 +66,9 @@ class PictureConversion {
   // Fitting again only when the fit or placement changed; the colours always.
   void setOptions(const ConversionOptions& options);
   const ConversionOptions& options() const { return options_; }
+  // The source as large as every fit at the program's size needs it (transparent parts kept):
+  // a raster picture as it was decoded, a vector picture drawn to cover the program.
+  QImage neededSource() const;
   // The source at the program's size, over black, before colour conversion.
   const QImage& fitted() const { return fitted_; }
   // The program picture in the four LED colours.

@@ -2,17 +2,31 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QImageReader>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
+#include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
 
 #include "AtomicFile.h"
 #include "BmpCheck.h"
@@ -25,6 +39,12 @@ namespace {
 // Each preview pane shows at most this much before it scrolls.
 constexpr int kPaneWidth = 600;
 constexpr int kPaneHeight = 360;
+
+#ifdef Q_OS_UNIX
+// The child that decodes a picture may take this much address space: a decoder that wants more
+// fails there, never in the editor.
+constexpr rlim_t kDecodeAddressSpace = rlim_t(1) << 30;
+#endif
 
 // "图片 (*.bmp *.gif *.jpg ...);;所有文件 (*)" from the formats this installation reads.
 QString pictureFilter() {
@@ -49,7 +69,10 @@ QScrollArea* pane(QWidget* parent, QLabel*& image) {
 }  // namespace
 
 TPictureImportForm::TPictureImportForm(ProgramStore& store, Prompt& prompt, QWidget* parent)
-    : QDialog(parent), store_(store), prompt_(prompt) {
+    : QDialog(parent),
+      store_(store),
+      prompt_(prompt),
+      toolDirectory_(QCoreApplication::applicationDirPath()) {
   setWindowTitle(QStringLiteral("导入图片"));
   setWindowModality(Qt::ApplicationModal);
 
@@ -129,7 +152,7 @@ bool TPictureImportForm::openPicture(const QString& path, int n, QSize size,
                                      const PlaySettings& play) {
   QWidget* owner = parentWidget() ? parentWidget() : this;
   std::optional<PictureConversion> opened;
-  runGuarded(prompt_, owner, [&] { opened.emplace(PictureConversion::fromFile(path, size)); });
+  runGuarded(prompt_, owner, [&] { opened = decodeInChild(path, size, owner); });
   if (!opened) return false;
   conversion_ = std::move(opened);
   program_ = n;
@@ -147,6 +170,96 @@ bool TPictureImportForm::openPicture(const QString& path, int n, QSize size,
   raise();
   activateWindow();
   return true;
+}
+
+std::optional<PictureConversion> TPictureImportForm::decodeInChild(const QString& path, QSize size,
+                                                                   QWidget* owner) {
+  const QString what = QStringLiteral("图片文件 %1").arg(QDir::toNativeSeparators(path));
+  const QTemporaryDir dir;
+  if (!dir.isValid()) throw LedError(QStringLiteral("无法建立临时文件夹，不能读取图片"));
+  const QString converted = dir.filePath(QStringLiteral("converted.bmp"));
+  const QString source = dir.filePath(QStringLiteral("source.png"));
+
+  QProcess child;
+  child.setProgram(QDir(toolDirectory_).filePath(QStringLiteral("ledsignctl")));
+  child.setArguments({QStringLiteral("--json"), QStringLiteral("convert"),
+                      QFileInfo(path).absoluteFilePath(), converted, QStringLiteral("--size"),
+                      QStringLiteral("%1x%2").arg(size.width()).arg(size.height()),
+                      QStringLiteral("--source"), source});
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  child.setProcessEnvironment(environment);
+  child.setStandardInputFile(QProcess::nullDevice());
+#ifdef Q_OS_UNIX
+  child.setChildProcessModifier([] {
+    const rlimit limit{kDecodeAddressSpace, kDecodeAddressSpace};
+    setrlimit(RLIMIT_AS, &limit);
+  });
+#endif
+
+  // The window stays live while the child works: a short read never shows the box, a long one
+  // can be cancelled, and one past the time limit is stopped.
+  QProgressDialog box(QStringLiteral("正在读取图片…"), QStringLiteral("取消"), 0, 0, owner);
+  box.setWindowTitle(QStringLiteral("导入图片"));
+  box.setWindowModality(Qt::ApplicationModal);
+  box.setAutoClose(false);
+  box.setAutoReset(false);
+  QTimer::singleShot(300, &box, [&box] { box.show(); });
+  QEventLoop loop;
+  QTimer limit;
+  limit.setSingleShot(true);
+  bool cancelled = false, timedOut = false;
+  connect(&box, &QProgressDialog::canceled, &loop, [&] {
+    cancelled = true;
+    child.kill();
+  });
+  connect(&limit, &QTimer::timeout, &loop, [&] {
+    timedOut = true;
+    child.kill();
+  });
+  connect(&child, &QProcess::finished, &loop, &QEventLoop::quit);
+  child.start();
+  if (!child.waitForStarted()) {
+    throw LedError(QStringLiteral("无法启动图片转换程序 %1，不能读取图片")
+                       .arg(QDir::toNativeSeparators(child.program())));
+  }
+  limit.start(decodeTimeLimitMs_);
+  loop.exec();
+  limit.stop();
+  box.hide();
+
+  if (cancelled) return std::nullopt;
+  if (timedOut) {
+    throw LedError(QStringLiteral("%1 读取超过 %2 秒，已停止：图片可能过于复杂或已损坏")
+                       .arg(what)
+                       .arg(decodeTimeLimitMs_ / 1000.0));
+  }
+  if (child.exitStatus() != QProcess::NormalExit) {
+    throw LedError(QStringLiteral("%1 读取失败：转换程序异常退出（图片可能过大、过于复杂或已损坏）")
+                       .arg(what));
+  }
+  if (child.exitCode() != 0) {
+    // The child's own message, in the operator's words, without the tool's name; Qt's
+    // diagnostics on the same stream are left out.
+    const QString prefix = QStringLiteral("ledsignctl: ");
+    QString message = QStringLiteral("%1 无法读取").arg(what);
+    for (const QString& line :
+         QString::fromUtf8(child.readAllStandardError().left(65536)).split(QLatin1Char('\n'))) {
+      if (line.startsWith(prefix)) message = line.mid(prefix.size()).trimmed();
+    }
+    throw LedError(message);
+  }
+  const QJsonObject declared = QJsonDocument::fromJson(child.readAllStandardOutput()).object();
+  const QImage picture = QImage::fromData(readWholeFile(source, nq::kMaxPicturePixelBytes), "PNG");
+  if (picture.isNull() || picture.width() > nq::kMaxPictureSide ||
+      picture.height() > nq::kMaxPictureSide) {
+    throw LedError(QStringLiteral("%1 读取失败：转换程序没有给出可用的图片").arg(what));
+  }
+  return PictureConversion::fromNeededSource(
+      picture,
+      QSize(declared.value(QStringLiteral("width")).toInt(),
+            declared.value(QStringLiteral("height")).toInt()),
+      size);
 }
 
 QImage TPictureImportForm::convertedPicture() const {

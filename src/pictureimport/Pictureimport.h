@@ -49,6 +49,11 @@ class TPictureImportForm : public QDialog {
   QPushButton* OkButton = nullptr;
   QPushButton* CancelButton = nullptr;
 
+  // The picture is decoded by `ledsignctl convert` in a child process, found in this folder
+  // (the application's by default), under an address-space limit and this time limit.
+  void setToolDirectory(const QString& directory) { toolDirectory_ = directory; }
+  void setDecodeTimeLimit(int ms) { decodeTimeLimitMs_ = ms; }
+
   // The picture OK would store, empty while no picture is open.
   QImage convertedPicture() const;
   int program() const { return program_; }
@@ -64,10 +69,15 @@ class TPictureImportForm : public QDialog {
  private:
   void showPreview();
   int zoom() const;
+  // The picture as `ledsignctl convert` decoded it; nothing when the operator cancelled. Throws
+  // LedError with the operator's message when the child refused the file or failed.
+  std::optional<PictureConversion> decodeInChild(const QString& path, QSize size, QWidget* owner);
 
   ProgramStore& store_;
   Prompt& prompt_;
   std::optional<PictureConversion> conversion_;
   int program_ = -1;
   PlaySettings play_;
+  QString toolDirectory_;
+  int decodeTimeLimitMs_ = 10000;
 };

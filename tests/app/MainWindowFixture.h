@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
@@ -11,6 +12,7 @@
 
 #include "GbkIni.h"
 #include "Mainface.h"
+#include "Pictureimport.h"
 #include "ScriptedPrompt.h"
 #include "TestHome.h"
 #include "UpDown.h"
@@ -26,6 +28,9 @@ class MainWindow : public ::testing::Test {
     ws = std::make_unique<Workspace>(home.path());
     ws->store().wipe();  // as every run of the application starts
     form = std::make_unique<TMainForm>(*ws, prompt);
+    // Pictures are decoded by the ledsignctl built beside the application.
+    form->PictureImportForm->setToolDirectory(
+        QFileInfo(QStringLiteral(LEDSIGN_PATH)).absolutePath());
     form->show();
   }
 

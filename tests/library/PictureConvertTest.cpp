@@ -133,6 +133,9 @@ TEST(Placement, FitFillStretchSizesAndOffsets) {
       {{300, 100}, {64, 32}, F::Fill, A::Right, {-32, 0, 96, 32}},
       {{300, 100}, {64, 32}, F::Stretch, A::Right, {0, 0, 64, 32}},
       {{16384, 1}, {640, 256}, F::Inside, A::Centre, {0, 127, 640, 1}},
+      // Vector pictures of absurd natural size: the crop stays within int and covers the target.
+      {{INT_MAX, 1}, {640, 256}, F::Fill, A::Centre, {-268435135, 0, INT_MAX / 4, 256}},
+      {{1, INT_MAX}, {640, 256}, F::Fill, A::Right, {0, -268435327, 640, INT_MAX / 4}},
   };
   for (const Row& r : rows) {
     EXPECT_EQ(placementRect(r.source, r.target, r.fit, r.align), r.expected)

@@ -103,6 +103,7 @@ TEST(PictureImportShots, PhotoDitheredAndLogoByThreshold) {
   ASSERT_TRUE(logo().save(home.file(QStringLiteral("logo.png"))));
 
   TPictureImportForm form(store, prompt);
+  form.setToolDirectory(QStringLiteral(LEDSIGN_BIN_DIR));
   ASSERT_TRUE(form.openPicture(home.file(QStringLiteral("photo.jpg")), 0, {192, 64}, {}));
   form.FitBox->setCurrentIndex(int(PictureFit::Fill));
   form.ModeBox->setCurrentIndex(int(LedColourMode::Dither));

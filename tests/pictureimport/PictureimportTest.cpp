@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <zlib.h>
 #include <QBuffer>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -26,6 +29,7 @@ class PictureImportTest : public ::testing::Test {
                        y < 50 ? qRgb(20, 20, 20) : qRgb(255 - x * 255 / 299, x * 255 / 299, 90));
     photoPath = home.file(QStringLiteral("photo.png"));
     EXPECT_TRUE(photo.save(photoPath));
+    form.setToolDirectory(QStringLiteral(LEDSIGN_BIN_DIR));
   }
 
   // The files a write would touch, to see that nothing changed.
@@ -102,6 +106,47 @@ TEST_F(PictureImportTest, ABadFileIsReportedOnceAndChangesNothing) {
     EXPECT_FALSE(form.isVisible()) << name;
     EXPECT_EQ(library(), untouched) << name;
   }
+}
+
+// Hostile pictures are decoded in the child process: each is refused or stopped with one
+// message, and the editor goes on importing.
+TEST_F(PictureImportTest, HostilePicturesGiveOneMessageAndTheEditorGoesOn) {
+  auto svg = [](const QByteArray& body) {
+    return "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+           "width='64' height='32'>" +
+           body + "</svg>";
+  };
+  for (const char* target : {"photo.png", "self.svg", "fifo"}) {  // local.svg, self.svg, fifo.svg
+    const QString name = target == QByteArray("photo.png") ? "local" : QFileInfo(target).baseName();
+    ASSERT_TRUE(home.write(name + ".svg", svg(QByteArray("<image xlink:href='") + target +
+                                              "' width='64' height='32'/>")));
+  }
+  ASSERT_EQ(mkfifo(home.file(QStringLiteral("fifo")).toLocal8Bit().constData(), 0600), 0);
+  const QByteArray big = svg("<!--" + QByteArray(17 << 20, ' ') + "-->");  // a few KiB of gzip
+  gzFile gz = gzopen(home.file(QStringLiteral("big.svgz")).toLocal8Bit().constData(), "wb9");
+  ASSERT_EQ(gzwrite(gz, big.constData(), unsigned(big.size())), int(big.size()));
+  gzclose(gz);
+  const auto untouched = library();
+  const std::tuple<const char*, const char*, const char*> rows[] = {
+      // file, how long the child sleeps before decoding, what the message says
+      {"local.svg", "", "引用了其他图片"},      {"self.svg", "", "引用了其他图片"},
+      {"fifo.svg", "", "引用了其他图片"},       {"big.svgz", "", "解压后超过 16 MiB"},
+      {"photo.png", "3000", "读取超过 0.5 秒"},
+  };
+  form.setDecodeTimeLimit(500);
+  for (const auto& [file, delayMs, says] : rows) {
+    prompt.messages.clear();
+    qputenv("LEDSIGN_TEST_CONVERT_DELAY_MS", delayMs);
+    EXPECT_FALSE(form.openPicture(home.file(QString::fromLatin1(file)), 0, {64, 32}, play)) << file;
+    ASSERT_EQ(prompt.messages.size(), 1) << file;
+    EXPECT_TRUE(prompt.messages[0].contains(QString::fromUtf8(says))) << file;
+    EXPECT_FALSE(form.isVisible()) << file;
+    EXPECT_EQ(library(), untouched) << file;
+  }
+  qunsetenv("LEDSIGN_TEST_CONVERT_DELAY_MS");
+  prompt.messages.clear();
+  EXPECT_TRUE(form.openPicture(photoPath, 0, {64, 32}, play));
+  EXPECT_TRUE(prompt.messages.isEmpty());
 }
 
 }  // namespace
