@@ -1,16 +1,22 @@
 // add: appends a program made from a picture (the picture import's conversion), an RTF file or a
 // line of text (the text editor's renderer), stored as the windows store theirs.
+#include <sys/resource.h>
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <array>
 
 #include "AtomicFile.h"
+#include "BmpCheck.h"
 #include "LedError.h"
 #include "LibraryCommands.h"
 #include "PictureConvert.h"
@@ -22,12 +28,55 @@
 #include "TextRender.h"
 #include "protocol/Limits.h"
 
-// The picture import's conversion of a picture file at a program's size. Throws LedError with a
-// text for the operator when the file is unreadable or the conversion refuses it.
-QImage convertPictureForProgram(const QString& path, QSize size, const ConversionOptions& options) {
-  PictureConversion conversion = PictureConversion::fromFile(path, size);
-  conversion.setOptions(options);
-  return conversion.converted();
+// The picture import's conversion of a picture file at a program's size, made by this tool's own
+// `convert` in a child process held to the editor's address-space and time limits, so that a
+// hostile picture costs the child, not this process. Throws LedError with a text for the
+// operator when the file is unreadable, the conversion refuses it or the child does not finish.
+QImage convertPictureForProgram(const QString& path, QSize size, const QString& fit,
+                                const QString& colours) {
+  const QString what = QStringLiteral("图片文件 %1").arg(QDir::toNativeSeparators(path));
+  const QTemporaryDir dir;
+  if (!dir.isValid()) throw LedError(QStringLiteral("无法建立临时文件夹，不能读取图片"));
+  const QString converted = dir.filePath(QStringLiteral("converted.bmp"));
+  QProcess child;
+  child.setProgram(QCoreApplication::applicationFilePath());
+  child.setArguments({QStringLiteral("convert"), QFileInfo(path).absoluteFilePath(), converted,
+                      QStringLiteral("--size"),
+                      QStringLiteral("%1x%2").arg(size.width()).arg(size.height()),
+                      QStringLiteral("--fit"), fit, QStringLiteral("--colours"), colours});
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  child.setProcessEnvironment(environment);
+  child.setStandardInputFile(QProcess::nullDevice());
+  child.setChildProcessModifier([] {
+    const rlimit limit{rlim_t(ChildDecodeAddressSpace), rlim_t(ChildDecodeAddressSpace)};
+    setrlimit(RLIMIT_AS, &limit);
+  });
+  child.start();
+  if (!child.waitForStarted())
+    throw LedError(QStringLiteral("无法启动图片转换程序，不能读取%1").arg(what));
+  if (!child.waitForFinished(ChildDecodeTimeMs)) {
+    child.kill();
+    child.waitForFinished();
+    throw LedError(QStringLiteral("%1 读取超过 %2 秒，已停止：图片可能过于复杂或已损坏")
+                       .arg(what)
+                       .arg(ChildDecodeTimeMs / 1000));
+  }
+  if (child.exitStatus() != QProcess::NormalExit) {
+    throw LedError(QStringLiteral("%1 读取失败：转换程序异常退出（图片可能过大、过于复杂或已损坏）")
+                       .arg(what));
+  }
+  if (child.exitCode() != 0) {
+    // The child's own message, without the tool's name; Qt's diagnostics are left out.
+    const QString prefix = QStringLiteral("ledsignctl: ");
+    QString message = QStringLiteral("%1 无法读取").arg(what);
+    for (const QString& line :
+         QString::fromUtf8(child.readAllStandardError().left(65536)).split(QLatin1Char('\n'))) {
+      if (line.startsWith(prefix)) message = line.mid(prefix.size()).trimmed();
+    }
+    throw LedError(message);
+  }
+  return decodeBmp(readWholeFile(converted, nq::kMaxBmpFileBytes), what);
 }
 
 namespace ctl {
@@ -130,16 +179,12 @@ int runAdd(Context& ctx, const QStringList& args) {
   if (sources != 1) badInput(QStringLiteral("add：--picture、--rtf、--text 须给出且只给出一个"));
   // Without --size the program takes the sign's size, asked of the card.
   const QSize programSize = parser.isSet(size) ? sizeArgument(parser.value(size)) : signSize(ctx);
-  ConversionOptions conversion;
-  conversion.fit = static_cast<PictureFit>(choice(
-      parser, fit, {QStringLiteral("inside"), QStringLiteral("fill"), QStringLiteral("stretch")}));
-  const int colourMode =
-      choice(parser, colours,
-             {QStringLiteral("threshold"), QStringLiteral("dither"), QStringLiteral("red"),
-              QStringLiteral("green"), QStringLiteral("yellow")});
-  conversion.mode =
-      colourMode < 2 ? static_cast<LedColourMode>(colourMode) : LedColourMode::OneColour;
-  if (colourMode >= 2) conversion.ink = static_cast<LedInk>(colourMode - 2);
+  // Checked here; the conversion itself is the child's.
+  choice(parser, fit,
+         {QStringLiteral("inside"), QStringLiteral("fill"), QStringLiteral("stretch")});
+  choice(parser, colours,
+         {QStringLiteral("threshold"), QStringLiteral("dither"), QStringLiteral("red"),
+          QStringLiteral("green"), QStringLiteral("yellow")});
   const int ink = choice(
       parser, colour, {QStringLiteral("red"), QStringLiteral("green"), QStringLiteral("yellow")});
   const int points = intArgument(parser.value(pointSize), 1, 1000, QStringLiteral("--point-size"));
@@ -155,7 +200,8 @@ int runAdd(Context& ctx, const QStringList& args) {
 
   NewProgram made;
   if (parser.isSet(picture)) {
-    made.picture = convertPictureForProgram(parser.value(picture), programSize, conversion);
+    made.picture = convertPictureForProgram(parser.value(picture), programSize, parser.value(fit),
+                                            parser.value(colours));
   } else {
     QTextDocument document;
     prepareDocument(document);

@@ -27,6 +27,11 @@ struct ConversionOptions {
   bool operator==(const ConversionOptions&) const = default;
 };
 
+// A picture the operator picks is decoded by `ledsignctl convert` in a child process held to
+// these: its address space and its time.
+inline constexpr qint64 ChildDecodeAddressSpace = qint64(1) << 30;
+inline constexpr int ChildDecodeTimeMs = 10000;
+
 // Where a source of `source` size is drawn on a target of `target` size; with Fill the rectangle
 // reaches beyond the target on the cropped sides. Bars and crops are split evenly, except that
 // the placement decides the horizontal side.

@@ -43,7 +43,7 @@ constexpr int kPaneHeight = 360;
 #ifdef Q_OS_UNIX
 // The child that decodes a picture may take this much address space: a decoder that wants more
 // fails there, never in the editor.
-constexpr rlim_t kDecodeAddressSpace = rlim_t(1) << 30;
+constexpr rlim_t kDecodeAddressSpace = rlim_t(ChildDecodeAddressSpace);
 #endif
 
 // "图片 (*.bmp *.gif *.jpg ...);;所有文件 (*)" from the formats this installation reads.

@@ -79,5 +79,5 @@ class TPictureImportForm : public QDialog {
   int program_ = -1;
   PlaySettings play_;
   QString toolDirectory_;
-  int decodeTimeLimitMs_ = 10000;
+  int decodeTimeLimitMs_ = ChildDecodeTimeMs;
 };
