@@ -1,7 +1,5 @@
 // add: appends a program made from a picture (the picture import's conversion), an RTF file or a
 // line of text (the text editor's renderer), stored as the windows store theirs.
-#include <sys/resource.h>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -48,10 +46,7 @@ QImage convertPictureForProgram(const QString& path, QSize size, const QString& 
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   child.setProcessEnvironment(environment);
   child.setStandardInputFile(QProcess::nullDevice());
-  child.setChildProcessModifier([] {
-    const rlimit limit{rlim_t(ChildDecodeAddressSpace), rlim_t(ChildDecodeAddressSpace)};
-    setrlimit(RLIMIT_AS, &limit);
-  });
+  child.setChildProcessModifier(limitChildDecodeAddressSpace);
   child.start();
   if (!child.waitForStarted())
     throw LedError(QStringLiteral("无法启动图片转换程序，不能读取%1").arg(what));

@@ -1,5 +1,7 @@
 #include "PictureConvert.h"
 
+#include <sys/resource.h>
+
 #include <zlib.h>
 #include <QBuffer>
 #include <QDir>
@@ -18,6 +20,13 @@
 #include "LedError.h"
 #include "protocol/Limits.h"
 #include "protocol/Program.h"
+
+void limitChildDecodeAddressSpace() {
+#if !defined(__SANITIZE_ADDRESS__)
+  const rlimit limit{rlim_t(ChildDecodeAddressSpace), rlim_t(ChildDecodeAddressSpace)};
+  setrlimit(RLIMIT_AS, &limit);
+#endif
+}
 
 namespace {
 

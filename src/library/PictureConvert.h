@@ -31,6 +31,10 @@ struct ConversionOptions {
 // these: its address space and its time.
 inline constexpr qint64 ChildDecodeAddressSpace = qint64(1) << 30;
 inline constexpr int ChildDecodeTimeMs = 10000;
+// Called in the child between fork and exec: holds its address space to ChildDecodeAddressSpace.
+// A build with the address sanitizer reserves terabytes of shadow address space at start-up, so
+// there only the time limit holds. Async-signal-safe.
+void limitChildDecodeAddressSpace();
 
 // Where a source of `source` size is drawn on a target of `target` size; with Fill the rectangle
 // reaches beyond the target on the cropped sides. Bars and crops are split evenly, except that

@@ -24,10 +24,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#ifdef Q_OS_UNIX
-#include <sys/resource.h>
-#endif
-
 #include "AtomicFile.h"
 #include "BmpCheck.h"
 #include "ErrorReport.h"
@@ -39,12 +35,6 @@ namespace {
 // Each preview pane shows at most this much before it scrolls.
 constexpr int kPaneWidth = 600;
 constexpr int kPaneHeight = 360;
-
-#ifdef Q_OS_UNIX
-// The child that decodes a picture may take this much address space: a decoder that wants more
-// fails there, never in the editor.
-constexpr rlim_t kDecodeAddressSpace = rlim_t(ChildDecodeAddressSpace);
-#endif
 
 // "图片 (*.bmp *.gif *.jpg ...);;所有文件 (*)" from the formats this installation reads.
 QString pictureFilter() {
@@ -191,10 +181,7 @@ std::optional<PictureConversion> TPictureImportForm::decodeInChild(const QString
   child.setProcessEnvironment(environment);
   child.setStandardInputFile(QProcess::nullDevice());
 #ifdef Q_OS_UNIX
-  child.setChildProcessModifier([] {
-    const rlimit limit{kDecodeAddressSpace, kDecodeAddressSpace};
-    setrlimit(RLIMIT_AS, &limit);
-  });
+  child.setChildProcessModifier(limitChildDecodeAddressSpace);
 #endif
 
   // The window stays live while the child works: a short read never shows the box, a long one
