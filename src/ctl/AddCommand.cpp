@@ -57,19 +57,9 @@ QImage convertPictureForProgram(const QString& path, QSize size, const QString& 
                        .arg(what)
                        .arg(ChildDecodeTimeMs / 1000));
   }
-  if (child.exitStatus() != QProcess::NormalExit) {
-    throw LedError(QStringLiteral("%1 读取失败：转换程序异常退出（图片可能过大、过于复杂或已损坏）")
-                       .arg(what));
-  }
-  if (child.exitCode() != 0) {
-    // The child's own message, without the tool's name; Qt's diagnostics are left out.
-    const QString prefix = QStringLiteral("ledsignctl: ");
-    QString message = QStringLiteral("%1 无法读取").arg(what);
-    for (const QString& line :
-         QString::fromUtf8(child.readAllStandardError().left(65536)).split(QLatin1Char('\n'))) {
-      if (line.startsWith(prefix)) message = line.mid(prefix.size()).trimmed();
-    }
-    throw LedError(message);
+  if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+    throw LedError(childDecodeFailure(what, child.exitStatus() != QProcess::NormalExit,
+                                      child.readAllStandardError()));
   }
   return decodeBmp(readWholeFile(converted, nq::kMaxBmpFileBytes), what);
 }

@@ -16,6 +16,7 @@
 #include "AtomicFile.h"
 #include "LedError.h"
 #include "LibraryTransfer.h"
+#include "ProgramLimits.h"
 #include "ProgramStore.h"
 #include "protocol/Limits.h"
 #include "protocol/Program.h"
@@ -60,22 +61,6 @@ std::optional<int> PlayOptions::dwellOf(const QCommandLineParser& parser) const 
 }
 
 namespace {
-
-// The colour classes in the words of the send check.
-QString colourClassName(int colourClass) {
-  switch (colourClass) {
-    case 0:
-      return QStringLiteral("无颜色");
-    case 1:
-      return QStringLiteral("红色");
-    case 2:
-      return QStringLiteral("绿色");
-    case 3:
-      return QStringLiteral("红绿双色");
-    default:
-      return QStringLiteral("无效(%1)").arg(colourClass);
-  }
-}
 
 int runList(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;

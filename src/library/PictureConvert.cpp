@@ -28,6 +28,19 @@ void limitChildDecodeAddressSpace() {
 #endif
 }
 
+QString childDecodeFailure(const QString& what, bool crashed, const QByteArray& childStderr) {
+  if (crashed) {
+    return QStringLiteral("%1 读取失败：转换程序异常退出（图片可能过大、过于复杂或已损坏）")
+        .arg(what);
+  }
+  const QString prefix = QStringLiteral("ledsignctl: ");
+  QString message = QStringLiteral("%1 无法读取").arg(what);
+  for (const QString& line : QString::fromUtf8(childStderr.left(65536)).split(QLatin1Char('\n'))) {
+    if (line.startsWith(prefix)) message = line.mid(prefix.size()).trimmed();
+  }
+  return message;
+}
+
 namespace {
 
 // Why a picture could not be decoded, in the operator's words. The reader's own text is English

@@ -35,6 +35,10 @@ inline constexpr int ChildDecodeTimeMs = 10000;
 // A build with the address sanitizer reserves terabytes of shadow address space at start-up, so
 // there only the time limit holds. Async-signal-safe.
 void limitChildDecodeAddressSpace();
+// Why the child that decoded `what` failed, for the operator: a crash (killed by its limits, or
+// out of memory) or, after a refusal, the child's own message ("ledsignctl: …" on its stderr,
+// without the tool's name; Qt's diagnostics on the same stream are left out).
+QString childDecodeFailure(const QString& what, bool crashed, const QByteArray& childStderr);
 
 // Where a source of `source` size is drawn on a target of `target` size; with Fill the rectangle
 // reaches beyond the target on the cropped sides. Bars and crops are split evenly, except that

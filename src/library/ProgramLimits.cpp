@@ -13,6 +13,21 @@
 #include "protocol/Limits.h"
 #include "protocol/ProgramIni.h"
 
+QString colourClassName(int colourClass) {
+  switch (colourClass) {
+    case 0:
+      return QStringLiteral("无颜色");
+    case 1:
+      return QStringLiteral("红色");
+    case 2:
+      return QStringLiteral("绿色");
+    case 3:
+      return QStringLiteral("红绿双色");
+    default:
+      return QStringLiteral("无效(%1)").arg(colourClass);
+  }
+}
+
 QString sizeLimitMessage(int controllerModel, int colourClass, int width, int height) {
   const nq::SizeVerdict v = nq::checkProgramSize(controllerModel, colourClass, width, height);
   switch (v.rule) {
@@ -40,19 +55,6 @@ QString storedPictureLimitNotice(int controllerModel, const QImage& picture) {
 
 namespace {
 
-QString colourName(int colourClass) {
-  switch (colourClass) {
-    case 1:
-      return QStringLiteral("红色");
-    case 2:
-      return QStringLiteral("绿色");
-    case 3:
-      return QStringLiteral("红绿双色");
-    default:
-      return QStringLiteral("无颜色");
-  }
-}
-
 QString refusal(const ProgramStore& store, const nq::IniText& ini, int n, int model) {
   QImage picture;
   try {
@@ -70,7 +72,7 @@ QString refusal(const ProgramStore& store, const nq::IniText& ini, int n, int mo
                "颜色值为 %1（%2），但图片含有%3，发送后标牌上会缺少颜色；"
                "请重新导入或保存该节目")
         .arg(s.colourClass)
-        .arg(colourName(s.colourClass), colourName(needed));
+        .arg(colourClassName(s.colourClass), colourClassName(needed));
   }
   const QString size = sizeLimitMessage(model, s.colourClass, picture.width(), picture.height());
   if (!size.isEmpty())

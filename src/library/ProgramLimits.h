@@ -8,6 +8,9 @@ class ProgramStore;
 // The product's limits (protocol/Limits.h) in the operator's words, and the check of a library
 // as the card will read it.
 
+// A colour class ("颜色") in the operator's words: 无颜色, 红色, 绿色, 红绿双色.
+QString colourClassName(int colourClass);
+
 // The limit a program of this size and colour class breaks on a controller model, named for the
 // operator ("最大宽度不能大于640" …), or an empty text. Models 1 and 2 have their own rules; any
 // other model gets the card's own (640 wide, 256 high).

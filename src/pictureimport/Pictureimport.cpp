@@ -221,20 +221,9 @@ std::optional<PictureConversion> TPictureImportForm::decodeInChild(const QString
                        .arg(what)
                        .arg(decodeTimeLimitMs_ / 1000.0));
   }
-  if (child.exitStatus() != QProcess::NormalExit) {
-    throw LedError(QStringLiteral("%1 读取失败：转换程序异常退出（图片可能过大、过于复杂或已损坏）")
-                       .arg(what));
-  }
-  if (child.exitCode() != 0) {
-    // The child's own message, in the operator's words, without the tool's name; Qt's
-    // diagnostics on the same stream are left out.
-    const QString prefix = QStringLiteral("ledsignctl: ");
-    QString message = QStringLiteral("%1 无法读取").arg(what);
-    for (const QString& line :
-         QString::fromUtf8(child.readAllStandardError().left(65536)).split(QLatin1Char('\n'))) {
-      if (line.startsWith(prefix)) message = line.mid(prefix.size()).trimmed();
-    }
-    throw LedError(message);
+  if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+    throw LedError(childDecodeFailure(what, child.exitStatus() != QProcess::NormalExit,
+                                      child.readAllStandardError()));
   }
   const QJsonObject declared = QJsonDocument::fromJson(child.readAllStandardOutput()).object();
   const QImage picture = QImage::fromData(readWholeFile(source, nq::kMaxPicturePixelBytes), "PNG");
