@@ -667,15 +667,6 @@ void TMainForm::I1Click() {
     if (folder.isEmpty()) return;
     const ImportResult imported = importLibrary(store(), folder);
     ws_.libraryReplaced(imported.count);
-    QString text = QStringLiteral("导入节目成功");
-    if (imported.truncated) {
-      text += QStringLiteral("\n节目表最多容纳%1个节目，文件夹中其余的图片没有导入。")
-                  .arg(ProgramStore::MaxPrograms);
-    }
-    if (imported.coloursCorrected > 0) {
-      text += QStringLiteral("\n%1个节目的颜色值与图片不符，已按图片改正。")
-                  .arg(imported.coloursCorrected);
-    }
-    prompt_.message(nullptr, text);
+    prompt_.message(nullptr, importReport(imported));
   });
 }

@@ -187,16 +187,7 @@ int runImport(Context& ctx, const QStringList& args) {
       fail(BadInput, QStringLiteral("节目表已导入，但无法删除旧节目的图片 %1")
                          .arg(QDir::toNativeSeparators(store.picturePath(n))));
   }
-  QString text = QStringLiteral("导入节目成功");
-  if (imported.truncated) {
-    text += QStringLiteral("\n节目表最多容纳%1个节目，文件夹中其余的图片没有导入。")
-                .arg(ProgramStore::MaxPrograms);
-  }
-  if (imported.coloursCorrected > 0) {
-    text += QStringLiteral("\n%1个节目的颜色值与图片不符，已按图片改正。")
-                .arg(imported.coloursCorrected);
-  }
-  ctx.err() << text << '\n';
+  ctx.err() << importReport(imported) << '\n';
   ctx.out() << imported.count << '\n';
   return Success;
 }

@@ -59,6 +59,19 @@ ExportResult exportLibrary(const ProgramStore& store, int count, const QString& 
   return result;
 }
 
+QString importReport(const ImportResult& imported) {
+  QString text = QStringLiteral("导入节目成功");
+  if (imported.truncated) {
+    text += QStringLiteral("\n节目表最多容纳%1个节目，文件夹中其余的图片没有导入。")
+                .arg(ProgramStore::MaxPrograms);
+  }
+  if (imported.coloursCorrected > 0) {
+    text += QStringLiteral("\n%1个节目的颜色值与图片不符，已按图片改正。")
+                .arg(imported.coloursCorrected);
+  }
+  return text;
+}
+
 ImportResult importLibrary(const ProgramStore& store, const QString& folder) {
   const QString failure = QStringLiteral("导入失败，节目表未改变");
   const QDir source(folder);

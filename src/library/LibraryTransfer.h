@@ -28,3 +28,7 @@ struct ImportResult {
 // picture's class (a send encodes the planes that class names, so a wrong one would leave a
 // colour dark on the sign).
 ImportResult importLibrary(const ProgramStore& store, const QString& folder);
+
+// What an import that succeeded tells the operator: success, then the pictures left out and the
+// "颜色" values corrected, each when there were any.
+QString importReport(const ImportResult& imported);
