@@ -33,6 +33,8 @@ QString Context::home() {
 
 void Context::lockHome() {
   if (lock_) return;
+  if (sharedHome)
+    badInput(QStringLiteral("--shared-home：这条命令会写入节目库或设置，不能用于共享的节目库"));
   auto lock = std::make_unique<HomeLock>(home());
   if (!lock->tryLock()) fail(HomeLocked, lock->refusal());
   lock_ = std::move(lock);
@@ -40,6 +42,12 @@ void Context::lockHome() {
 
 ProgramStore& Context::store() {
   lockHome();
+  if (!store_) store_ = std::make_unique<ProgramStore>(home());
+  return *store_;
+}
+
+ProgramStore& Context::readStore() {
+  if (!sharedHome) return store();
   if (!store_) store_ = std::make_unique<ProgramStore>(home());
   return *store_;
 }

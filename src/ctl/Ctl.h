@@ -48,6 +48,9 @@ class Context {
   std::optional<int> baud;              // --baud N
   std::optional<int> timeoutMs;         // --timeout MS
   bool json = false;                    // --json
+  // --shared-home: the home is a copy only read by several processes at once (a send to many
+  // signs): no lock is taken, and a command that would take it refuses.
+  bool sharedHome = false;
 
   // Results on stdout, messages on stderr.
   QTextStream& out() { return out_; }
@@ -60,6 +63,8 @@ class Context {
   void lockHome();
   // The program store of the home, under its lock. The library is never wiped here.
   ProgramStore& store();
+  // The store for a command that only reads it: under the lock too, except on a shared home.
+  ProgramStore& readStore();
   // The link settings: the home's set.ini (read under the lock), with --net, --serial, --baud
   // and --timeout taking precedence for this call only; nothing is written.
   const CommSettings& settings();
@@ -108,5 +113,10 @@ libraryCommands();  // list, add, set-program, delete, clear, export, import, re
 std::vector<Command>
 linkCommands();  // status, send, fetch, get, set, io, upgrade, reboot, format, discover
 std::vector<Command> pictureCommands();  // convert
+std::vector<Command> fleetCommands();    // sign, fleet
+
+// Reaches the sign of the home's sign list by that name: sets the link options as --net or
+// --serial and --baud would; exit 2 when the list has no such sign.
+void useSign(Context& ctx, const QString& name);
 
 }  // namespace ctl

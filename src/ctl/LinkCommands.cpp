@@ -12,6 +12,7 @@
 
 #include "Ctl.h"
 #include "FirmwareImage.h"
+#include "LibrarySnapshot.h"
 #include "LinkCommandsInternal.h"
 #include "LinkTransfer.h"
 #include "ParamRules.h"
@@ -122,13 +123,24 @@ int runStatus(Context& ctx, const QStringList& args) {
 int runSend(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
   parser.addOption(jsonProgressOption());
+  const QCommandLineOption checkSize(
+      QStringLiteral("check-size"),
+      QStringLiteral("每个节目的大小须与控制卡报告的屏幕大小相同，否则不发送 (refuse a library "
+                     "made for another sign size)."));
+  parser.addOption(checkSize);
   parseCommand(ctx, parser, args,
                QStringLiteral("把节目库的全部节目发送到控制卡，先按控制卡型号检查每个节目。"), 0,
                0);
-  ProgramStore& store = ctx.store();
+  ProgramStore& store = ctx.readStore();
   const int count = homeProgramCount(store);
   if (count == 0) badInput(QStringLiteral("发送节目数目不能为0"));
   ctx.connect();
+  if (parser.isSet(checkSize)) {
+    std::vector<QSize> sizes;
+    for (int k = 0; k < count; ++k) sizes.push_back(store.readPictureSize(k));
+    if (const QString why = programSizeMismatch(sizes, signSize(ctx)); !why.isEmpty())
+      badInput(why);
+  }
   // Every program is checked as the card will read it before a byte goes out.
   checkLibraryForSend(store, count, controllerModel(ctx));
   std::shared_ptr<ProgramSendRecord> record = buildSendRecord(store, count);

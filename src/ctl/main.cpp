@@ -35,8 +35,8 @@ QByteArray commandName(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const QByteArray a(argv[i]);
     if (!a.startsWith('-')) return a;
-    if (!a.contains('=') &&
-        (a == "--home" || a == "--net" || a == "--serial" || a == "--baud" || a == "--timeout"))
+    if (!a.contains('=') && (a == "--home" || a == "--net" || a == "--serial" || a == "--baud" ||
+                             a == "--timeout" || a == "--sign"))
       ++i;
   }
   return {};
@@ -57,7 +57,8 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationVersion(QStringLiteral(LEDSIGN_VERSION));
 
   std::vector<ctl::Command> commands;
-  for (auto group : {ctl::libraryCommands(), ctl::linkCommands(), ctl::pictureCommands()})
+  for (auto group :
+       {ctl::libraryCommands(), ctl::linkCommands(), ctl::pictureCommands(), ctl::fleetCommands()})
     for (auto& c : group) commands.push_back(std::move(c));
 
   QCommandLineParser parser;
@@ -83,9 +84,23 @@ int main(int argc, char** argv) {
   const QCommandLineOption timeout(QStringLiteral("timeout"),
                                    QStringLiteral("应答超时 (reply timeout, milliseconds)."),
                                    QStringLiteral("MS"));
+  const QCommandLineOption sign(
+      QStringLiteral("sign"),
+      QStringLiteral(
+          "连接大屏列表中这个名称的大屏 (reach the sign of this name in the sign list)."),
+      QStringLiteral("NAME"));
   const QCommandLineOption json(QStringLiteral("json"),
                                 QStringLiteral("结果以JSON输出 (results as JSON)."));
-  for (const auto* o : {&help, &version, &home, &net, &serial, &baud, &timeout, &json})
+  const QCommandLineOption sharedHome = [] {
+    QCommandLineOption o(
+        QStringLiteral("shared-home"),
+        QStringLiteral("节目库只读、不加锁，供同时发送到多个大屏 (the home is a read-only copy "
+                       "shared by several processes: no lock; commands that write refuse)."));
+    o.setFlags(QCommandLineOption::HiddenFromHelp);
+    return o;
+  }();
+  for (const auto* o :
+       {&help, &version, &home, &net, &serial, &baud, &timeout, &sign, &json, &sharedHome})
     parser.addOption(*o);
   parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("见下 (see below)."),
                                QStringLiteral("COMMAND [ARGS]"));
@@ -104,8 +119,8 @@ int main(int argc, char** argv) {
       return ctl::Success;
     }
     if (rest.isEmpty()) ctl::badInput(QStringLiteral("缺少命令，见 ledsignctl --help"));
-    if (parser.isSet(net) && parser.isSet(serial))
-      ctl::badInput(QStringLiteral("--net 和 --serial 只能选一个"));
+    if (int(parser.isSet(net)) + int(parser.isSet(serial)) + int(parser.isSet(sign)) > 1)
+      ctl::badInput(QStringLiteral("--net、--serial 和 --sign 只能选一个"));
     if (parser.isSet(home)) ctx.homeOverride = parser.value(home);
     if (parser.isSet(net)) ctx.netOverride = parser.value(net);
     if (parser.isSet(serial)) ctx.serialDevice = parser.value(serial);
@@ -113,6 +128,8 @@ int main(int argc, char** argv) {
     if (parser.isSet(timeout))
       ctx.timeoutMs = ctl::intArgument(parser.value(timeout), 1, 600000, "--timeout");
     ctx.json = parser.isSet(json);
+    ctx.sharedHome = parser.isSet(sharedHome);
+    if (parser.isSet(sign)) ctl::useSign(ctx, parser.value(sign));
     if (qobject_cast<QGuiApplication*>(app.get())) installFontSubstitutions();
 
     for (const ctl::Command& c : commands) {

@@ -21,7 +21,7 @@ class QTimer;
 
 enum class FleetJobKind {
   Status,  // ledsignctl --json status
-  Send,    // ledsignctl --json-progress send --check-size, from the runner's library home
+  Send,    // ledsignctl --shared-home send --json-progress --check-size, from libraryHome
 };
 
 // What `ledsignctl --json status` reports.
@@ -63,13 +63,14 @@ class FleetRunner : public QObject {
   Q_OBJECT
  public:
   struct Options {
-    QString program;         // the ledsignctl executable
-    int jobs = 8;            // children at once, 1 .. 64
-    int linkTimeoutMs = 500; // each child's --timeout
+    QString program;          // the ledsignctl executable
+    int jobs = 8;             // children at once, 1 .. 64
+    int linkTimeoutMs = 500;  // each child's --timeout
     // Silence (no output) after which a child counts as hung and is ended; 0: ten reply
     // timeouts plus 10 s, so the card's own timeout always passes first.
     int hangLimitMs = 0;
     QString libraryHome;  // sends read the library from here (a LibrarySnapshot's home)
+    QString home;  // status jobs point the link libraries here (only read); empty: the default
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   };
 
@@ -88,7 +89,7 @@ class FleetRunner : public QObject {
   int pendingCount() const { return int(pending_.size()); }
   bool busy() const { return !running_.empty() || !pending_.empty(); }
 
- signals:
+ Q_SIGNALS:
   void jobStarted(int id);
   void jobProgress(int id, int done, int total);
   void jobFinished(int id, const JobOutcome& outcome);
@@ -106,7 +107,8 @@ class FleetRunner : public QObject {
   void startNext();
   void start(const Pending& job);
   void readOutput(Running& job);
-  void finish(QProcess* process);
+  void hung(Running& job);
+  void finish(QProcess* process, JobOutcome outcome);
   int hangLimitMs() const;
 
   Options options_;

@@ -12,6 +12,10 @@
 
 class ProgramStore;
 
+// Why a sign of the given size cannot show programs of these sizes (the first program of another
+// size), in the UI's words; empty when it can. Every program of a library is made for one sign.
+QString programSizeMismatch(const std::vector<QSize>& programSizes, QSize signSize);
+
 class LibrarySnapshot {
  public:
   // Copies programs 0 .. n-1 of the store (up to the first missing picture). Throws LedError
@@ -22,9 +26,8 @@ class LibrarySnapshot {
   int count() const { return int(sizes_.size()); }
   // Each program's size as its settings give it.
   const std::vector<QSize>& programSizes() const { return sizes_; }
-  // Why a sign of the given size cannot show this library (a program of another size), in the
-  // UI's words; empty when it can.
-  QString sizeMismatch(QSize signSize) const;
+  // Why a sign of the given size cannot show this library; empty when it can.
+  QString sizeMismatch(QSize signSize) const { return programSizeMismatch(sizes_, signSize); }
 
  private:
   LibrarySnapshot() = default;
