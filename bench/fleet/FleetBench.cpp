@@ -1,0 +1,306 @@
+// `ledsignctl fleet send` (255 programs of 320 x 64 in red and green) to 8, 16, 32 and 64 virtual
+// cards with 8 jobs at once, beside the same binary sending to them one after another (--jobs 1),
+// in the same iteration; `ledsignctl fleet status` of 64 signs; and the peak memory of the fleet
+// process and its children during a send with 8 jobs.
+// Goals: the ratio (8 jobs / 1 job) at most 0.4 at 64 signs; status of 64 under 2 s; the peak
+// under 400 MB.
+//
+// The cards are signsim::Card objects in this process, one TCP listener each: they answer as
+// signsim processes do, start without a process each, and the CPU they spend is this process's
+// CPU less the main thread's, which the counters show beside the CPU of the ledsignctl processes.
+// Every job runs on the same processors as the cards, as it does with signsim on one machine.
+#include <benchmark/benchmark.h>
+#include <dirent.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "Card.h"
+#include "ProgramStore.h"
+#include "SignList.h"
+
+namespace {
+
+constexpr int kPrograms = 255;
+constexpr int kMaxSigns = 64;
+
+long processors() { return std::max(1L, ::sysconf(_SC_NPROCESSORS_ONLN)); }
+
+double seconds(const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; }
+double cpuSeconds(int who) {
+  rusage u{};
+  ::getrusage(who, &u);
+  return seconds(u.ru_utime) + seconds(u.ru_stime);
+}
+
+// The time every processor of the machine has spent busy, from /proc/stat.
+double machineBusySeconds() {
+  QFile stat(QStringLiteral("/proc/stat"));
+  if (!stat.open(QIODevice::ReadOnly)) return 0;
+  const QList<QByteArray> f = stat.readLine().simplified().split(' ');
+  if (f.size() < 9) return 0;
+  // cpu user nice system idle iowait irq softirq steal
+  double busy = 0;
+  for (int k : {1, 2, 3, 6, 7, 8}) busy += f[k].toDouble();
+  return busy / double(::sysconf(_SC_CLK_TCK));
+}
+
+// The resident memory of `root` and every process below it, summed; shared pages (the Qt and
+// link libraries every child maps) count once per process, so this is an upper bound.
+qint64 treeRss(pid_t root) {
+  std::map<pid_t, pid_t> parentOf;
+  std::map<pid_t, qint64> rss;
+  const long page = ::sysconf(_SC_PAGESIZE);
+  DIR* proc = ::opendir("/proc");
+  if (!proc) return 0;
+  while (dirent* e = ::readdir(proc)) {
+    char* end = nullptr;
+    const long pid = std::strtol(e->d_name, &end, 10);
+    if (*end || pid <= 0) continue;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    QFile statm(QStringLiteral("/proc/%1/statm").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly) || !statm.open(QIODevice::ReadOnly)) continue;
+    const QByteArray s = stat.readAll();
+    const QList<QByteArray> after = s.mid(s.lastIndexOf(')') + 2).split(' ');
+    const QList<QByteArray> m = statm.readAll().split(' ');
+    if (after.size() < 2 || m.size() < 2) continue;
+    parentOf[pid_t(pid)] = pid_t(after[1].toLong());
+    rss[pid_t(pid)] = m[1].toLongLong() * page;
+  }
+  ::closedir(proc);
+  qint64 total = 0;
+  for (const auto& [pid, bytes] : rss) {
+    for (pid_t p = pid; p > 1; p = parentOf.count(p) ? parentOf[p] : 0) {
+      if (p != root) continue;
+      total += bytes;
+      break;
+    }
+  }
+  return total;
+}
+
+struct Run {
+  bool ok = false;
+  double wallS = 0;
+  double ctlCpuS = 0;     // the ledsignctl processes
+  double cardsCpuS = 0;   // the cards' threads in this process
+  double othersCpuS = 0;  // every other process of the machine
+  double idleS = 0;       // processor time nobody used
+  qint64 peakTreeBytes = 0;
+  QByteArray output;
+};
+
+// A home of 255 programs of 320 x 64 in red and green, and a sign list of 64 cards of that size.
+struct Fleet {
+  Fleet() {
+    QDir(home.path()).mkpath(QStringLiteral("Program"));
+    ProgramStore store(home.path());
+    for (int k = 0; k < kPrograms; ++k) {
+      QImage img(320, 64, QImage::Format_RGB32);
+      const QRgb colours[] = {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 128, 0), qRgb(255, 255, 0)};
+      for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 320; ++x) img.setPixel(x, y, colours[(x * 7 + y * 3 + k) % 4]);
+      store.append(k, 320, 64, k % 16, k % 6, QString::number(k % 256));
+      store.writePicture(k, img);
+      store.writeSettings(k, ProgramEntry{320, 64, 3, k % 16, k % 6, k % 256});
+    }
+    std::vector<SignEntry> signs;
+    for (int k = 0; k < kMaxSigns; ++k) {
+      signsim::CardOptions options;
+      options.pty = false;
+      options.width = 320;
+      options.height = 64;
+      options.model = 2;
+      cards.push_back(std::make_unique<signsim::Card>(options));
+      if (!cards.back()->start(nullptr)) return;
+      SignEntry sign;
+      sign.name = QStringLiteral("屏%1").arg(k + 1);
+      sign.host = QStringLiteral("127.0.0.1");
+      sign.port = cards.back()->tcpPort();
+      sign.expectedSize = QSize(320, 64);
+      signs.push_back(sign);
+    }
+    SignList::save(home.path(), signs);
+    ok = true;
+  }
+  ~Fleet() {
+    for (auto& card : cards) card->stop();
+  }
+
+  static Fleet& get() {
+    static Fleet fleet;
+    return fleet;
+  }
+
+  // ledsignctl with this home; ok when it exits 0. With `sampleMemory`, the resident memory of
+  // the process and its children is summed every 10 ms.
+  Run ctl(const QStringList& command, bool sampleMemory = false) {
+    Run run;
+    const double ctlBefore = cpuSeconds(RUSAGE_CHILDREN);
+    const double selfBefore = cpuSeconds(RUSAGE_SELF) - cpuSeconds(RUSAGE_THREAD);
+    const double threadBefore = cpuSeconds(RUSAGE_THREAD);
+    const double machineBefore = machineBusySeconds();
+    QElapsedTimer clock;
+    clock.start();
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(QStringLiteral(LEDSIGN_BIN_DIR "/ledsignctl"),
+            QStringList{QStringLiteral("--home"), home.path()} + command);
+    if (!p.waitForStarted()) return run;
+    while (!p.waitForFinished(10)) {
+      if (p.state() == QProcess::NotRunning || clock.elapsed() > 600000) break;
+      if (sampleMemory)
+        run.peakTreeBytes = std::max(run.peakTreeBytes, treeRss(pid_t(p.processId())));
+    }
+    run.wallS = double(clock.nsecsElapsed()) / 1e9;
+    run.ctlCpuS = cpuSeconds(RUSAGE_CHILDREN) - ctlBefore;
+    run.cardsCpuS = cpuSeconds(RUSAGE_SELF) - cpuSeconds(RUSAGE_THREAD) - selfBefore;
+    const double busy = machineBusySeconds() - machineBefore;
+    run.othersCpuS = std::max(
+        0.0, busy - run.ctlCpuS - run.cardsCpuS - (cpuSeconds(RUSAGE_THREAD) - threadBefore));
+    run.idleS = std::max(0.0, run.wallS * double(processors()) - busy);
+    run.output = p.readAll();
+    run.ok = p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return run;
+  }
+
+  QTemporaryDir home;
+  std::vector<std::unique_ptr<signsim::Card>> cards;
+  bool ok = false;
+};
+
+QStringList signNames(int n) {
+  QStringList names;
+  for (int k = 0; k < n; ++k) names << QStringLiteral("屏%1").arg(k + 1);
+  return names;
+}
+
+void fail(benchmark::State& state, const Run& run) {
+  std::fprintf(stderr, "%s\n", run.output.constData());
+  state.SkipWithError("ledsignctl failed");
+}
+
+// The floor of every job: one ledsignctl process starts, answers --version and ends.
+void BM_ProcessStart(benchmark::State& state) {
+  Fleet& f = Fleet::get();
+  if (!f.ok) return state.SkipWithError("the cards did not start");
+  for (auto _ : state) {
+    const Run run = f.ctl({QStringLiteral("--version")});
+    if (!run.ok) return fail(state, run);
+  }
+}
+
+// One sign's send as a fleet job makes it, without the fleet around it.
+void BM_SendOne(benchmark::State& state) {
+  Fleet& f = Fleet::get();
+  if (!f.ok) return state.SkipWithError("the cards did not start");
+  double ctl = 0, cards = 0;
+  for (auto _ : state) {
+    const Run run =
+        f.ctl({QStringLiteral("--net"), QStringLiteral("127.0.0.1:%1").arg(f.cards[0]->tcpPort()),
+               QStringLiteral("send"), QStringLiteral("--check-size")});
+    if (!run.ok) return fail(state, run);
+    ctl += run.ctlCpuS;
+    cards += run.cardsCpuS;
+  }
+  state.counters["ctl_cpu_ms"] = benchmark::Counter(ctl * 1e3, benchmark::Counter::kAvgIterations);
+  state.counters["cards_cpu_ms"] =
+      benchmark::Counter(cards * 1e3, benchmark::Counter::kAvgIterations);
+}
+
+// The time is that of 8 jobs; the counters give one job at a time beside it, their ratio, and
+// where the processors' time went during the 8 jobs: ledsignctl, the cards, the machine's other
+// processes, and idle. cpu_floor is the ratio the 8 jobs would reach if the CPU
+// time of the one-at-a-time run were spread over every processor without a gap.
+void BM_FleetSend(benchmark::State& state) {
+  Fleet& f = Fleet::get();
+  if (!f.ok) return state.SkipWithError("the cards did not start");
+  const int n = int(state.range(0));
+  const QStringList names = signNames(n);
+  double serial = 0, parallel = 0, serialCpu = 0, ctlCpu = 0, cardsCpu = 0, others = 0, idle = 0;
+  qint64 peak = 0;
+  bool parallelFirst = false;
+  for (auto _ : state) {
+    auto send = [&](int jobs) {
+      return f.ctl(QStringList{QStringLiteral("fleet"), QStringLiteral("send"),
+                               QStringLiteral("--jobs"), QString::number(jobs)} +
+                       names,
+                   jobs > 1);
+    };
+    // The two runs change places every iteration, so that neither always has a warm start.
+    Run one, eight;
+    if (parallelFirst) {
+      eight = send(8);
+      one = send(1);
+    } else {
+      one = send(1);
+      eight = send(8);
+    }
+    parallelFirst = !parallelFirst;
+    if (!one.ok) return fail(state, one);
+    if (!eight.ok) return fail(state, eight);
+    state.SetIterationTime(eight.wallS);
+    serial += one.wallS;
+    parallel += eight.wallS;
+    serialCpu += one.ctlCpuS + one.cardsCpuS;
+    ctlCpu += eight.ctlCpuS;
+    cardsCpu += eight.cardsCpuS;
+    others += eight.othersCpuS;
+    idle += eight.idleS;
+    peak = std::max(peak, eight.peakTreeBytes);
+  }
+  const double iterations = double(state.iterations());
+  state.counters["signs"] = n;
+  state.counters["jobs1_s"] = serial / iterations;
+  state.counters["jobs8_s"] = parallel / iterations;
+  state.counters["ratio"] = parallel / serial;
+  state.counters["cpu_floor"] = serialCpu / double(processors()) / serial;
+  state.counters["ctl_cpu_s"] = ctlCpu / iterations;
+  state.counters["cards_cpu_s"] = cardsCpu / iterations;
+  state.counters["others_cpu_s"] = others / iterations;
+  state.counters["idle_s"] = idle / iterations;
+  state.counters["peak_MB"] = double(peak) / (1024.0 * 1024.0);
+}
+
+void BM_FleetStatus64(benchmark::State& state) {
+  Fleet& f = Fleet::get();
+  if (!f.ok) return state.SkipWithError("the cards did not start");
+  for (auto _ : state) {
+    const Run run = f.ctl({QStringLiteral("fleet"), QStringLiteral("status")});
+    if (!run.ok) return fail(state, run);
+  }
+}
+
+BENCHMARK(BM_ProcessStart)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+BENCHMARK(BM_SendOne)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+BENCHMARK(BM_FleetStatus64)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_FleetSend)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Arg(8)
+    ->Arg(16)
+    ->Arg(32)
+    ->Arg(64)
+    ->Iterations(4);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
