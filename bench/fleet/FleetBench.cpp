@@ -10,7 +10,6 @@
 // CPU less the main thread's, which the counters show beside the CPU of the ledsignctl processes.
 // Every job runs on the same processors as the cards, as it does with signsim on one machine.
 #include <benchmark/benchmark.h>
-#include <dirent.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -23,7 +22,6 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -58,34 +56,26 @@ double machineBusySeconds() {
 }
 
 // The resident memory of `root` and every process below it, summed; shared pages (the Qt and
-// link libraries every child maps) count once per process, so this is an upper bound.
+// link libraries every child maps) count once per process, so this is an upper bound. The tree
+// is walked through each thread's list of children, which reads a few files per process, not
+// every process of the machine.
 qint64 treeRss(pid_t root) {
-  std::map<pid_t, pid_t> parentOf;
-  std::map<pid_t, qint64> rss;
   const long page = ::sysconf(_SC_PAGESIZE);
-  DIR* proc = ::opendir("/proc");
-  if (!proc) return 0;
-  while (dirent* e = ::readdir(proc)) {
-    char* end = nullptr;
-    const long pid = std::strtol(e->d_name, &end, 10);
-    if (*end || pid <= 0) continue;
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    QFile statm(QStringLiteral("/proc/%1/statm").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly) || !statm.open(QIODevice::ReadOnly)) continue;
-    const QByteArray s = stat.readAll();
-    const QList<QByteArray> after = s.mid(s.lastIndexOf(')') + 2).split(' ');
-    const QList<QByteArray> m = statm.readAll().split(' ');
-    if (after.size() < 2 || m.size() < 2) continue;
-    parentOf[pid_t(pid)] = pid_t(after[1].toLong());
-    rss[pid_t(pid)] = m[1].toLongLong() * page;
-  }
-  ::closedir(proc);
   qint64 total = 0;
-  for (const auto& [pid, bytes] : rss) {
-    for (pid_t p = pid; p > 1; p = parentOf.count(p) ? parentOf[p] : 0) {
-      if (p != root) continue;
-      total += bytes;
-      break;
+  std::vector<pid_t> todo{root};
+  while (!todo.empty()) {
+    const pid_t pid = todo.back();
+    todo.pop_back();
+    QFile statm(QStringLiteral("/proc/%1/statm").arg(pid));
+    if (!statm.open(QIODevice::ReadOnly)) continue;  // ended meanwhile
+    const QList<QByteArray> m = statm.readAll().split(' ');
+    if (m.size() >= 2) total += m[1].toLongLong() * page;
+    const QString tasks = QStringLiteral("/proc/%1/task").arg(pid);
+    for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+      QFile children(tasks + QLatin1Char('/') + task + QStringLiteral("/children"));
+      if (!children.open(QIODevice::ReadOnly)) continue;
+      for (const QByteArray& child : children.readAll().split(' '))
+        if (const pid_t c = pid_t(child.trimmed().toLong()); c > 0) todo.push_back(c);
     }
   }
   return total;
@@ -94,10 +84,11 @@ qint64 treeRss(pid_t root) {
 struct Run {
   bool ok = false;
   double wallS = 0;
-  double ctlCpuS = 0;     // the ledsignctl processes
-  double cardsCpuS = 0;   // the cards' threads in this process
-  double othersCpuS = 0;  // every other process of the machine
-  double idleS = 0;       // processor time nobody used
+  double ctlCpuS = 0;      // the ledsignctl processes
+  double cardsCpuS = 0;    // the cards' threads in this process
+  double othersCpuS = 0;   // every other process of the machine
+  double samplerCpuS = 0;  // this thread: waiting, and sampling the memory
+  double idleS = 0;        // processor time nobody used
   qint64 peakTreeBytes = 0;
   QByteArray output;
 };
@@ -168,8 +159,8 @@ struct Fleet {
     run.ctlCpuS = cpuSeconds(RUSAGE_CHILDREN) - ctlBefore;
     run.cardsCpuS = cpuSeconds(RUSAGE_SELF) - cpuSeconds(RUSAGE_THREAD) - selfBefore;
     const double busy = machineBusySeconds() - machineBefore;
-    run.othersCpuS = std::max(
-        0.0, busy - run.ctlCpuS - run.cardsCpuS - (cpuSeconds(RUSAGE_THREAD) - threadBefore));
+    run.samplerCpuS = cpuSeconds(RUSAGE_THREAD) - threadBefore;
+    run.othersCpuS = std::max(0.0, busy - run.ctlCpuS - run.cardsCpuS - run.samplerCpuS);
     run.idleS = std::max(0.0, run.wallS * double(processors()) - busy);
     run.output = p.readAll();
     run.ok = p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
@@ -222,14 +213,15 @@ void BM_SendOne(benchmark::State& state) {
 
 // The time is that of 8 jobs; the counters give one job at a time beside it, their ratio, and
 // where the processors' time went during the 8 jobs: ledsignctl, the cards, the machine's other
-// processes, and idle. cpu_floor is the ratio the 8 jobs would reach if the CPU
-// time of the one-at-a-time run were spread over every processor without a gap.
+// processes, this benchmark's sampling, and idle. cpu_floor is the ratio the 8 jobs would reach if
+// the CPU time of the one-at-a-time run were spread over every processor without a gap.
 void BM_FleetSend(benchmark::State& state) {
   Fleet& f = Fleet::get();
   if (!f.ok) return state.SkipWithError("the cards did not start");
   const int n = int(state.range(0));
   const QStringList names = signNames(n);
-  double serial = 0, parallel = 0, serialCpu = 0, ctlCpu = 0, cardsCpu = 0, others = 0, idle = 0;
+  double serial = 0, parallel = 0, serialCpu = 0, ctlCpu = 0, cardsCpu = 0, others = 0, idle = 0,
+         sampler = 0;
   qint64 peak = 0;
   bool parallelFirst = false;
   for (auto _ : state) {
@@ -259,6 +251,7 @@ void BM_FleetSend(benchmark::State& state) {
     cardsCpu += eight.cardsCpuS;
     others += eight.othersCpuS;
     idle += eight.idleS;
+    sampler += eight.samplerCpuS;
     peak = std::max(peak, eight.peakTreeBytes);
   }
   const double iterations = double(state.iterations());
@@ -271,6 +264,7 @@ void BM_FleetSend(benchmark::State& state) {
   state.counters["cards_cpu_s"] = cardsCpu / iterations;
   state.counters["others_cpu_s"] = others / iterations;
   state.counters["idle_s"] = idle / iterations;
+  state.counters["sampler_cpu_s"] = sampler / iterations;
   state.counters["peak_MB"] = double(peak) / (1024.0 * 1024.0);
 }
 
