@@ -129,7 +129,6 @@ void FleetRunner::start(const Pending& job) {
   r.silence->setInterval(hangLimitMs());
   QProcess* p = r.process.get();
   p->setProcessEnvironment(options_.environment);
-  p->setInputChannelMode(QProcess::ForwardedInputChannel);
 
   QStringList args;
   if (job.kind == FleetJobKind::Send) {
@@ -192,6 +191,7 @@ void FleetRunner::start(const Pending& job) {
   r.clock.start();
   r.silence->start();
   p->start(options_.program, args);
+  p->closeWriteChannel();  // a job never asks the operator anything
 }
 
 void FleetRunner::readOutput(Running& job) {
