@@ -285,11 +285,17 @@ const QCommandLineOption& jobsOption() {
 // Runs a job of `kind` on every sign not already reported, at most --jobs at once, and reports
 // each as it finishes.
 int runFleet(Context& ctx, FleetRun& run, const std::vector<bool>& skip, FleetJobKind kind,
-             int jobs, const QString& libraryHome) {
+             int jobs, const LibrarySnapshot* library) {
   FleetRunner::Options options;
   options.program = QCoreApplication::applicationFilePath();
   options.jobs = jobs;
-  options.libraryHome = libraryHome;
+  if (library) {
+    options.libraryHome = library->home();
+    // The library is checked here once for the models this product knows; a sign of another
+    // model checks it in its own job.
+    for (const int model : {1, 2})
+      if (library->modelRefusal(model).isEmpty()) options.checkedModels << model;
+  }
   options.home = ctx.home();
   options.linkTimeoutMs = ctx.timeoutMs.value_or(
       CommSettings::load(QDir(ctx.home()).filePath(QStringLiteral("set.ini"))).TimeoutMs);
@@ -387,7 +393,7 @@ int runFleetSend(Context& ctx, const QStringList& args) {
     o.reason = why;
     run.report(int(k), o);
   }
-  return runFleet(ctx, run, skip, FleetJobKind::Send, jobs, snapshot->home());
+  return runFleet(ctx, run, skip, FleetJobKind::Send, jobs, snapshot.get());
 }
 
 int runFleetCommand(Context& ctx, const QStringList& args) {
