@@ -265,6 +265,19 @@ struct FleetRun {
     ctx.out().flush();
   }
 
+  // A sign whose job was dropped by Ctrl-C before it started.
+  void dropped(int k) {
+    const SignEntry& s = signs[size_t(k)];
+    failed += 1;
+    if (ctx.json)
+      printJsonLine(ctx, QJsonObject{{QStringLiteral("name"), s.name},
+                                     {QStringLiteral("link"), s.linkText()},
+                                     {QStringLiteral("result"), QStringLiteral("cancelled")}});
+    else
+      ctx.out() << QStringLiteral("%1  已取消\n").arg(s.name);
+    ctx.out().flush();
+  }
+
   int summary() {
     if (!ctx.json)
       ctx.out() << QStringLiteral("共%1个大屏：%2个成功，%3个失败\n")
@@ -303,12 +316,7 @@ int runFleet(Context& ctx, FleetRun& run, const std::vector<bool>& skip, FleetJo
   QEventLoop loop;
   QObject::connect(&runner, &FleetRunner::jobFinished, &loop,
                    [&run](int k, const JobOutcome& o) { run.report(k, o); });
-  QObject::connect(&runner, &FleetRunner::jobDropped, &loop, [&run](int k) {
-    JobOutcome o;
-    o.result = JobResult::NotStarted;
-    o.reason = QStringLiteral("已取消");
-    run.report(k, o);
-  });
+  QObject::connect(&runner, &FleetRunner::jobDropped, &loop, [&run](int k) { run.dropped(k); });
   QObject::connect(&runner, &FleetRunner::idle, &loop, &QEventLoop::quit);
   // The first Ctrl-C drops the signs not yet started; the running ones finish and report.
   fleetInterrupts = 0;
