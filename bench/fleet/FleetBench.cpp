@@ -193,28 +193,12 @@ void BM_ProcessStart(benchmark::State& state) {
   }
 }
 
-// One sign's send as a fleet job makes it, without the fleet around it.
-void BM_SendOne(benchmark::State& state) {
-  Fleet& f = Fleet::get();
-  if (!f.ok) return state.SkipWithError("the cards did not start");
-  double ctl = 0, cards = 0;
-  for (auto _ : state) {
-    const Run run =
-        f.ctl({QStringLiteral("--net"), QStringLiteral("127.0.0.1:%1").arg(f.cards[0]->tcpPort()),
-               QStringLiteral("send"), QStringLiteral("--check-size")});
-    if (!run.ok) return fail(state, run);
-    ctl += run.ctlCpuS;
-    cards += run.cardsCpuS;
-  }
-  state.counters["ctl_cpu_ms"] = benchmark::Counter(ctl * 1e3, benchmark::Counter::kAvgIterations);
-  state.counters["cards_cpu_ms"] =
-      benchmark::Counter(cards * 1e3, benchmark::Counter::kAvgIterations);
-}
-
 // The time is that of 8 jobs; the counters give one job at a time beside it, their ratio, and
 // where the processors' time went during the 8 jobs: ledsignctl, the cards, the machine's other
-// processes, this benchmark's sampling, and idle. cpu_floor is the ratio the 8 jobs would reach if
-// the CPU time of the one-at-a-time run were spread over every processor without a gap.
+// processes, this benchmark's sampling, and idle. One sign gives the fixed part (the copy of the
+// library, one job) and shows how far apart two equal runs fall on this machine. cpu_floor is the
+// ratio the 8 jobs would reach if the CPU time of the one-at-a-time run were spread over every
+// processor without a gap.
 void BM_FleetSend(benchmark::State& state) {
   Fleet& f = Fleet::get();
   if (!f.ok) return state.SkipWithError("the cards did not start");
@@ -278,11 +262,11 @@ void BM_FleetStatus64(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ProcessStart)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
-BENCHMARK(BM_SendOne)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
 BENCHMARK(BM_FleetStatus64)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_FleetSend)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
+    ->Arg(1)
     ->Arg(8)
     ->Arg(16)
     ->Arg(32)
