@@ -265,6 +265,19 @@ struct FleetRun {
     ctx.out().flush();
   }
 
+  // A sign whose job was dropped by Ctrl-C before it started.
+  void dropped(int k) {
+    const SignEntry& s = signs[size_t(k)];
+    failed += 1;
+    if (ctx.json)
+      printJsonLine(ctx, QJsonObject{{QStringLiteral("name"), s.name},
+                                     {QStringLiteral("link"), s.linkText()},
+                                     {QStringLiteral("result"), QStringLiteral("cancelled")}});
+    else
+      ctx.out() << QStringLiteral("%1  已取消\n").arg(s.name);
+    ctx.out().flush();
+  }
+
   int summary() {
     if (!ctx.json)
       ctx.out() << QStringLiteral("共%1个大屏：%2个成功，%3个失败\n")
@@ -285,11 +298,17 @@ const QCommandLineOption& jobsOption() {
 // Runs a job of `kind` on every sign not already reported, at most --jobs at once, and reports
 // each as it finishes.
 int runFleet(Context& ctx, FleetRun& run, const std::vector<bool>& skip, FleetJobKind kind,
-             int jobs, const QString& libraryHome) {
+             int jobs, const LibrarySnapshot* library) {
   FleetRunner::Options options;
   options.program = QCoreApplication::applicationFilePath();
   options.jobs = jobs;
-  options.libraryHome = libraryHome;
+  if (library) {
+    options.libraryHome = library->home();
+    // The library is checked here once for the models this product knows; a sign of another
+    // model checks it in its own job.
+    for (const int model : {1, 2})
+      if (library->modelRefusal(model).isEmpty()) options.checkedModels << model;
+  }
   options.home = ctx.home();
   options.linkTimeoutMs = ctx.timeoutMs.value_or(
       CommSettings::load(QDir(ctx.home()).filePath(QStringLiteral("set.ini"))).TimeoutMs);
@@ -297,12 +316,7 @@ int runFleet(Context& ctx, FleetRun& run, const std::vector<bool>& skip, FleetJo
   QEventLoop loop;
   QObject::connect(&runner, &FleetRunner::jobFinished, &loop,
                    [&run](int k, const JobOutcome& o) { run.report(k, o); });
-  QObject::connect(&runner, &FleetRunner::jobDropped, &loop, [&run](int k) {
-    JobOutcome o;
-    o.result = JobResult::NotStarted;
-    o.reason = QStringLiteral("已取消");
-    run.report(k, o);
-  });
+  QObject::connect(&runner, &FleetRunner::jobDropped, &loop, [&run](int k) { run.dropped(k); });
   QObject::connect(&runner, &FleetRunner::idle, &loop, &QEventLoop::quit);
   // The first Ctrl-C drops the signs not yet started; the running ones finish and report.
   fleetInterrupts = 0;
@@ -387,7 +401,7 @@ int runFleetSend(Context& ctx, const QStringList& args) {
     o.reason = why;
     run.report(int(k), o);
   }
-  return runFleet(ctx, run, skip, FleetJobKind::Send, jobs, snapshot->home());
+  return runFleet(ctx, run, skip, FleetJobKind::Send, jobs, snapshot.get());
 }
 
 int runFleetCommand(Context& ctx, const QStringList& args) {

@@ -128,6 +128,13 @@ int runSend(Context& ctx, const QStringList& args) {
       QStringLiteral("每个节目的大小须与控制卡报告的屏幕大小相同，否则不发送 (refuse a library "
                      "made for another sign size)."));
   parser.addOption(checkSize);
+  // A send to many signs checks its copy of the library once for each model, not once per sign.
+  QCommandLineOption checkedModels(QStringLiteral("checked-models"),
+                                   QStringLiteral("节目库已按这些型号检查过 (the library, a shared "
+                                                  "copy, was checked for these models)."),
+                                   QStringLiteral("M,N"));
+  checkedModels.setFlags(QCommandLineOption::HiddenFromHelp);
+  parser.addOption(checkedModels);
   parseCommand(ctx, parser, args,
                QStringLiteral("把节目库的全部节目发送到控制卡，先按控制卡型号检查每个节目。"), 0,
                0);
@@ -142,7 +149,10 @@ int runSend(Context& ctx, const QStringList& args) {
       badInput(why);
   }
   // Every program is checked as the card will read it before a byte goes out.
-  checkLibraryForSend(store, count, controllerModel(ctx));
+  const int model = controllerModel(ctx);
+  const QStringList checked = parser.value(checkedModels).split(QLatin1Char(','));
+  if (!ctx.sharedHome || !checked.contains(QString::number(model)))
+    checkLibraryForSend(store, count, model);
   std::shared_ptr<ProgramSendRecord> record = buildSendRecord(store, count);
   ControllerLink& link = ctx.link();
   const Transport t = ctx.transport();

@@ -13,7 +13,8 @@ namespace {
 const char* const kExitCodes =
     "退出码 (exit status):\n"
     "  0  成功 (success)\n"
-    "  1  控制卡拒绝或失败，打印链接库的结果代码 (the controller refused or failed)\n"
+    "  1  控制卡拒绝或失败，打印链接库的结果代码；fleet：至少一个大屏未成功\n"
+    "     (the controller refused or failed; fleet: a sign did not succeed)\n"
     "  2  用法或输入有误，没有写入任何文件 (bad usage or bad input; nothing written)\n"
     "  3  节目库文件夹被另一个程序锁定 (the home is locked by another process)\n";
 

@@ -129,7 +129,6 @@ void FleetRunner::start(const Pending& job) {
   r.silence->setInterval(hangLimitMs());
   QProcess* p = r.process.get();
   p->setProcessEnvironment(options_.environment);
-  p->setInputChannelMode(QProcess::ForwardedInputChannel);
 
   QStringList args;
   if (job.kind == FleetJobKind::Send) {
@@ -139,10 +138,14 @@ void FleetRunner::start(const Pending& job) {
   }
   args << job.sign.linkArguments() << QStringLiteral("--timeout")
        << QString::number(options_.linkTimeoutMs);
-  if (job.kind == FleetJobKind::Send)
+  if (job.kind == FleetJobKind::Send) {
     args << QStringLiteral("send") << QStringLiteral("--json-progress")
          << QStringLiteral("--check-size");
-  else
+    QStringList models;
+    for (const int m : options_.checkedModels) models << QString::number(m);
+    if (!models.isEmpty())
+      args << QStringLiteral("--checked-models") << models.join(QLatin1Char(','));
+  } else
     args << QStringLiteral("--json") << QStringLiteral("status");
 
   connect(p, &QProcess::readyReadStandardOutput, this, [this, &r] { readOutput(r); });
@@ -192,6 +195,7 @@ void FleetRunner::start(const Pending& job) {
   r.clock.start();
   r.silence->start();
   p->start(options_.program, args);
+  p->closeWriteChannel();  // a job never asks the operator anything
 }
 
 void FleetRunner::readOutput(Running& job) {

@@ -69,7 +69,8 @@ class FleetRunner : public QObject {
     // Silence (no output) after which a child counts as hung and is ended; 0: ten reply
     // timeouts plus 10 s, so the card's own timeout always passes first.
     int hangLimitMs = 0;
-    QString libraryHome;  // sends read the library from here (a LibrarySnapshot's home)
+    QString libraryHome;       // sends read the library from here (a LibrarySnapshot's home)
+    QList<int> checkedModels;  // the models libraryHome was checked for and can be shown on
     QString home;  // status jobs point the link libraries here (only read); empty: the default
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   };

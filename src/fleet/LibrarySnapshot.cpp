@@ -5,6 +5,7 @@
 
 #include "AtomicFile.h"
 #include "LedError.h"
+#include "ProgramLimits.h"
 #include "ProgramStore.h"
 
 namespace {
@@ -38,6 +39,18 @@ std::unique_ptr<LibrarySnapshot> LibrarySnapshot::take(const ProgramStore& store
     snapshot->sizes_.push_back(copy.readPictureSize(k));
   }
   return snapshot;
+}
+
+QString LibrarySnapshot::modelRefusal(int model) const {
+  if (const auto it = refusals_.find(model); it != refusals_.end()) return it->second;
+  QString why;
+  try {
+    checkLibraryForSend(ProgramStore(home()), count(), model);
+  } catch (const LedError& e) {
+    why = e.text();
+  }
+  refusals_.emplace(model, why);
+  return why;
 }
 
 QString programSizeMismatch(const std::vector<QSize>& sizes, QSize signSize) {

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 #include <QTemporaryDir>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -26,6 +27,9 @@ class LibrarySnapshot {
   int count() const { return int(sizes_.size()); }
   // Each program's size as its settings give it.
   const std::vector<QSize>& programSizes() const { return sizes_; }
+  // Why a controller of this model cannot show this library (the send's check), in the UI's
+  // words; empty when it can. Checked once per model.
+  QString modelRefusal(int model) const;
   // Why a sign of the given size cannot show this library; empty when it can.
   QString sizeMismatch(QSize signSize) const { return programSizeMismatch(sizes_, signSize); }
 
@@ -33,4 +37,5 @@ class LibrarySnapshot {
   LibrarySnapshot() = default;
   QTemporaryDir dir_;
   std::vector<QSize> sizes_;
+  mutable std::map<int, QString> refusals_;
 };
