@@ -98,6 +98,11 @@ QSize FleetModel::knownSize(int row) const {
   return r.status ? r.status->size : r.sign.expectedSize;
 }
 
+std::optional<int> FleetModel::reportedModel(int row) const {
+  const Row& r = rows_[size_t(row)];
+  return r.status ? std::optional<int>(r.status->model) : std::nullopt;
+}
+
 void FleetModel::queued(int row, FleetJobKind kind, int programs) {
   Row& r = rows_[size_t(row)];
   r.state = RowState::Queued;

@@ -66,6 +66,8 @@ class FleetModel : public QAbstractTableModel {
   QString reason(int row) const { return rows_[size_t(row)].reason; }
   // The size the sign reported last, else the size the list expects, else an invalid size.
   QSize knownSize(int row) const;
+  // The controller model the sign reported last.
+  std::optional<int> reportedModel(int row) const;
 
   // Job events. `programs` is the library's count for a send: what the card holds after it.
   void queued(int row, FleetJobKind kind, int programs = 0);

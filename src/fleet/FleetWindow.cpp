@@ -242,7 +242,13 @@ FleetRunner& FleetWindow::newRunner() {
   FleetRunner::Options options;
   options.program = QDir(toolDirectory_).filePath(QStringLiteral("ledsignctl"));
   options.home = store_.home();
-  options.libraryHome = snapshot_ ? snapshot_->home() : QString();
+  if (snapshot_) {
+    options.libraryHome = snapshot_->home();
+    // The copy is checked here once for the models this product knows, so that their jobs skip
+    // the check; a sign of another model checks it in its own job.
+    for (const int model : {1, 2})
+      if (snapshot_->modelRefusal(model).isEmpty()) options.checkedModels << model;
+  }
   options.linkTimeoutMs = std::clamp(
       CommSettings::load(QDir(store_.home()).filePath(QStringLiteral("set.ini"))).TimeoutMs, 1,
       600000);
@@ -296,9 +302,11 @@ void FleetWindow::SendButtonClick() {
     batchVerb_ = QStringLiteral("发送");
     for (int row : rows) {
       const QSize size = model_->knownSize(row);
-      const QString mismatch = size.isValid() ? snapshot_->sizeMismatch(size) : QString();
-      if (!mismatch.isEmpty()) {
-        model_->cannotSend(row, mismatch);
+      const std::optional<int> controller = model_->reportedModel(row);
+      QString why = size.isValid() ? snapshot_->sizeMismatch(size) : QString();
+      if (why.isEmpty() && controller) why = snapshot_->modelRefusal(*controller);
+      if (!why.isEmpty()) {
+        model_->cannotSend(row, why);
         batchRows_ << row;
         continue;
       }
