@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "CommSettings.h"
@@ -30,31 +29,14 @@ SignDialog::SignDialog(QWidget* parent) : QDialog(parent) {
   TransportBox = new QComboBox(this);
   TransportBox->addItems({QStringLiteral("TCP/IP"), QStringLiteral("串口")});
 
-  auto* net = new QWidget(this);
-  auto* netForm = new QFormLayout(net);
-  netForm->setContentsMargins(0, 0, 0, 0);
-  HostEdit = new QLineEdit(net);
+  HostEdit = new QLineEdit(this);
   HostEdit->setPlaceholderText(QStringLiteral("例如 192.168.3.117"));
-  PortBox = spinBox(net, 1, 65535);
-  netForm->addRow(QStringLiteral("IP地址"), HostEdit);
-  netForm->addRow(QStringLiteral("端口"), PortBox);
-
-  auto* serial = new QWidget(this);
-  auto* serialForm = new QFormLayout(serial);
-  serialForm->setContentsMargins(0, 0, 0, 0);
-  DeviceBox = new QComboBox(serial);
+  PortBox = spinBox(this, 1, 65535);
+  DeviceBox = new QComboBox(this);
   DeviceBox->setEditable(true);
   DeviceBox->addItems(listSerialPorts());
-  BaudBox = new QComboBox(serial);
+  BaudBox = new QComboBox(this);
   for (const int rate : nq::kBaudRates) BaudBox->addItem(QString::number(rate), rate);
-  serialForm->addRow(QStringLiteral("串口"), DeviceBox);
-  serialForm->addRow(QStringLiteral("波特率"), BaudBox);
-
-  linkPages_ = new QStackedWidget(this);
-  linkPages_->addWidget(net);
-  linkPages_->addWidget(serial);
-  connect(TransportBox, &QComboBox::currentIndexChanged, linkPages_,
-          &QStackedWidget::setCurrentIndex);
 
   SizeBox = new QCheckBox(QStringLiteral("屏幕尺寸应为"), this);
   WidthBox = spinBox(this, 1, nq::kMaxSignSide);
@@ -71,8 +53,21 @@ SignDialog::SignDialog(QWidget* parent) : QDialog(parent) {
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("名称"), NameEdit);
   form->addRow(QStringLiteral("通讯方式"), TransportBox);
-  form->addRow(linkPages_);
+  form->addRow(QStringLiteral("IP地址"), HostEdit);
+  form->addRow(QStringLiteral("端口"), PortBox);
+  form->addRow(QStringLiteral("串口"), DeviceBox);
+  form->addRow(QStringLiteral("波特率"), BaudBox);
   form->addRow(size);
+  // Only the chosen link's fields show.
+  auto showLink = [this, form](int transport) {
+    const bool serial = transport == 1;
+    form->setRowVisible(HostEdit, !serial);
+    form->setRowVisible(PortBox, !serial);
+    form->setRowVisible(DeviceBox, serial);
+    form->setRowVisible(BaudBox, serial);
+  };
+  connect(TransportBox, &QComboBox::currentIndexChanged, this, showLink);
+  showLink(0);
 
   ErrorLabel = new QLabel(this);
   ErrorLabel->setWordWrap(true);

@@ -11,7 +11,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
-class QStackedWidget;
 
 // One sign of the list, added or edited: its name, its link (TCP/IP address and port, or serial
 // device and baud) and optionally the size it should have. OK takes only an entry the list can
@@ -43,6 +42,5 @@ class SignDialog : public QDialog {
   QPushButton* OkButton = nullptr;
 
  private:
-  QStackedWidget* linkPages_ = nullptr;
   std::vector<SignEntry> others_;
 };
