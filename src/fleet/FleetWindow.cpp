@@ -242,13 +242,7 @@ FleetRunner& FleetWindow::newRunner() {
   FleetRunner::Options options;
   options.program = QDir(toolDirectory_).filePath(QStringLiteral("ledsignctl"));
   options.home = store_.home();
-  if (snapshot_) {
-    options.libraryHome = snapshot_->home();
-    // The copy is checked here once for the models this product knows, so that their jobs skip
-    // the check; a sign of another model checks it in its own job.
-    for (const int model : {1, 2})
-      if (snapshot_->modelRefusal(model).isEmpty()) options.checkedModels << model;
-  }
+  if (snapshot_) options.useLibrary(*snapshot_);
   options.linkTimeoutMs = std::clamp(
       CommSettings::load(QDir(store_.home()).filePath(QStringLiteral("set.ini"))).TimeoutMs, 1,
       600000);
