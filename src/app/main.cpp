@@ -59,8 +59,8 @@ int main(int argc, char** argv) {
     prompt.message(nullptr, homeLock.refusal());
     return 1;
   }
-  // The link libraries live beside the executable and read LEDSIGN_HOME, exported above.
-  LinkLibraries link(QCoreApplication::applicationDirPath());
+  // The link libraries read LEDSIGN_HOME, exported above.
+  LinkLibraries link(LinkLibraries::directoryFor(QCoreApplication::applicationDirPath()));
 
   // The state every window shares; the main window runs its heartbeat.
   Workspace workspace(home);
