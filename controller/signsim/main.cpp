@@ -22,7 +22,7 @@ namespace {
 
 void usage() {
   std::puts(
-      "usage: signsim [options]\n"
+      "Usage: signsim [options]\n"
       "  --version           print the version and end\n"
       "  --bind ADDR         TCP/UDP address (default 127.0.0.1)\n"
       "  --port N            TCP port; 0 picks a free one (default 8000); -1 no TCP\n"

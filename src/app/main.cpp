@@ -29,9 +29,13 @@ int main(int argc, char** argv) {
   }
   LedApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("ledsign"));
+  // The desktop entry of an installed copy: its name and icon for the window.
+  QGuiApplication::setDesktopFileName(QStringLiteral("ledsign"));
 
   QCommandLineParser options;
   QCoreApplication::setApplicationVersion(QStringLiteral(LEDSIGN_VERSION));
+  options.setApplicationDescription(
+      QStringLiteral("LED屏节目编辑与控制 (an editor and controller for two-colour LED signs)"));
   options.addHelpOption();
   options.addVersionOption();
   const QCommandLineOption homeOption(QStringLiteral("home"),
