@@ -29,6 +29,10 @@ if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
     set(ENV{SOURCE_DATE_EPOCH} ${epoch})
   endif()
 endif()
+set(source_date)
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(source_date SOURCE_DATE_EPOCH=$ENV{SOURCE_DATE_EPOCH})
+endif()
 string(TIMESTAMP LEDSIGN_SOURCE_DAY "%Y-%m-%d" UTC)
 string(TIMESTAMP LEDSIGN_SOURCE_TIME "%a, %d %b %Y %H:%M:%S +0000" UTC)
 
@@ -57,7 +61,7 @@ if(HELP2MAN AND NOT LEDSIGN_SANITIZE AND NOT LEDSIGN_BUILD_FUZZ)
     set(page ${pkg}/${program}.1)
     add_custom_command(OUTPUT ${page}.gz
       COMMAND ${CMAKE_COMMAND} -E env "PATH=$<TARGET_FILE_DIR:${program}>:$ENV{PATH}"
-              QT_QPA_PLATFORM=offscreen SOURCE_DATE_EPOCH=$ENV{SOURCE_DATE_EPOCH}
+              QT_QPA_PLATFORM=offscreen ${source_date}
               ${HELP2MAN} --no-info --locale=C.UTF-8 --section=1 --name=${${program}_what} --output=${page} ${program}
       COMMAND gzip -9nf ${page}
       DEPENDS ${program}
