@@ -9,6 +9,7 @@ packages=(
   fonts-arphic-uming fonts-wqy-zenhei adwaita-icon-theme
   xvfb xauth imagemagick
   clang-14 libclang-rt-14-dev clang-format-14
+  dpkg-dev help2man lintian desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

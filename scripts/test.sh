@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting of the changed files, then builds (warnings are
-# errors) and runs every test twice: a normal build and one with address and undefined-behaviour
-# sanitizers; last, a short run of every fuzz target.
+# errors) and runs every test twice: a normal build, whose Debian package is checked too, and one
+# with address and undefined-behaviour sanitizers; last, a short run of every fuzz target.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -11,6 +11,7 @@ export QT_QPA_PLATFORM=offscreen
 
 "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEDSIGN_WERROR=ON
 ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)" --timeout 300
+"$root/scripts/test-package.sh" "$root/build"
 
 "$root/scripts/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DLEDSIGN_SANITIZE=ON \
   -DLEDSIGN_BUILD_BENCH=OFF -DLEDSIGN_WERROR=ON

@@ -22,7 +22,8 @@ namespace {
 
 void usage() {
   std::puts(
-      "usage: signsim [options]\n"
+      "Usage: signsim [options]\n"
+      "  --version           print the version and end\n"
       "  --bind ADDR         TCP/UDP address (default 127.0.0.1)\n"
       "  --port N            TCP port; 0 picks a free one (default 8000); -1 no TCP\n"
       "  --no-pty            no pseudo-terminal\n"
@@ -86,6 +87,9 @@ int main(int argc, char** argv) {
     };
     if (a == "--help" || a == "-h") {
       usage();
+      return 0;
+    } else if (a == "--version" || a == "-v") {
+      std::printf("signsim %s\n", LEDSIGN_VERSION);
       return 0;
     } else if (a == "--bind" && v) {
       o.bindAddress = v;

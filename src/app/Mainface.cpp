@@ -30,6 +30,7 @@
 #include "AtomicFile.h"
 #include "BmpCheck.h"
 #include "ErrorReport.h"
+#include "FleetWindow.h"
 #include "GbkIni.h"
 #include "Getpram.h"
 #include "Kernel.h"
@@ -208,6 +209,8 @@ void TMainForm::buildMenus() {
   connect(R1, &QAction::triggered, this, &TMainForm::R1Click);
   F1 = control->addAction(QStringLiteral("远程升级(&F)"));
   connect(F1, &QAction::triggered, this, &TMainForm::F1Click);
+  M1 = control->addAction(QStringLiteral("大屏管理(&M)"));
+  connect(M1, &QAction::triggered, this, &TMainForm::M1Click);
 
   QMenu* help = bar->addMenu(QStringLiteral("帮助(&H)"));
   help->addAction(QStringLiteral("帮助(&H)"));
@@ -638,6 +641,10 @@ void TMainForm::F1Click() {
 }
 void TMainForm::L1Click() {
   if (ScreenWHForm) ScreenWHForm->launch();
+}
+void TMainForm::M1Click() {
+  if (!FleetForm) FleetForm = new FleetWindow(ws_.store(), prompt_, this);
+  FleetForm->open();
 }
 
 void TMainForm::E1Click() { QApplication::exit(0); }

@@ -9,6 +9,7 @@
 #include "Prompt.h"
 #include "Workspace.h"
 
+class FleetWindow;
 class QAction;
 class QComboBox;
 class QDialog;
@@ -58,6 +59,7 @@ class TMainForm : public QMainWindow {
   TKernelForm* KernelForm = nullptr;
   // Not one of the start-up windows: the main window makes and owns it.
   TPictureImportForm* PictureImportForm = nullptr;
+  FleetWindow* FleetForm = nullptr;  // made on first use
 
   // Controls.
   QToolButton* SpeedButton5 = nullptr;  // connect
@@ -93,6 +95,7 @@ class TMainForm : public QMainWindow {
   QAction* G1 = nullptr;  // 格式化
   QAction* R1 = nullptr;  // 重启
   QAction* F1 = nullptr;  // 远程升级
+  QAction* M1 = nullptr;  // 大屏管理
 
   // The picture shown in the picture area, 1:1, top-left aligned.
   void showPicture(const QImage& picture);
@@ -125,6 +128,7 @@ class TMainForm : public QMainWindow {
   void N2Click();
   void C2Click();
   void F1Click();
+  void M1Click();
   void L1Click();
   // Connection.
   void SpeedButton5Click();

@@ -29,9 +29,13 @@ int main(int argc, char** argv) {
   }
   LedApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("ledsign"));
+  // The desktop entry of an installed copy: its name and icon for the window.
+  QGuiApplication::setDesktopFileName(QStringLiteral("ledsign"));
 
   QCommandLineParser options;
   QCoreApplication::setApplicationVersion(QStringLiteral(LEDSIGN_VERSION));
+  options.setApplicationDescription(
+      QStringLiteral("LED屏节目编辑与控制 (an editor and controller for two-colour LED signs)"));
   options.addHelpOption();
   options.addVersionOption();
   const QCommandLineOption homeOption(QStringLiteral("home"),
@@ -59,8 +63,8 @@ int main(int argc, char** argv) {
     prompt.message(nullptr, homeLock.refusal());
     return 1;
   }
-  // The link libraries live beside the executable and read LEDSIGN_HOME, exported above.
-  LinkLibraries link(QCoreApplication::applicationDirPath());
+  // The link libraries read LEDSIGN_HOME, exported above.
+  LinkLibraries link(LinkLibraries::directoryFor(QCoreApplication::applicationDirPath()));
 
   // The state every window shares; the main window runs its heartbeat.
   Workspace workspace(home);

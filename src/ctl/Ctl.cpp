@@ -85,7 +85,8 @@ ControllerLink& Context::link() {
     // The link libraries write a fetch into the home they are told of before they load.
     exportHomeToLinkLibraries(home());
     if (timeoutMs) qputenv("NQ_LINK_TIMEOUT_MS", QByteArray::number(*timeoutMs));
-    link_ = std::make_unique<LinkLibraries>(QCoreApplication::applicationDirPath());
+    link_ = std::make_unique<LinkLibraries>(
+        LinkLibraries::directoryFor(QCoreApplication::applicationDirPath()));
   }
   return *link_;
 }

@@ -302,13 +302,7 @@ int runFleet(Context& ctx, FleetRun& run, const std::vector<bool>& skip, FleetJo
   FleetRunner::Options options;
   options.program = QCoreApplication::applicationFilePath();
   options.jobs = jobs;
-  if (library) {
-    options.libraryHome = library->home();
-    // The library is checked here once for the models this product knows; a sign of another
-    // model checks it in its own job.
-    for (const int model : {1, 2})
-      if (library->modelRefusal(model).isEmpty()) options.checkedModels << model;
-  }
+  if (library) options.useLibrary(*library);
   options.home = ctx.home();
   options.linkTimeoutMs = ctx.timeoutMs.value_or(
       CommSettings::load(QDir(ctx.home()).filePath(QStringLiteral("set.ini"))).TimeoutMs);

@@ -74,6 +74,13 @@ struct FleetRunner::Running {
   bool hung = false;  // ended by the runner
 };
 
+void FleetRunner::Options::useLibrary(const LibrarySnapshot& library) {
+  libraryHome = library.home();
+  checkedModels.clear();
+  for (const int model : {1, 2})
+    if (library.modelRefusal(model).isEmpty()) checkedModels << model;
+}
+
 FleetRunner::FleetRunner(Options options, QObject* parent)
     : QObject(parent), options_(std::move(options)) {
   options_.jobs = std::clamp(options_.jobs, 1, 64);

@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+#include "LibrarySnapshot.h"
 #include "SignList.h"
 
 class QProcess;
@@ -73,6 +74,11 @@ class FleetRunner : public QObject {
     QList<int> checkedModels;  // the models libraryHome was checked for and can be shown on
     QString home;  // status jobs point the link libraries here (only read); empty: the default
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+
+    // Sends read this copy of the library. It is checked here once for the controller models
+    // this product knows, so that their jobs skip the check; a sign of another model checks it
+    // in its own job.
+    void useLibrary(const LibrarySnapshot& library);
   };
 
   explicit FleetRunner(Options options, QObject* parent = nullptr);

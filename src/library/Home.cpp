@@ -12,7 +12,10 @@ QString resolveHome(const QString& executableDir, const QString& override) {
              !QFileInfo::exists(QDir(executableDir).filePath(QStringLiteral("../share/ledsign")))) {
     home = QDir(executableDir).absolutePath();
   } else {
-    home = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // One folder for every program of the product, whatever its name: the editor and
+    // ledsignctl must find the same library and the same lock.
+    home = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+               .filePath(QStringLiteral("ledsign"));
   }
   QDir().mkpath(QDir(home).filePath(QStringLiteral("Program")));
   return home;

@@ -61,6 +61,17 @@ LinkLibraries::LinkLibraries(const QString& directory)
 
 LinkLibraries::~LinkLibraries() = default;
 
+QString LinkLibraries::directoryFor(const QString& executableDir) {
+  const auto holdsLibraries = [](const QDir& dir) {
+    return QFileInfo::exists(dir.filePath(QStringLiteral("libNQ_COM_LED.so"))) ||
+           QFileInfo::exists(dir.filePath(QStringLiteral("libNQ_NET_LED.so")));
+  };
+  const QDir bin(executableDir);
+  const QDir installed(QDir::cleanPath(bin.filePath(QStringLiteral(LEDSIGN_LINKDIR_FROM_BIN))));
+  // A tree with neither keeps the program's own folder, which the error of a call then names.
+  return !holdsLibraries(bin) && holdsLibraries(installed) ? installed.path() : bin.path();
+}
+
 bool LinkLibraries::serialLoaded() const { return serial_.isLoaded(); }
 bool LinkLibraries::netLoaded() const { return net_.isLoaded(); }
 

@@ -6,13 +6,17 @@
 #include "ControllerLink.h"
 
 // The ControllerLink over the two shared libraries NQ_COM_LED and NQ_NET_LED, loaded from a
-// directory (the application's own). Every function is resolved once, when the libraries load,
+// directory (see directoryFor). Every function is resolved once, when the libraries load,
 // into tables typed from the libraries' header. A library or function that is missing does not
 // stop the application: each call that needs it throws LedError saying which one is missing.
 class LinkLibraries final : public ControllerLink {
  public:
   explicit LinkLibraries(const QString& directory);
   ~LinkLibraries() override;
+
+  // Where a program in executableDir finds the libraries: beside it (the build tree), else in an
+  // installed tree's private folder (../lib/<multiarch>/ledsign from bin/).
+  static QString directoryFor(const QString& executableDir);
 
   bool serialLoaded() const;
   bool netLoaded() const;

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <string_view>
 
+#include "FleetWindow.h"
 #include "MainWindowFixture.h"
 
 namespace {
@@ -32,6 +33,23 @@ TEST_F(MainWindow, StartsWithAnEmptyWipedLibraryAndTheDefaultControls) {
   EXPECT_FALSE(form->C3->isChecked());
   EXPECT_TRUE(form->Timer1->isActive());
   EXPECT_EQ(form->centralWidget()->size(), QSize(816, 450 - 57 - form->StatusBar1->height()));
+  EXPECT_TRUE(prompt.messages.isEmpty());
+}
+
+// 控制 → 大屏管理 opens one window of its own beside the main window, raised again by the next
+// click, and leaves the main window's connection alone.
+TEST_F(MainWindow, FleetItemOpensOneNonModalWindow) {
+  form->M1->trigger();
+  FleetWindow* fleet = form->FleetForm;
+  ASSERT_NE(fleet, nullptr);
+  EXPECT_TRUE(fleet->isVisible() && fleet->isWindow());
+  EXPECT_EQ(fleet->windowTitle(), QStringLiteral("大屏管理"));
+  EXPECT_EQ(fleet->windowModality(), Qt::NonModal);
+  fleet->close();
+  form->M1->trigger();
+  EXPECT_EQ(form->FleetForm, fleet);
+  EXPECT_TRUE(fleet->isVisible());
+  EXPECT_FALSE(form->isConnected());
   EXPECT_TRUE(prompt.messages.isEmpty());
 }
 

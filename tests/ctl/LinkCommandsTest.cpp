@@ -58,7 +58,7 @@ class LinkCommands : public ::testing::Test {
     env.insert(QStringLiteral("NQ_DISCOVERY_PORT"), QString::number(card->discoveryPort()));
     env.insert(QStringLiteral("NQ_DISCOVERY_WINDOW_MS"), QStringLiteral("300"));
     p->setProcessEnvironment(env);
-    p->start(QStringLiteral(LEDSIGN_BIN_DIR "/ledsignctl"), args);
+    p->start(program, args);
     p->closeWriteChannel();
     return p;
   }
@@ -105,6 +105,7 @@ class LinkCommands : public ::testing::Test {
   }
 
   std::unique_ptr<signsim::Card> card;
+  QString program = QStringLiteral(LEDSIGN_BIN_DIR "/ledsignctl");
 };
 
 // One row: a command line, its exit code, and what it left on the card or printed. A failing
@@ -210,6 +211,20 @@ TEST_F(LinkCommands, CommandTable) {
     }
     if (row.effect) row.effect(*this, r);
   }
+}
+
+// An installed tree: ledsignctl in bin/, the link libraries only in the private folder.
+TEST_F(LinkCommands, InstalledTreeFindsTheLinkLibrariesInTheirFolder) {
+  TestHome tree;
+  const QString libs = tree.file(QStringLiteral(LEDSIGN_INSTALL_LINKDIR));
+  ASSERT_TRUE(QDir().mkpath(libs) && QDir().mkpath(tree.file(QStringLiteral("bin"))));
+  program = tree.file(QStringLiteral("bin/ledsignctl"));
+  ASSERT_TRUE(QFile::copy(QStringLiteral(LEDSIGN_BIN_DIR "/ledsignctl"), program));
+  for (const char* lib : {"libNQ_COM_LED.so", "libNQ_NET_LED.so"})
+    ASSERT_TRUE(QFile::copy(QStringLiteral(LEDSIGN_BIN_DIR "/") + lib, libs + '/' + lib));
+  const TestHome home;
+  const Outcome r = run(home.path(), QStringLiteral("NET status"));
+  EXPECT_EQ(r.code, 0) << r.err.toStdString();
 }
 
 // status --json and send --json-progress give their documented shapes, and what a send put on

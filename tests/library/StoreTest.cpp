@@ -26,7 +26,8 @@ QImage filled(int w, int h, QRgb colour) {
 }
 
 // The home: the command line's folder, else the executable's, except for an installed copy
-// (share/ledsign/ beside its bin/), whose home is the per-user data folder.
+// (share/ledsign/ beside its bin/), whose home is the per-user data folder ledsign/, the same for
+// every program of the product (this test program has a name of its own).
 TEST(Home, ExecutableFolderUnlessInstalled) {
   TestHome tree;
   QDir(tree.path()).mkpath(QStringLiteral("bin"));
@@ -37,7 +38,8 @@ TEST(Home, ExecutableFolderUnlessInstalled) {
   // The per-user folder lies under $HOME, here inside the temporary tree.
   const QByteArray realHome = qgetenv("HOME");
   qputenv("HOME", tree.path().toLocal8Bit());
-  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                       QStringLiteral("/ledsign");
   EXPECT_EQ(resolveHome(bin, {}), data);
   EXPECT_TRUE(data.startsWith(tree.path()));
   EXPECT_TRUE(QFileInfo::exists(data + QStringLiteral("/Program")));

@@ -1,0 +1,183 @@
+// The fleet window against virtual cards on loopback and a pseudo-terminal, driven by clicks;
+// every job runs in the built ledsignctl.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include "FleetModel.h"
+#include "FleetWindow.h"
+#include "ProgramStore.h"
+#include "ScriptedPrompt.h"
+#include "SignDialog.h"
+#include "TestHome.h"
+#include "VirtualCard.h"
+#include "protocol/Program.h"
+
+namespace {
+
+constexpr int kWaitMs = 60000;
+
+// Program n: a 64×32 picture with red, green and yellow LEDs lit where the others are not.
+void addProgram(ProgramStore& store, int n) {
+  store.append(n, 64, 32, n, 3, QStringLiteral("5"));
+  QImage picture(64, 32, QImage::Format_RGB32);
+  picture.fill(Qt::black);
+  const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 128, 0), qRgb(255, 255, 0)};
+  for (int x = 0; x < 64; ++x) picture.setPixel(x, (x * 5 + n) % 32, colours[(x + n) % 3]);
+  store.writePicture(n, picture);
+  ProgramEntry entry = store.readEntry(n);
+  entry.colour = 3;
+  store.writeSettings(n, entry);
+}
+
+// The card's programs, decoded, against the home's pictures: the number of LEDs that differ.
+int differingLeds(signsim::Card& card, const ProgramStore& store, int count) {
+  std::lock_guard lock(card.store().mutex());
+  std::vector<nq::WireProgram> programs;
+  if (card.store().programCount() != count ||
+      !nq::parseProgramStream(card.store().programStream(), count, programs))
+    return -1;
+  int differ = 0;
+  for (int k = 0; k < count; ++k) {
+    const QImage want = store.readPicture(k);
+    const nq::Image got = nq::decodeProgram(programs[size_t(k)]);
+    if (got.width != want.width() || got.height != want.height()) return -1;
+    for (int y = 0; y < got.height; ++y)
+      for (int x = 0; x < got.width; ++x) {
+        const uint8_t* p = got.px(x, y);
+        differ += nq::ledColourOf(p[0], p[1], p[2]) != nq::exactLedColour(want.pixel(x, y));
+      }
+  }
+  return differ;
+}
+
+QStringList column(FleetModel& model, int c) {
+  QStringList texts;
+  for (int r = 0; r < model.rowCount(); ++r) texts << model.index(r, c).data().toString();
+  return texts;
+}
+
+}  // namespace
+
+// Two healthy signs (TCP/IP and serial), one on a closed port, and one found by discovery whose
+// size the library does not fit: a refresh and a send to all four mark each row on its own.
+TEST(FleetWindow, DiscoversRefreshesAndSendsToCheckedSigns) {
+  TestHome home;
+  ProgramStore store(home.path());
+  for (int n = 0; n < 2; ++n) addProgram(store, n);
+  auto tcp = startCard(loopbackCard(64, 32, 2, false));
+  auto serial = startCard(loopbackCard(64, 32, 2, true));
+  signsim::CardOptions wideOptions = loopbackCard(128, 32, 2, false);
+  wideOptions.discoveryPort = 0;
+  auto wide = startCard(wideOptions);
+  ASSERT_TRUE(tcp && serial && wide);
+  qputenv("NQ_DISCOVERY_PORT", QByteArray::number(wide->discoveryPort()));
+  qputenv("NQ_DISCOVERY_WINDOW_MS", "300");
+
+  SignEntry hall{QStringLiteral("门厅"), false, QStringLiteral("127.0.0.1"), tcp->tcpPort()};
+  SignEntry yard{
+      QStringLiteral("操场"), true, {}, 8000, QString::fromStdString(serial->ptyPath()), 115200};
+  SignEntry gone{QStringLiteral("仓库"), false, QStringLiteral("127.0.0.1"), 1};
+  SignList::save(home.path(), {hall, yard, gone});
+
+  ScriptedPrompt prompt;
+  FleetWindow window(store, prompt);
+  window.setToolDirectory(QStringLiteral(LEDSIGN_BIN_DIR));
+  QStringList offered;
+  window.chooseAdapter = [&](const QStringList& addresses, const QStringList&) {
+    offered = addresses;
+    return QStringLiteral("127.0.0.1");
+  };
+  window.open();
+  FleetModel& model = window.model();
+  EXPECT_EQ(column(model, FleetModel::Name),
+            (QStringList{QStringLiteral("门厅"), QStringLiteral("操场"), QStringLiteral("仓库")}));
+
+  QTest::mouseClick(window.DiscoverButton, Qt::LeftButton);
+  QTRY_COMPARE_WITH_TIMEOUT(model.rowCount(), 4, kWaitMs);
+  EXPECT_TRUE(offered.contains(QStringLiteral("127.0.0.1")));
+  EXPECT_EQ(model.sign(3).name, QStringLiteral("控制卡 127.0.0.1"));
+  EXPECT_EQ(model.sign(3).linkText(), QStringLiteral("127.0.0.1:%1").arg(wide->tcpPort()));
+  EXPECT_EQ(SignList::load(home.path()).signs, model.signs());
+  QTRY_VERIFY_WITH_TIMEOUT(window.RefreshButton->isEnabled(), kWaitMs);
+
+  QTest::mouseClick(window.RefreshButton, Qt::LeftButton);
+  QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), kWaitMs);
+  EXPECT_EQ(column(model, FleetModel::Reachable),
+            (QStringList{QStringLiteral("是"), QStringLiteral("是"), QStringLiteral("否"),
+                         QStringLiteral("是")}));
+  EXPECT_EQ(model.index(3, FleetModel::SizeModel).data().toString(),
+            QStringLiteral("128×32 型号2"));
+
+  for (int r = 0; r < 4; ++r) model.setData(model.index(r, 0), Qt::Checked, Qt::CheckStateRole);
+  QTest::mouseClick(window.SendButton, Qt::LeftButton);
+  QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), kWaitMs);
+  EXPECT_EQ(model.state(0), RowState::Succeeded);
+  EXPECT_EQ(model.state(1), RowState::Succeeded);
+  EXPECT_EQ(model.state(2), RowState::Failed);
+  EXPECT_TRUE(model.reason(2).contains(QStringLiteral("连接失败")))
+      << model.reason(2).toStdString();
+  EXPECT_EQ(model.state(3), RowState::CannotSend);
+  EXPECT_TRUE(model.reason(3).contains(QStringLiteral("128×32"))) << model.reason(3).toStdString();
+  EXPECT_EQ(differingLeds(*tcp, store, 2), 0);
+  EXPECT_EQ(differingLeds(*serial, store, 2), 0);
+  EXPECT_EQ(differingLeds(*wide, store, 0), 0);
+  EXPECT_TRUE(window.RetryButton->isEnabled());
+  EXPECT_EQ(prompt.messages, QStringList());
+  for (auto* card : {tcp.get(), serial.get(), wide.get()}) card->stop();
+}
+
+// A damaged list shows the loader's message and stays as it is until the operator changes the
+// list; the sign dialog keeps an entry the list cannot hold and says why.
+TEST(FleetWindow, ListIsWrittenOnlyWhenTheOperatorChangesIt) {
+  TestHome home;
+  const QByteArray garbage("\x01\x02[大屏0\n名称=");
+  ASSERT_TRUE(home.write(QStringLiteral("signs.ini"), garbage));
+  ProgramStore store(home.path());
+  ScriptedPrompt prompt;
+  FleetWindow window(store, prompt);
+  window.open();
+  EXPECT_EQ(window.model().rowCount(), 0);
+  EXPECT_EQ(window.MessageLabel->text(), SignList::load(home.path()).message);
+  EXPECT_FALSE(window.MessageLabel->text().isEmpty());
+  EXPECT_EQ(home.read(QStringLiteral("signs.ini")), garbage);
+
+  struct Entry {
+    const char* name;
+    const char* host;
+    const char* error;  // shown in the dialog, empty when saved
+  };
+  const Entry entries[] = {
+      {"", "127.0.0.1", "名称不能为空"}, {"门厅", "", "IP地址不能为空"},
+      {"门厅", "127.0.0.1", ""},         {"门厅", "127.0.0.2", "名称“门厅”已被另一个大屏使用"},
+      {"侧门", "127.0.0.2", ""},
+  };
+  for (const Entry& e : entries) {
+    SCOPED_TRACE(e.name);
+    if (!window.Dialog->isVisible()) QTest::mouseClick(window.AddButton, Qt::LeftButton);
+    ASSERT_TRUE(window.Dialog->isVisible());
+    window.Dialog->NameEdit->setText(QString::fromUtf8(e.name));
+    window.Dialog->HostEdit->setText(QString::fromUtf8(e.host));
+    QTest::mouseClick(window.Dialog->OkButton, Qt::LeftButton);
+    EXPECT_EQ(window.Dialog->isVisible(), *e.error != 0);
+    if (*e.error) {
+      EXPECT_EQ(window.Dialog->ErrorLabel->text(), QString::fromUtf8(e.error));
+    }
+  }
+  window.Dialog->reject();
+  EXPECT_EQ(window.model().signs(), SignList::load(home.path()).signs);
+  EXPECT_EQ(window.model().rowCount(), 2);
+  EXPECT_TRUE(window.MessageLabel->isHidden());
+
+  window.Table->selectRow(0);
+  prompt.answers = {true};
+  QTest::mouseClick(window.RemoveButton, Qt::LeftButton);
+  EXPECT_EQ(prompt.questions, QStringList{QStringLiteral("是否删除大屏“门厅”？")});
+  const std::vector<SignEntry> left = SignList::load(home.path()).signs;
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_EQ(left[0].name, QStringLiteral("侧门"));
+}
