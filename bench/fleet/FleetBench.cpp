@@ -27,6 +27,7 @@
 
 #include "Card.h"
 #include "ProgramStore.h"
+#include "Session.h"
 #include "SignList.h"
 
 namespace {
@@ -199,10 +200,20 @@ void BM_ProcessStart(benchmark::State& state) {
 // library, one job) and shows how far apart two equal runs fall on this machine. cpu_floor is the
 // ratio the 8 jobs would reach if the CPU time of the one-at-a-time run were spread over every
 // processor without a gap.
+//
+// A second argument delays every reply of every card by that many milliseconds, as a real card
+// answers after writing its flash and over a real network: the waiting that jobs at once overlap,
+// which cards on loopback in the same machine never have.
 void BM_FleetSend(benchmark::State& state) {
   Fleet& f = Fleet::get();
   if (!f.ok) return state.SkipWithError("the cards did not start");
   const int n = int(state.range(0));
+  const int replyDelayMs = int(state.range(1));
+  for (auto& card : f.cards) {
+    card->faults().clear();
+    if (replyDelayMs > 0)
+      card->faults().set(-1, *signsim::parseFault("delay:" + std::to_string(replyDelayMs)));
+  }
   const QStringList names = signNames(n);
   double serial = 0, parallel = 0, serialCpu = 0, ctlCpu = 0, cardsCpu = 0, others = 0, idle = 0,
          sampler = 0;
@@ -239,7 +250,9 @@ void BM_FleetSend(benchmark::State& state) {
     peak = std::max(peak, eight.peakTreeBytes);
   }
   const double iterations = double(state.iterations());
+  for (auto& card : f.cards) card->faults().clear();
   state.counters["signs"] = n;
+  state.counters["reply_delay_ms"] = replyDelayMs;
   state.counters["jobs1_s"] = serial / iterations;
   state.counters["jobs8_s"] = parallel / iterations;
   state.counters["ratio"] = parallel / serial;
@@ -266,12 +279,19 @@ BENCHMARK(BM_FleetStatus64)->Unit(benchmark::kMillisecond)->UseRealTime()->Itera
 BENCHMARK(BM_FleetSend)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
-    ->Arg(1)
-    ->Arg(8)
-    ->Arg(16)
-    ->Arg(32)
-    ->Arg(64)
+    ->Args({1, 0})
+    ->Args({8, 0})
+    ->Args({16, 0})
+    ->Args({32, 0})
+    ->Args({64, 0})
     ->Iterations(4);
+BENCHMARK(BM_FleetSend)
+    ->Name("BM_FleetSendPaced")
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Args({8, 5})
+    ->Args({64, 5})
+    ->Iterations(2);
 
 }  // namespace
 
