@@ -201,6 +201,48 @@ TEST_F(TransferCard, FetchRightAfterASendTakesBackWhatWasSent) {
   for (int k = 0; k < 3; ++k) EXPECT_TRUE(library(k) == sent[k]) << k;
 }
 
+// A first-version card (raw planes, many chunks) takes 24 text programs of every play mode, and
+// a fetch into a fresh home gives each one back.
+TEST_F(TransferCard, TwentyFourProgramsToARawPlaneCardComeBackWhole) {
+  a.reset();
+  card->stop();
+  signsim::CardOptions options = loopbackCard(320, 64, 2, false);
+  options.features = 0;
+  card = startCard(options);
+  ASSERT_TRUE(card);
+  a = std::make_unique<Station>(libraries);
+  a->connect(card->tcpPort());
+  const QString words[] = {QStringLiteral("欢迎光临"), QStringLiteral("新年快乐"),
+                           QStringLiteral("今日特价")};
+  const char* colours[] = {"#ff0000", "#008000", "#ffff00"};
+  for (int k = 0; k < 24; ++k) {
+    a->main.SpeedButton1->click();
+    QTextDocument text;
+    text.setHtml(
+        QStringLiteral("<span style=\"font-family:'宋体'; font-size:28pt; color:%1\">%2%3</span>")
+            .arg(QLatin1String(colours[k % 3]), words[k % 3])
+            .arg(k));
+    const QImage page = ledtext::renderRichText(text, QSize(320, 64));
+    a->ws.store().writePicture(k, page);
+    a->ws.store().writeSettings(k, {320, 64, colourClass(page), k % 16, 2, 5});
+  }
+  sendFromA();
+  ASSERT_EQ(a->prompt.messages, QStringList{QStringLiteral("发送成功")});
+
+  b = std::make_unique<Station>(libraries);
+  b->connect(card->tcpPort());
+  QTimer::singleShot(0, b->fetch, [this] { b->fetch->Button1->click(); });
+  b->main.N2->trigger();  // modal until fetched and confirmed
+  ASSERT_EQ(b->prompt.messages, QStringList{QStringLiteral("获取节目成功")});
+  ASSERT_EQ(b->ws.ProgramCount, 24);
+  for (int k = 0; k < 24; ++k) {
+    EXPECT_EQ(b->ws.store().readEntry(k), a->ws.store().readEntry(k)) << k;
+    EXPECT_EQ(b->ws.store().readPicture(k).convertToFormat(QImage::Format_RGB32),
+              a->ws.store().readPicture(k).convertToFormat(QImage::Format_RGB32))
+        << k;
+  }
+}
+
 TEST_F(TransferCard, SendBrokenPartWayKeepsTheCardsProgramsAndShowsTheCode) {
   composeLibrary();
   sendFromA();
