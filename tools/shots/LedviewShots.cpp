@@ -1,16 +1,13 @@
-// A screenshot series of the preview part way through two transitions, for a person to look at.
-// It runs only when LEDSIGN_PREVIEW_SHOTS names a folder for the PNG files, typically under Xvfb
-// with QT_QPA_PLATFORM=xcb and --gtest_filter='PreviewShots.*'.
+// The preview part way through two transitions, "左移" and "左开", four times larger: after 32, 64
+// and 96 steps, <transition>-tick<n>.png (scripts/shots.sh puts each series in one picture).
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QPainter>
 #include <QTimer>
 
 #include "Ledview.h"
-#include "ScriptedPrompt.h"
-#include "TestHome.h"
+#include "ScreenShot.h"
 #include "Workspace.h"
 
 namespace {
@@ -34,12 +31,8 @@ QImage signPage(QSize size) {
 }
 
 TEST(PreviewShots, MoveLeftAndOpenFromLeftPartWay) {
-  const QString folder = qEnvironmentVariable("LEDSIGN_PREVIEW_SHOTS");
-  if (folder.isEmpty()) GTEST_SKIP() << "set LEDSIGN_PREVIEW_SHOTS to a folder to write the series";
-  ASSERT_TRUE(QDir().mkpath(folder));
-
-  TestHome home;
-  ScriptedPrompt prompt;
+  ShotHome home;
+  ShotPrompt prompt;
   Workspace ws(home.path());
   ws.ScreenWidth = 128;
   ws.ScreenHeight = 32;
@@ -58,13 +51,13 @@ TEST(PreviewShots, MoveLeftAndOpenFromLeftPartWay) {
     form.Play1Click();
     form.Timer1->stop();  // the ticks below stand in for the timer
     int done = 0;
-    for (int tick : {32, 64, 96, 128}) {
+    for (int tick : {32, 64, 96}) {
       for (; done < tick; ++done) form.Timer1Timer();
       const QImage shot = form.grab().toImage().scaled(form.size() * 4, Qt::IgnoreAspectRatio,
                                                        Qt::FastTransformation);
-      const QString path = QDir(folder).filePath(QStringLiteral("%1-tick%2.png")
-                                                     .arg(QLatin1String(series.name))
-                                                     .arg(tick, 3, 10, QLatin1Char('0')));
+      const QString path = shotFile(QStringLiteral("%1-tick%2.png")
+                                        .arg(QLatin1String(series.name))
+                                        .arg(tick, 3, 10, QLatin1Char('0')));
       ASSERT_TRUE(shot.save(path)) << path.toStdString();
     }
     form.Exit1Click();

@@ -1,21 +1,18 @@
-// Screenshots of the picture import converting a colour photo and a logo, for a person to look
-// at. It runs only when LEDSIGN_PICTUREIMPORT_SHOTS names a folder for the PNG files, under Xvfb
-// with QT_QPA_PLATFORM=xcb and --gtest_filter='PictureImportShots.*'.
+// The picture import converting a colour photo (dithered, filling the program) and a logo
+// (thresholded, fitted inside).
 
 #include <gtest/gtest.h>
 #include <QComboBox>
-#include <QDir>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QProcess>
 #include <QRadialGradient>
-#include <QStandardPaths>
 #include <QTest>
 
 #include "Pictureimport.h"
-#include "ScriptedPrompt.h"
-#include "TestHome.h"
+#include "ProgramStore.h"
+#include "ScreenShot.h"
 
 namespace {
 
@@ -90,15 +87,10 @@ void shoot(TPictureImportForm& form, const QString& file) {
 }
 
 TEST(PictureImportShots, PhotoDitheredAndLogoByThreshold) {
-  const QString folder = qEnvironmentVariable("LEDSIGN_PICTUREIMPORT_SHOTS");
-  if (folder.isEmpty()) GTEST_SKIP() << "set LEDSIGN_PICTUREIMPORT_SHOTS to a folder";
-  if (QStandardPaths::findExecutable(QStringLiteral("import")).isEmpty())
-    GTEST_SKIP() << "imagemagick's import is missing";
-  ASSERT_TRUE(QDir().mkpath(folder));
-  TestHome home;
+  ShotHome home;
   ProgramStore store(home.path());
   store.append(0, 192, 64, 0, 4, QStringLiteral("5"));
-  ScriptedPrompt prompt;
+  ShotPrompt prompt;
   ASSERT_TRUE(photo().save(home.file(QStringLiteral("photo.jpg")), "JPEG", 90));
   ASSERT_TRUE(logo().save(home.file(QStringLiteral("logo.png"))));
 
@@ -107,13 +99,13 @@ TEST(PictureImportShots, PhotoDitheredAndLogoByThreshold) {
   ASSERT_TRUE(form.openPicture(home.file(QStringLiteral("photo.jpg")), 0, {192, 64}, {}));
   form.FitBox->setCurrentIndex(int(PictureFit::Fill));
   form.ModeBox->setCurrentIndex(int(LedColourMode::Dither));
-  shoot(form, QDir(folder).filePath(QStringLiteral("pictureimport-photo.png")));
+  shoot(form, shotFile(QStringLiteral("pictureimport-photo.png")));
   form.reject();
 
   ASSERT_TRUE(form.openPicture(home.file(QStringLiteral("logo.png")), 0, {192, 64}, {}));
   form.FitBox->setCurrentIndex(int(PictureFit::Inside));
   form.ModeBox->setCurrentIndex(int(LedColourMode::Threshold));
-  shoot(form, QDir(folder).filePath(QStringLiteral("pictureimport-logo.png")));
+  shoot(form, shotFile(QStringLiteral("pictureimport-logo.png")));
   form.reject();
   EXPECT_TRUE(prompt.messages.isEmpty());
 }

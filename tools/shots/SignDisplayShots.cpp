@@ -1,11 +1,7 @@
-// A screenshot of the application beside the virtual card's sign window, the sign part way
-// through a text program entering in "左移". It runs only when LEDSIGN_SIGN_SHOTS names a folder
-// for the PNG file, under Xvfb with QT_QPA_PLATFORM=xcb, e.g. in a 1920 x 1080 screen:
-//   LEDSIGN_SIGN_SHOTS=docs QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1920x1080x24"
-//   build/tests/display/ledsign_signsim_display_shots
+// The application beside the virtual card's sign window, the sign part way through a text
+// program entering in "左移": beside it on a screen wide enough, else below it.
 
 #include <QComboBox>
-#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
@@ -14,41 +10,30 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "LinkFixture.h"
-
+#include "LinkLibraries.h"
 #include "Mainface.h"
 #include "ProgramStore.h"
-#include "ScriptedPrompt.h"
+#include "ScreenShot.h"
+#include "SendRecord.h"
 #include "SignWindow.h"
-#include "TestHome.h"
 #include "TextRender.h"
-#include "UpDown.h"
 #include "Workspace.h"
 
 namespace {
 
 TEST(SignDisplayShots, ApplicationBesideTheSignPlayingATextProgram) {
-  const QString folder = qEnvironmentVariable("LEDSIGN_SIGN_SHOTS");
-  if (folder.isEmpty()) GTEST_SKIP() << "set LEDSIGN_SIGN_SHOTS to a folder to write the shot";
-  ASSERT_TRUE(QDir().mkpath(folder));
-  ASSERT_TRUE(netLibrary().loaded());
-
-  TempDir state;
-  signsim::Card card({.stateDir = (state.path / "card").string(), .tcpPort = 0, .pty = false});
+  const auto card = startShotCard(128, 32, 2);
+  ASSERT_TRUE(card);
   {
-    std::lock_guard lock(card.store().mutex());
-    auto& c = card.store().config();
-    c.width = 128;
-    c.height = 32;
+    std::lock_guard lock(card->store().mutex());
+    auto& c = card->store().config();
     c.brightness = 28;
     c.onOff[0] = c.onOff[2] = 0;
   }
-  std::string err;
-  ASSERT_TRUE(card.start(&err)) << err;
 
   // The operator's program: a text page made by the text renderer, played in "左移".
-  TestHome home;
-  ScriptedPrompt prompt;
+  ShotHome home;
+  ShotPrompt prompt;
   Workspace ws(home.path());
   TMainForm main(ws, prompt);
   ws.ScreenWidth = 128;
@@ -73,28 +58,21 @@ TEST(SignDisplayShots, ApplicationBesideTheSignPlayingATextProgram) {
   QTest::mouseClick(main.TreeView1->viewport(), Qt::LeftButton, {}, item.center());
 
   // Sent as the send window sends it: the library's files through the link library.
-  ProgramSendRecord rec{};
-  std::strncpy(rec.bitmapPaths[0], main.store().picturePath(0).toLocal8Bit().constData(),
-               NQ_PATH_SLOT - 1);
-  std::strncpy(rec.iniPath, main.store().settingsPath().toLocal8Bit().constData(),
-               NQ_INI_PATH_SLOT - 1);
-  rec.count = 1;
-  auto lib = [](const char* name) { return netLibrary().sym(std::string("NQ_NET_LED_") + name); };
-  ASSERT_EQ(
-      reinterpret_cast<int (*)(const char*, int)>(lib("Connect"))("127.0.0.1", card.tcpPort()), 0);
-  ASSERT_EQ(reinterpret_cast<int (*)(ProgramSendRecord*)>(lib("ModProgram"))(&rec), 0);
-  reinterpret_cast<int (*)()>(lib("Disnect"))();
+  LinkLibraries link(QStringLiteral(LEDSIGN_BIN_DIR));
+  ASSERT_EQ(link.Connect(QStringLiteral("127.0.0.1"), card->tcpPort()), 0);
+  ASSERT_EQ(link.ModProgram(Transport::Net, buildSendRecord(main.store(), 1).get()), 0);
+  link.Disnect();
   // The status bar names the link the library was sent over.
   ws.commSettings.Transport = QStringLiteral("1");
   ws.commSettings.ControllerIp = QStringLiteral("127.0.0.1");
-  ws.commSettings.ControllerPort = card.tcpPort();
+  ws.commSettings.ControllerPort = card->tcpPort();
   {
-    std::lock_guard lock(card.store().mutex());
-    ws.ControllerModel = card.store().config().model;
+    std::lock_guard lock(card->store().mutex());
+    ws.ControllerModel = card->store().config().model;
   }
   ws.markConnected();
 
-  signsim::SignWindow sign(card.store(), {});
+  signsim::SignWindow sign(card->store(), {});
   sign.timer->stop();  // the steps below stand in for the timer
   sign.adjustSize();
   // Beside the application where the screen is wide enough, else below it.
@@ -107,12 +85,12 @@ TEST(SignDisplayShots, ApplicationBesideTheSignPlayingATextProgram) {
   for (int tick = 0; tick < 80; ++tick) sign.step();  // the page part way in from the right
   QTest::qWait(500);
 
-  const QString path = QDir(folder).filePath(QStringLiteral("sign-display.png"));
+  const QString path = shotFile(QStringLiteral("sign-display.png"));
   const QRect both = main.frameGeometry().united(sign.frameGeometry());
   const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, both.x(), both.y(),
                                                                     both.width(), both.height());
   ASSERT_TRUE(shot.save(path)) << path.toStdString();
-  card.stop();
+  card->stop();
 }
 
 }  // namespace
