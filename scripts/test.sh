@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting of the changed files, then builds (warnings are
+# Installs what is missing, checks the formatting of every C++ file, then builds (warnings are
 # errors) and runs every test twice: a normal build, whose Debian package is checked too, and one
 # with address and undefined-behaviour sanitizers; last, a short run of every fuzz target.
 set -euo pipefail
