@@ -18,12 +18,15 @@ dir=${1:-$root/build}
 
 cmake -S "$root" -B "$dir" -DLEDSIGN_BUILD_SHOTS=ON >/dev/null
 cmake --build "$dir" -j "$(nproc)" --target ledsign_shots
+dir=$(cd "$dir" && pwd)
 
 shots=$dir/tools/shots/ledsign_shots
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 failed=0
-# Each case (one suite of ledsign_shots) in a process and a screen of its own.
+# Each case (one suite of ledsign_shots) in a process and a screen of its own, in the build
+# folder, which the file dialog shows.
+cd "$dir"
 for case in $(QT_QPA_PLATFORM=offscreen "$shots" --gtest_list_tests | sed -n 's/^\([^ ].*\)\.$/\1/p'); do
   echo "shots: $case"
   if ! LEDSIGN_SHOTS="$out" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
@@ -40,8 +43,13 @@ for series in move-left open-from-left; do
 done
 rm -f "$out"/params-[1-9].png "$out"/*-tick[0-9]*.png
 
-cp "$out"/*.png "$root/docs/"
-ls "$out" | sed 's|^|shots: docs/|'
+# A picture whose pixels did not change is left as it is.
+for shot in "$out"/*.png; do
+  doc=$root/docs/$(basename "$shot")
+  [ -f "$doc" ] && [ "$(compare -metric AE "$shot" "$doc" null: 2>&1 || true)" = 0 ] && continue
+  cp "$shot" "$doc"
+  echo "shots: ${doc#"$root/"} retaken"
+done
 missing=$(comm -23 <(cd "$root/docs" && ls -- *.png | sort) <(ls "$out" | sort) |
   grep -vx package-menu-entry.png || true)
 if [ -n "$missing" ]; then
