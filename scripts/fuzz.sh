@@ -24,7 +24,7 @@ if ! command -v "$cxx" >/dev/null ||
 fi
 
 CC=$cc CXX=$cxx cmake -S "$root" -B "$dir" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DLEDSIGN_BUILD_FUZZ=ON -DLEDSIGN_BUILD_TESTS=OFF -DLEDSIGN_BUILD_BENCH=OFF >/dev/null
+  -DLEDSIGN_BUILD_FUZZ=ON -DBUILD_TESTING=OFF -DLEDSIGN_BUILD_BENCH=OFF >/dev/null
 cmake --build "$dir" -j "$(nproc)" --target fuzzers >/dev/null
 
 # The larger parsers get longer inputs; the RTF target renders every input, so it gets shorter ones.

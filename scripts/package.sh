@@ -9,7 +9,7 @@ dir="$root/build-package"
 # Hardened as Debian builds its own packages: fortified functions, read-only relocations.
 eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
 export CFLAGS="$CFLAGS $CPPFLAGS" CXXFLAGS="$CXXFLAGS $CPPFLAGS" LDFLAGS
-"$root/scripts/build.sh" "$dir" -DCMAKE_BUILD_TYPE=Release -DLEDSIGN_BUILD_TESTS=OFF \
+"$root/scripts/build.sh" "$dir" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
   -DLEDSIGN_BUILD_BENCH=OFF "$@"
 rm -f "$dir"/ledsign_*.deb
 cpack --config "$dir/CPackConfig.cmake" -B "$dir" >/dev/null
