@@ -28,17 +28,24 @@ endif()
 # temporary home. The sanitizer build's leak check runs without suppressions.
 # With SERIAL, no other test runs beside the target's: for suites that hold a link to reply
 # deadlines of a slow line, which a machine busy with other tests can make them miss.
+# TIMEOUT is the most seconds one case of the target may take, in the normal and the sanitizer
+# build alike, so that a case that hangs fails instead of holding the run: 30 unless told, at
+# least five times the slowest case under the sanitizers. Suites whose cases wait up to 60 s for
+# a child process or a card take 120, so that their own message says what did not come.
 function(ledsign_add_gtest target)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "SERIAL" "" "")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "SERIAL" "TIMEOUT" "")
   target_link_libraries(${target} PRIVATE ledsign_common GTest::gtest GTest::gmock)
   set(serial "")
   if(arg_SERIAL)
     set(serial RUN_SERIAL TRUE)
+  endif()
+  if(NOT arg_TIMEOUT)
+    set(arg_TIMEOUT 30)
   endif()
   # Parameterised cases carry readable names of their own; their raw values would only add
   # byte dumps to every line of ctest's output.
   gtest_discover_tests(${target}
     DISCOVERY_TIMEOUT 60
     NO_PRETTY_VALUES
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ${serial})
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT ${arg_TIMEOUT} ${serial})
 endfunction()
