@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QTest>
 #include <QTextDocument>
@@ -86,9 +87,17 @@ TEST(SignDisplayShots, ApplicationBesideTheSignPlayingATextProgram) {
   QTest::qWait(500);
 
   const QString path = shotFile(QStringLiteral("sign-display.png"));
+  // The two windows as the screen shows them, on the windows' ground where neither is.
   const QRect both = main.frameGeometry().united(sign.frameGeometry());
-  const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, both.x(), both.y(),
-                                                                    both.width(), both.height());
+  QPixmap shot(both.size());
+  shot.fill(main.palette().window().color());
+  QPainter painter(&shot);
+  for (const QWidget* w : {static_cast<QWidget*>(&main), static_cast<QWidget*>(&sign)}) {
+    const QRect r = w->frameGeometry();
+    painter.drawPixmap(r.topLeft() - both.topLeft(), QGuiApplication::primaryScreen()->grabWindow(
+                                                         0, r.x(), r.y(), r.width(), r.height()));
+  }
+  painter.end();
   ASSERT_TRUE(shot.save(path)) << path.toStdString();
   card->stop();
 }
