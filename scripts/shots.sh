@@ -50,10 +50,13 @@ for shot in "$out"/*.png; do
   cp "$shot" "$doc"
   echo "shots: ${doc#"$root/"} retaken"
 done
-missing=$(comm -23 <(cd "$root/docs" && ls -- *.png | sort) <(ls "$out" | sort) |
-  grep -vx package-menu-entry.png || true)
-if [ -n "$missing" ]; then
-  echo "shots: not retaken: $missing" >&2
+missing=()
+for doc in "$root"/docs/*.png; do
+  name=$(basename "$doc")
+  [ "$name" = package-menu-entry.png ] || [ -f "$out/$name" ] || missing+=("$name")
+done
+if ((${#missing[@]})); then
+  echo "shots: not retaken: ${missing[*]}" >&2
   failed=1
 fi
 exit "$failed"
