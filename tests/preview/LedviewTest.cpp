@@ -11,9 +11,7 @@
 #include <QWindow>
 
 #include "Ledview.h"
-#include "ScriptedPrompt.h"
-#include "TestHome.h"
-#include "Workspace.h"
+#include "WorkspaceFixture.h"
 
 namespace {
 
@@ -51,23 +49,23 @@ std::string repeat(const std::string& unit, int times) {
 
 std::string run(int count, char c) { return std::string(static_cast<size_t>(count), c); }
 
-class Preview : public ::testing::Test {
+class Preview : public WorkspaceFixture {
  protected:
   void SetUp() override {
-    ws_.ScreenWidth = 64;
-    ws_.ScreenHeight = 32;
+    ws->ScreenWidth = 64;
+    ws->ScreenHeight = 32;
     addProgram();
-    ws_.store().writePicture(0, solid({64, 32}, Qt::red));
+    ws->store().writePicture(0, solid({64, 32}, Qt::red));
   }
 
   void addProgram() {
-    ws_.store().append(ws_.ProgramCount, 64, 32, 0, 4, QStringLiteral("5"));
-    ws_.programAppended(64, 32);
+    ws->store().append(ws->ProgramCount, 64, 32, 0, 4, QStringLiteral("5"));
+    ws->programAppended(64, 32);
   }
 
   // The play settings the main window hands over when it opens the preview.
   void setPlay(const EffectStepper::Settings& play) {
-    form_.setProgram(ws_.SelectedProgram, PlaySettings{play.mode, play.speed, play.dwellSeconds});
+    form_.setProgram(ws->SelectedProgram, PlaySettings{play.mode, play.speed, play.dwellSeconds});
   }
 
   void ticks(int count) {
@@ -76,10 +74,7 @@ class Preview : public ::testing::Test {
 
   QImage shot() { return form_.grab().toImage(); }
 
-  TestHome home_;
-  ScriptedPrompt prompt_;
-  Workspace ws_{home_.path()};
-  TLedViewForm form_{ws_, prompt_};
+  TLedViewForm form_{*ws, prompt};
 };
 
 TEST_F(Preview, OpensABorderlessBlackWindowOfTheSignSizeThatStaysBlackUntilPlay) {
@@ -91,11 +86,11 @@ TEST_F(Preview, OpensABorderlessBlackWindowOfTheSignSizeThatStaysBlackUntilPlay)
   EXPECT_FALSE(form_.Panel2->isVisible());
   EXPECT_FALSE(form_.Timer1->isActive());
   EXPECT_EQ(row(shot(), 0), run(64, '.'));
-  EXPECT_TRUE(prompt_.messages.isEmpty());
+  EXPECT_TRUE(prompt.messages.isEmpty());
 }
 
 TEST_F(Preview, PictureAndCoverTakeTheSizeOfThePictureFile) {
-  ws_.store().writePicture(0, solid({100, 20}, Qt::red));
+  ws->store().writePicture(0, solid({100, 20}, Qt::red));
   form_.show();
   EXPECT_EQ(form_.size(), QSize(64, 32));
   EXPECT_EQ(form_.Image1->size(), QSize(100, 20));
@@ -168,8 +163,8 @@ TEST_F(Preview, FlashShowsThePictureOnEveryOtherTick) {
 
 TEST_F(Preview, PlaysTheSelectedProgram) {
   addProgram();
-  ws_.store().writePicture(1, solid({64, 32}, Qt::green));
-  ws_.SelectedProgram = 1;
+  ws->store().writePicture(1, solid({64, 32}, Qt::green));
+  ws->SelectedProgram = 1;
   setPlay({0, 0, 5});
   form_.show();
   form_.Play1Click();
@@ -256,7 +251,7 @@ TEST_F(Preview, ReopeningResetsTheTransitionAndTakesTheNewSignSize) {
   ticks(5);
   form_.Exit1Click();
 
-  ws_.ScreenWidth = 48;
+  ws->ScreenWidth = 48;
   form_.show();
   EXPECT_EQ(form_.size(), QSize(48, 32));
   EXPECT_EQ(form_.stepper().stepCounter(), 0);
@@ -266,13 +261,13 @@ TEST_F(Preview, ReopeningResetsTheTransitionAndTakesTheNewSignSize) {
 }
 
 TEST_F(Preview, AnUnreadablePictureOpensABlackWindowSaysSoAndPlaysNothing) {
-  ASSERT_TRUE(home_.write(QStringLiteral("Program/0.bmp"), "not a bitmap"));
+  ASSERT_TRUE(home.write(QStringLiteral("Program/0.bmp"), "not a bitmap"));
   setPlay({0, 0, 5});
   form_.show();
   QCoreApplication::processEvents();
-  ASSERT_EQ(prompt_.messages.size(), 1);
-  EXPECT_TRUE(prompt_.messages.front().startsWith(QStringLiteral("节目1的图片无法读取")))
-      << prompt_.messages.front().toStdString();
+  ASSERT_EQ(prompt.messages.size(), 1);
+  EXPECT_TRUE(prompt.messages.front().startsWith(QStringLiteral("节目1的图片无法读取")))
+      << prompt.messages.front().toStdString();
 
   form_.Play1Click();
   EXPECT_FALSE(form_.Timer1->isActive());
@@ -281,7 +276,7 @@ TEST_F(Preview, AnUnreadablePictureOpensABlackWindowSaysSoAndPlaysNothing) {
   form_.FormDblClick();
   form_.FormDblClick();
   EXPECT_FALSE(form_.isVisible());
-  EXPECT_EQ(prompt_.messages.size(), 1);
+  EXPECT_EQ(prompt.messages.size(), 1);
 }
 
 }  // namespace

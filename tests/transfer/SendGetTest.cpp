@@ -15,16 +15,12 @@
 
 #include "Getpram.h"
 #include "LedError.h"
-#include "MockLink.h"
 #include "Sendpram.h"
-#include "TestHome.h"
-#include "WatchPrompt.h"
-#include "Workspace.h"
+#include "WorkspaceFixture.h"
 
 using ::testing::_;
 using ::testing::InSequence;
 using ::testing::Invoke;
-using ::testing::NiceMock;
 using ::testing::Return;
 
 namespace {
@@ -32,7 +28,7 @@ namespace {
 const QString Serial = QStringLiteral("0");
 const QString Net = QStringLiteral("1");
 
-class Transfer : public ::testing::Test {
+class Transfer : public WorkspaceFixture {
  protected:
   void SetUp() override {
     open(home.path());
@@ -52,9 +48,8 @@ class Transfer : public ::testing::Test {
   void open(const QString& path) {
     send.reset();
     fetch.reset();
-    ws = std::make_unique<Workspace>(path);
-    ws->setLink(&link);
-    ws->markConnected();
+    reopen(path);
+    useMockLink();
     ws->heartbeat()->start();
     send = std::make_unique<TSendPramForm>(*ws, prompt);
     fetch = std::make_unique<TGetPramForm>(*ws, prompt);
@@ -69,10 +64,6 @@ class Transfer : public ::testing::Test {
     return done();
   }
 
-  TestHome home;
-  WatchPrompt prompt;
-  NiceMock<MockLink> link;
-  std::unique_ptr<Workspace> ws;
   std::unique_ptr<TSendPramForm> send;
   std::unique_ptr<TGetPramForm> fetch;
 };

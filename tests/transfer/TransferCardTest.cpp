@@ -17,18 +17,19 @@
 
 #include "GbkIni.h"
 #include "Getpram.h"
+#include "LinkLibraries.h"
 #include "Mainface.h"
 #include "Protocol.h"
 #include "Sendpram.h"
-#include "TestHome.h"
 #include "TextFormat.h"
 #include "TextRender.h"
 #include "VirtualCard.h"
-#include "WatchPrompt.h"
+#include "WorkspaceFixture.h"
 
 namespace {
 
-// One home with its workspace, main window and the two dialogs, connected to the card.
+// One operator's home with its workspace, main window and the two dialogs, connected to the card:
+// a test sends from one and fetches into another.
 struct Station {
   explicit Station(LinkLibraries* link) : ws(home.path()), main(ws, prompt) {
     ws.setLink(link);
@@ -61,7 +62,7 @@ struct Station {
   }
 
   TestHome home;
-  WatchPrompt prompt;
+  ScriptedPrompt prompt;
   Workspace ws;
   TMainForm main;
   TSendPramForm* send;
@@ -83,20 +84,18 @@ QByteArray bmpBytes(const QImage& img) {
   return bytes;
 }
 
-class TransferCard : public WithLinkLibraries<> {
+class TransferCard : public WorkspaceFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(libraries->netLoaded());
-    card = startCard(loopbackCard(96, 48, 2, false));
-    ASSERT_TRUE(card);
-    a = std::make_unique<Station>(libraries);
+    ASSERT_TRUE(startCard(loopbackCard(96, 48, 2, false)));
+    a = std::make_unique<Station>(&libraries());
     a->connect(card->tcpPort());
     ASSERT_TRUE(a->main.isConnected()) << a->prompt.messages.join('|').toStdString();
   }
   void TearDown() override {
     b.reset();
     a.reset();
-    if (card) card->stop();
+    WorkspaceFixture::TearDown();
   }
 
   // Three programs of the three colour classes in station a: a text program and two loaded
@@ -144,7 +143,6 @@ class TransferCard : public WithLinkLibraries<> {
     return {card->store().programCount(), card->store().programStream()};
   }
 
-  std::unique_ptr<signsim::Card> card;
   std::unique_ptr<Station> a, b;
 };
 
@@ -155,7 +153,7 @@ TEST_F(TransferCard, SentLibraryFetchedIntoAFreshHomeComesBackWhole) {
   EXPECT_EQ(a->send->ProgressBar1->value(), a->send->ProgressBar1->maximum());
   EXPECT_EQ(cardPrograms().first, 3);
 
-  b = std::make_unique<Station>(libraries);
+  b = std::make_unique<Station>(&libraries());
   b->connect(card->tcpPort());
   ASSERT_EQ(b->ws.ControllerProgramCount, 3);
   QTimer::singleShot(0, b->fetch, [this] { b->fetch->Button1->click(); });
@@ -251,7 +249,7 @@ TEST_F(TransferCard, ImportedWrongColourClassArrivesWithEveryPlane) {
       QStringLiteral("[节目0]\r\n屏宽=96\r\n屏高=48\r\n颜色=1\r\n播放方式=0\r\n播放速度=4\r\n"
                      "停留时间=5\r\n"));
   ASSERT_TRUE(folder.write(QStringLiteral("set.ini"), ini));
-  a->prompt.folder = folder.path();
+  a->prompt.folders.push_back(folder.path());
   a->main.I1->trigger();
   EXPECT_EQ(a->prompt.messages,
             QStringList{QStringLiteral("导入节目成功\n1个节目的颜色值与图片不符，已按图片改正。")});
@@ -259,7 +257,7 @@ TEST_F(TransferCard, ImportedWrongColourClassArrivesWithEveryPlane) {
   sendFromA();
   ASSERT_EQ(a->prompt.messages, QStringList{QStringLiteral("发送成功")});
 
-  b = std::make_unique<Station>(libraries);
+  b = std::make_unique<Station>(&libraries());
   b->connect(card->tcpPort());
   QTimer::singleShot(0, b->fetch, [this] { b->fetch->Button1->click(); });
   b->main.N2->trigger();
@@ -274,7 +272,7 @@ TEST_F(TransferCard, PictureBeyondTheModelIsNamedOnLoadAndNothingIsSent) {
   TestHome folder;
   ASSERT_TRUE(folder.write(QStringLiteral("wide.bmp"),
                            bmpBytes(picture(700, 64, [](int, int) { return qRgb(255, 0, 0); }))));
-  a->prompt.file = folder.path() + QStringLiteral("/wide.bmp");
+  a->prompt.files.push_back(folder.path() + QStringLiteral("/wide.bmp"));
   QTreeWidget* tree = a->main.TreeView1;
   const auto found =
       tree->findItems(QStringLiteral("节目1"), Qt::MatchExactly | Qt::MatchRecursive);
