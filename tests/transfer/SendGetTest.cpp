@@ -96,6 +96,7 @@ TEST_F(Transfer, SendShowsTheResultAndMarksDisconnectedOverTcpIpOnly) {
   } rows[] = {{Serial, 0, "发送成功", true},
               {Net, 0, "发送成功", true},
               {Serial, 7, "发送失败,错误代码：7", true},
+              {Net, 7, "发送失败,错误代码：7", false},  // the link lost part way
               {Net, 105, "发送失败,错误代码：105", false}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.message + row.transport.toStdString());

@@ -1,4 +1,9 @@
-// Every failure the link reports, produced by the card's fault injection (reply timeout 400 ms).
+// Every failure the link reports, produced by the card's fault injection (reply timeout 400 ms),
+// and what a transfer failing part way leaves on the card and in the home.
+#include <sys/stat.h>
+
+#include <fstream>
+
 #include "LinkFixture.h"
 
 using namespace nq;
@@ -73,7 +78,20 @@ TEST_F(NetFaults, TransientFaultsAreRiddenOut) {
   EXPECT_EQ(net<int()>("Type")(), 2);
 }
 
-TEST_F(NetFaults, ASendFailingInTheMiddleKeepsTheCardsOldPrograms) {
+// A send failing part way, in the middle of the upload or at its end: the card keeps its old
+// programs in memory and in its state directory (a restarted card still has them), and the next
+// send goes through.
+struct SendFault {
+  const char* name;
+  int command;
+  const char* fault;
+  int code;
+};
+
+class SendPartWay : public NetFaults, public ::testing::WithParamInterface<SendFault> {};
+
+TEST_P(SendPartWay, KeepsTheCardsOldPrograms) {
+  const SendFault& r = GetParam();
   sendPrograms(2, 64);
   ASSERT_EQ(net<int(ProgramSendRecord*)>("ModProgram")(&rec), 0);
   std::vector<uint8_t> before;
@@ -82,28 +100,15 @@ TEST_F(NetFaults, ASendFailingInTheMiddleKeepsTheCardsOldPrograms) {
     before = card->store().programStream();
   }
   sendPrograms(8, 320);  // about 41 KB: two packed chunks
-  struct Row {
-    int command;
-    const char* fault;
-    int code;
-  };
-  const Row rows[] = {
-      {int(Cmd::UploadChunk), "drop:0@1", LinkLost},
-      {int(Cmd::UploadChunk), "noreply@1", NoReply},
-      {int(Cmd::UploadEnd), "refuse:8", Refused + 8},
-      {int(Cmd::UploadChunk), "refuse:6@1", Refused + 6},
-  };
-  for (const auto& r : rows) {
-    ASSERT_EQ(connectNet(), 0);
-    card->faults().set(r.command, *signsim::parseFault(r.fault));
-    EXPECT_EQ(net<int(ProgramSendRecord*)>("ModProgram")(&rec), r.code) << r.fault;
-    card->faults().clear();
-    ASSERT_EQ(connectNet(), 0);
-    EXPECT_EQ(net<int()>("ProgramNumber")(), 2) << r.fault;
+  card->faults().set(r.command, *signsim::parseFault(r.fault));
+  EXPECT_EQ(net<int(ProgramSendRecord*)>("ModProgram")(&rec), r.code);
+  card->faults().clear();
+  ASSERT_EQ(connectNet(), 0);
+  EXPECT_EQ(net<int()>("ProgramNumber")(), 2);
+  {
     std::lock_guard l(card->store().mutex());
-    EXPECT_EQ(card->store().programStream(), before) << r.fault;
+    EXPECT_EQ(card->store().programStream(), before);
   }
-  // The state directory holds the old programs too: a restarted card still has two.
   card->stop();
   startCard();
   ASSERT_EQ(connectNet(), 0);
@@ -112,7 +117,58 @@ TEST_F(NetFaults, ASendFailingInTheMiddleKeepsTheCardsOldPrograms) {
   EXPECT_EQ(net<int()>("ProgramNumber")(), 8);
 }
 
-TEST_F(NetFaults, AFetchFailingInTheMiddleLeavesTheLibraryAsItWas) {
+INSTANTIATE_TEST_SUITE_P(
+    Faults, SendPartWay,
+    ::testing::Values(
+        // The card takes the first chunk, answers three bytes and closes the link.
+        SendFault{"DropWhileAnsweringTheFirstChunk", int(Cmd::UploadChunk), "drop:3", LinkLost},
+        SendFault{"DropAtTheSecondChunk", int(Cmd::UploadChunk), "drop:0@1", LinkLost},
+        SendFault{"NoReplyToTheSecondChunk", int(Cmd::UploadChunk), "noreply@1", NoReply},
+        SendFault{"SecondChunkRefused", int(Cmd::UploadChunk), "refuse:6@1", Refused + 6},
+        SendFault{"EndRefused", int(Cmd::UploadEnd), "refuse:8", Refused + 8}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+// A fetch failing part way leaves the home's library byte for byte as it was, with a file of
+// its own beside it, whatever failed: the link, the home, or the third rename of the fetch's
+// files (a folder stands where 2.bmp goes) with any kind of entry where 0.bmp goes.
+enum class FetchFailure {
+  Wire,
+  UnwritableHome,
+  RenameOverPicture,
+  RenameOverLink,
+  RenameOverDanglingLink,
+  RenameOverFifo
+};
+
+struct FetchFault {
+  const char* name;
+  FetchFailure failure;
+  const char* fault;  // on every fetch chunk, for a failure of the link
+};
+
+class FetchPartWay : public NetFaults, public ::testing::WithParamInterface<FetchFault> {
+ protected:
+  // Makes the home fail the fetch as the row says.
+  void breakHome(FetchFailure failure) {
+    const fs::path first = home.path / "Program" / "0.bmp";
+    if (failure == FetchFailure::UnwritableHome)
+      setenv("LEDSIGN_HOME", (home.path / "missing" / "deeper").c_str(), 1);
+    if (failure < FetchFailure::RenameOverPicture) return;
+    if (failure != FetchFailure::RenameOverPicture) fs::remove(first);
+    if (failure == FetchFailure::RenameOverLink)
+      fs::create_symlink(source.path / "Program" / "0.bmp", first);
+    if (failure == FetchFailure::RenameOverDanglingLink)
+      fs::create_symlink(source.path / "Program" / "gone", first);
+    if (failure == FetchFailure::RenameOverFifo) {
+      ASSERT_EQ(mkfifo(first.c_str(), 0644), 0);
+    }
+    fs::create_directories(home.path / "Program" / "2.bmp");
+    std::ofstream(home.path / "Program" / "2.bmp" / "keep") << "x";
+  }
+};
+
+TEST_P(FetchPartWay, LeavesTheLibraryAsItWas) {
+  const FetchFault& r = GetParam();
   sendPrograms(8, 320);
   ASSERT_EQ(net<int(ProgramSendRecord*)>("ModProgram")(&rec), 0);
   // The home's library: two old programs and an unrelated file.
@@ -121,22 +177,44 @@ TEST_F(NetFaults, AFetchFailingInTheMiddleLeavesTheLibraryAsItWas) {
                {TestProgram{filled(16, 16, 255, 0, 0), {1, 0, 0, 1}},
                 TestProgram{filled(8, 8, 0, 128, 0), {2, 0, 0, 2}}},
                old);
+  fs::create_directories(home.path / "Rtf");
+  std::ofstream(home.path / "Rtf" / "0.rtf") << "{\\rtf1 kept}";
+  ASSERT_NO_FATAL_FAILURE(breakHome(r.failure));
+  if (r.fault) card->faults().set(int(Cmd::FetchChunk), *signsim::parseFault(r.fault));
   const auto before = snapshotDir(home.path);
-  const char* faults[] = {"drop:3@1",    "noreply@1",   "badsum@1",
-                          "stall:700@1", "wrongcode@1", "refuse:6@1"};
-  for (const char* f : faults) {
-    ASSERT_EQ(connectNet(), 0);
-    card->faults().set(int(Cmd::FetchChunk), *signsim::parseFault(f));
-    EXPECT_NE(net<int(int)>("GetProgram")(8), 0) << f;
-    card->faults().clear();
-    EXPECT_EQ(snapshotDir(home.path), before) << f;
+  const fs::path first = home.path / "Program" / "0.bmp";
+  const fs::file_type type = fs::symlink_status(first).type();
+
+  const int code = net<int(int)>("GetProgram")(8);
+  if (r.failure == FetchFailure::Wire) {
+    EXPECT_NE(code, 0);
+  } else {
+    EXPECT_EQ(code, WriteFailed);
   }
-  // An unwritable home fails the same way.
-  ASSERT_EQ(connectNet(), 0);
-  setenv("LEDSIGN_HOME", (home.path / "missing" / "deeper").c_str(), 1);
-  EXPECT_EQ(net<int(int)>("GetProgram")(8), WriteFailed);
+  card->faults().clear();
   setenv("LEDSIGN_HOME", home.path.c_str(), 1);
   EXPECT_EQ(snapshotDir(home.path), before);
+  EXPECT_EQ(fs::symlink_status(first).type(), type);
+
+  if (r.failure > FetchFailure::UnwritableHome) return;  // the folder still stands in the way
+  ASSERT_EQ(connectNet(), 0);
   EXPECT_EQ(net<int(int)>("GetProgram")(8), 0);
   EXPECT_NE(snapshotDir(home.path), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, FetchPartWay,
+    ::testing::Values(FetchFault{"DropWhileAnsweringTheFirstChunk", FetchFailure::Wire, "drop:3"},
+                      FetchFault{"DropAtTheSecondChunk", FetchFailure::Wire, "drop:3@1"},
+                      FetchFault{"NoReply", FetchFailure::Wire, "noreply@1"},
+                      FetchFault{"BadChecksum", FetchFailure::Wire, "badsum@1"},
+                      FetchFault{"Stall", FetchFailure::Wire, "stall:700@1"},
+                      FetchFault{"WrongCode", FetchFailure::Wire, "wrongcode@1"},
+                      FetchFault{"Refused", FetchFailure::Wire, "refuse:6@1"},
+                      FetchFault{"UnwritableHome", FetchFailure::UnwritableHome, nullptr},
+                      FetchFault{"RenameOverAPicture", FetchFailure::RenameOverPicture, nullptr},
+                      FetchFault{"RenameOverALink", FetchFailure::RenameOverLink, nullptr},
+                      FetchFault{"RenameOverADanglingLink", FetchFailure::RenameOverDanglingLink,
+                                 nullptr},
+                      FetchFault{"RenameOverAFifo", FetchFailure::RenameOverFifo, nullptr}),
+    [](const auto& p) { return std::string(p.param.name); });
