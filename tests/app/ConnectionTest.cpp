@@ -4,13 +4,11 @@
 
 #include "LinkLibraries.h"
 #include "MainWindowFixture.h"
-#include "MockLink.h"
 
 using ::testing::_;
 using ::testing::DoAll;
 using ::testing::InSequence;
 using ::testing::Invoke;
-using ::testing::NiceMock;
 using ::testing::Return;
 using ::testing::SetArgPointee;
 
@@ -23,7 +21,7 @@ class Connection : public MainWindow {
     attach();
   }
   void attach() {
-    ws->setLink(&link);
+    useMockLink(false);
     form->sleep = [this](int ms) {
       sleeps << ms;
       events << QStringLiteral("sleep %1").arg(ms);
@@ -50,7 +48,6 @@ class Connection : public MainWindow {
         .WillOnce(DoAll(SetArgPointee<1>(w), SetArgPointee<2>(h), Return(result)));
   }
 
-  NiceMock<MockLink> link;
   QList<int> sleeps;
   QStringList events;
 };

@@ -13,19 +13,17 @@
 #include "GbkIni.h"
 #include "Mainface.h"
 #include "Pictureimport.h"
-#include "ScriptedPrompt.h"
-#include "TestHome.h"
 #include "UpDown.h"
+#include "WorkspaceFixture.h"
 
 // A main window on a fresh home, driven through its controls with a scripted Prompt.
-class MainWindow : public ::testing::Test {
+class MainWindow : public WorkspaceFixture {
  protected:
   void SetUp() override { start(); }
 
   void start() {
     form.reset();
-    ws.reset();
-    ws = std::make_unique<Workspace>(home.path());
+    reopen();
     ws->store().wipe();  // as every run of the application starts
     form = std::make_unique<TMainForm>(*ws, prompt);
     // Pictures are decoded by the ledsignctl built beside the application.
@@ -61,8 +59,5 @@ class MainWindow : public ::testing::Test {
 
   void typeDwell(const QString& keys) { QTest::keyClicks(form->Edit4, keys); }
 
-  TestHome home;
-  ScriptedPrompt prompt;
-  std::unique_ptr<Workspace> ws;
   std::unique_ptr<TMainForm> form;
 };

@@ -10,41 +10,34 @@
 #include <QToolButton>
 
 #include "Commconfig.h"
+#include "LinkLibraries.h"
 #include "Mainface.h"
-#include "ScriptedPrompt.h"
-#include "TestHome.h"
 #include "VirtualCard.h"
+#include "WorkspaceFixture.h"
 
 namespace {
 
-class CardLink : public WithLinkLibraries<> {
+class CardLink : public WorkspaceFixture {
  protected:
-  static void SetUpTestSuite() {
-    // Discovery answers come at once.
-    qputenv("NQ_DISCOVERY_WINDOW_MS", "400");
-    WithLinkLibraries::SetUpTestSuite();
-  }
-
   void startCard(bool pty, int baud = 115200) {
     signsim::CardOptions options = loopbackCard(96, 48, 1, pty);
     options.discoveryPort = 0;
     options.baud = baud;
-    card = ::startCard(options);
-    ASSERT_TRUE(card);
+    ASSERT_TRUE(WorkspaceFixture::startCard(options));
     qputenv("NQ_DISCOVERY_PORT", QByteArray::number(card->discoveryPort()));
   }
 
   void SetUp() override {
-    ASSERT_TRUE(libraries->serialLoaded() && libraries->netLoaded());
+    // Discovery answers come at once.
+    qputenv("NQ_DISCOVERY_WINDOW_MS", "400");
     qputenv("LEDSIGN_HOME", home.path().toLocal8Bit());
-    ws = std::make_unique<Workspace>(home.path());
-    ws->setLink(libraries);
+    ws->setLink(&libraries());
     main = std::make_unique<TMainForm>(*ws, prompt);
     main->sleep = [](int) {};
   }
   void TearDown() override {
     if (main && main->isConnected()) main->SpeedButton4->click();
-    if (card) card->stop();
+    WorkspaceFixture::TearDown();
   }
 
   void useTcp() {
@@ -53,11 +46,7 @@ class CardLink : public WithLinkLibraries<> {
     ws->commSettings.ControllerPort = card->tcpPort();
   }
 
-  TestHome home;
-  ScriptedPrompt prompt;
-  std::unique_ptr<Workspace> ws;
   std::unique_ptr<TMainForm> main;
-  std::unique_ptr<signsim::Card> card;
 };
 
 TEST_F(CardLink, ConnectsOverTcpAndNoticesWhenTheCardStops) {

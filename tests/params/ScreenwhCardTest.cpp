@@ -125,7 +125,7 @@ TEST_P(EveryPage, SetThenReadBack) {
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(ws->ScreenWidth, 80);
   int width = 0, height = 0;
-  ASSERT_EQ(libraries->GetWidthHeight(t, &width, &height), 0);
+  ASSERT_EQ(libraries().GetWidthHeight(t, &width, &height), 0);
   EXPECT_EQ(width, 80);
   EXPECT_EQ(height, 40);
   EXPECT_TRUE(ws->isConnected());

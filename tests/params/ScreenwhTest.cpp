@@ -13,32 +13,27 @@
 #include <cstring>
 #include <functional>
 
-#include "ParamsFixture.h"
+#include "ConnectionPages.h"
+#include "Screenwh.h"
+#include "TuningPages.h"
+#include "WorkspaceFixture.h"
 
 using ::testing::_;
 using ::testing::DoAll;
 using ::testing::Invoke;
-using ::testing::NiceMock;
 using ::testing::Return;
 using ::testing::SetArgPointee;
 
 namespace {
 
-class ParamDialog : public ::testing::Test {
+class ParamDialog : public WorkspaceFixture {
  protected:
   void SetUp() override {
-    ws = std::make_unique<Workspace>(home.path());
-    ws->setLink(&link);
-    use(Transport::Net);
-    ws->markConnected();
+    useMockLink();
+    useTransport(Transport::Net);
     dialog = std::make_unique<TScreenWHForm>(*ws, prompt);
   }
-  void use(Transport t) { ws->commSettings.Transport = transportText(t); }
 
-  TestHome home;
-  ScriptedPrompt prompt;
-  NiceMock<MockLink> link;
-  std::unique_ptr<Workspace> ws;
   std::unique_ptr<TScreenWHForm> dialog;
 };
 
@@ -170,7 +165,7 @@ class ParamFailure : public ParamDialog,
 TEST_P(ParamFailure, ReportsAndLosesTheLinkOnlyWhereItShould) {
   const auto& [row, t] = GetParam();
   const Failure& f = kFailures[row];
-  use(t);
+  useTransport(t);
   dialog->show();
   f.arrange(link, t);
   // The call runs under the busy cursor and the status bar's wait text, the message after it.
@@ -197,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(EveryOperation, ParamFailure,
 TEST_F(ParamDialog, Rs485ButtonsDoNothingOverSerialAndUseTheNetworkLibraryOverTcp) {
   SerialGroup* rs485 = dialog->serialPage->GroupBox2;
   rs485->showChoice({9, 0, 0, 0});
-  use(Transport::Serial);
+  useTransport(Transport::Serial);
   EXPECT_CALL(link, Get485Para(_)).Times(0);
   EXPECT_CALL(link, Mod485Para(_)).Times(0);
   rs485->ReadButton->click();
@@ -205,7 +200,7 @@ TEST_F(ParamDialog, Rs485ButtonsDoNothingOverSerialAndUseTheNetworkLibraryOverTc
   EXPECT_TRUE(prompt.messages.isEmpty());
   ::testing::Mock::VerifyAndClearExpectations(&link);
 
-  use(Transport::Net);
+  useTransport(Transport::Net);
   SerialParaRecord sent{};
   EXPECT_CALL(link, Mod485Para(_))
       .WillOnce(DoAll(Invoke([&](SerialParaRecord* r) { sent = *r; }), Return(0)));

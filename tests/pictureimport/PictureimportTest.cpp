@@ -10,14 +10,13 @@
 #include <QSlider>
 
 #include "Pictureimport.h"
-#include "ScriptedPrompt.h"
-#include "TestHome.h"
+#include "WorkspaceFixture.h"
 
 namespace {
 
 constexpr QRgb kBlack = 0xff000000u, kGreen = 0xff008000u;
 
-class PictureImportTest : public ::testing::Test {
+class PictureImportTest : public WorkspaceFixture {
  protected:
   PictureImportTest() {
     store.append(0, 64, 32, 0, 4, QStringLiteral("5"));
@@ -38,9 +37,7 @@ class PictureImportTest : public ::testing::Test {
             home.read(QStringLiteral("Program/set.ini"))};
   }
 
-  TestHome home;
-  ProgramStore store{home.path()};
-  ScriptedPrompt prompt;
+  ProgramStore& store = ws->store();
   TPictureImportForm form{store, prompt};
   QString photoPath;
   const PlaySettings play{3, 2, 9};

@@ -301,6 +301,49 @@ TEST(OpeningModesEdges, CoverHeightOfModes7And8StaysUntilTheNextOpen) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// Part way on a 64 × 32 sign, where the preview window draws it: after k ticks the picture of
+// mode 2 stands at x = −64 + (k − 1), the cover of mode 6 at x = −(k − 1), the covers of modes 7
+// and 8 are 32 − (k − 1) high (from y = k − 1 and from the top), and the bars of mode 15 are
+// 8 − (k − 1) high, 8 pixels apart.
+
+struct PartWayRow {
+  std::string name;
+  int mode;
+  int ticks;
+  QPoint picture;
+  QRect cover;  // null when no cover is shown
+  QList<QRect> bars;
+};
+void PrintTo(const PartWayRow& row, std::ostream* os) { *os << row.name; }
+
+class PartWayOnASign64x32 : public ::testing::TestWithParam<PartWayRow> {};
+
+TEST_P(PartWayOnASign64x32, SceneWhereTheRuleSays) {
+  const PartWayRow& row = GetParam();
+  EffectStepper stepper = playing({64, 32}, {64, 32}, row.mode, Fastest, 5);
+  for (int t = 0; t < row.ticks; ++t) stepper.tick();
+  const PreviewScene& scene = stepper.scene();
+  EXPECT_TRUE(scene.pictureVisible);
+  EXPECT_EQ(scene.picture, row.picture);
+  EXPECT_EQ(scene.coverVisible ? scene.cover : QRect(), row.cover);
+  EXPECT_EQ(stepper.barRects(), row.bars);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Preview, PartWayOnASign64x32,
+    ::testing::Values(PartWayRow{"MoveRight", 2, 17, {-48, 0}, {}, {}},
+                      PartWayRow{"OpenFromRight", 6, 20, {0, 0}, {-19, 0, 64, 32}, {}},
+                      PartWayRow{"OpenFromTop", 7, 10, {0, 0}, {0, 9, 64, 23}, {}},
+                      PartWayRow{"OpenFromBottom", 8, 10, {0, 0}, {0, 0, 64, 23}, {}},
+                      PartWayRow{"HorizontalBars",
+                                 15,
+                                 6,
+                                 {0, 0},
+                                 {},
+                                 {{0, 0, 64, 3}, {0, 8, 64, 3}, {0, 16, 64, 3}, {0, 24, 64, 3}}}),
+    [](const auto& row) { return row.param.name; });
+
+// ---------------------------------------------------------------------------------------------
 // Modes without a dwell.
 
 TEST(ShowAtOnce, PictureAtOriginFromTheFirstTickCoverHidden) {

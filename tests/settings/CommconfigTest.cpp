@@ -12,38 +12,30 @@
 #include "Commconfig.h"
 #include "LedError.h"
 #include "LinkLibraries.h"
-#include "MockLink.h"
-#include "ScriptedPrompt.h"
-#include "TestHome.h"
-#include "Workspace.h"
+#include "WorkspaceFixture.h"
 
 using ::testing::_;
 using ::testing::Invoke;
-using ::testing::NiceMock;
 using ::testing::Return;
 using ::testing::Throw;
 
 namespace {
 
-class CommDialog : public ::testing::Test {
+class CommDialog : public WorkspaceFixture {
  protected:
   void SetUp() override {
-    main = std::make_unique<Workspace>(home.path());
-    main->setLink(&link);
-    main->commSettings.PortNames = {"/dev/ttyS0", "/tmp/card"};
-    main->commSettings.SerialPort = QStringLiteral("/tmp/card");
-    main->commSettings.BaudRate = 0;
-    dialog = std::make_unique<TCommForm>(*main, prompt);
+    useMockLink(false);
+    ws->commSettings.PortNames = {"/dev/ttyS0", "/tmp/card"};
+    ws->commSettings.SerialPort = QStringLiteral("/tmp/card");
+    ws->commSettings.BaudRate = 0;
+    dialog = std::make_unique<TCommForm>(*ws, prompt);
   }
   void TearDown() override {
     if (dialog) dialog->waitForQueries();
+    WorkspaceFixture::TearDown();
   }
   CommSettings reload() { return CommSettings::load(home.file("set.ini")); }
 
-  TestHome home;
-  ScriptedPrompt prompt;
-  NiceMock<MockLink> link;
-  std::unique_ptr<Workspace> main;
   std::unique_ptr<TCommForm> dialog;
 };
 
@@ -57,7 +49,7 @@ TEST_F(CommDialog, ShowsTheSettingsAndSavesTheSerialPage) {
   EXPECT_EQ(dialog->baudPage->ComboBox3->currentText(), QStringLiteral("/dev/ttyS0"));
   EXPECT_EQ(page->Edit3->text(), QStringLiteral("500"));
   EXPECT_EQ(dialog->PageControl1->currentWidget(), page);
-  EXPECT_EQ(main->commSettings.BaudRate, 0);
+  EXPECT_EQ(ws->commSettings.BaudRate, 0);
 
   page->ComboBox2->setCurrentText(QStringLiteral("115200"));
   page->CheckBox1->setChecked(true);
@@ -70,8 +62,8 @@ TEST_F(CommDialog, ShowsTheSettingsAndSavesTheSerialPage) {
   EXPECT_EQ(stored.BaudRate, 115200);
   EXPECT_EQ(stored.GprsEnabled, 1);
   EXPECT_EQ(stored.TimeoutMs, 750);
-  EXPECT_EQ(main->commSettings.BaudRate, 115200);
-  EXPECT_EQ(main->commSettings.TimeoutMs, 750);
+  EXPECT_EQ(ws->commSettings.BaudRate, 115200);
+  EXPECT_EQ(ws->commSettings.TimeoutMs, 750);
 }
 
 TEST_F(CommDialog, OkChecksEveryFieldBeforeWritingAnything) {
@@ -102,11 +94,11 @@ TEST_F(CommDialog, OkChecksEveryFieldBeforeWritingAnything) {
     EXPECT_TRUE(prompt.messages.front().contains(row.mustMention)) << row.what;
     EXPECT_TRUE(dialog->isVisible()) << row.what;
     EXPECT_FALSE(home.exists("set.ini")) << row.what;
-    EXPECT_EQ(main->commSettings.ControllerIp, QStringLiteral("192.168.3.117")) << row.what;
+    EXPECT_EQ(ws->commSettings.ControllerIp, QStringLiteral("192.168.3.117")) << row.what;
   }
 
   // No serial port at all: nothing to save, and nothing to query.
-  main->commSettings.PortNames.clear();
+  ws->commSettings.PortNames.clear();
   prompt.messages.clear();
   dialog->close();
   dialog->show();
@@ -123,8 +115,8 @@ TEST_F(CommDialog, NetPageStoresTheTextsAsTyped) {
   dialog->netPage->Edit2->setText(QStringLiteral("8001"));
   dialog->netPage->OkButton->click();
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(main->commSettings.ControllerIp, QStringLiteral("127.0.0.1"));
-  EXPECT_EQ(main->commSettings.ControllerPort, 8001);
+  EXPECT_EQ(ws->commSettings.ControllerIp, QStringLiteral("127.0.0.1"));
+  EXPECT_EQ(ws->commSettings.ControllerPort, 8001);
   EXPECT_EQ(reload().ControllerPort, 8001);
 
   dialog->show();

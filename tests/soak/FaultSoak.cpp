@@ -7,7 +7,7 @@
 #include <random>
 #include <set>
 
-#include "../controller/LinkFixture.h"
+#include "LinkFixture.h"
 
 using namespace nq;
 

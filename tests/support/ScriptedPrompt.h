@@ -2,13 +2,16 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "Prompt.h"
 
 // A Prompt for tests: records every message and question, and answers from scripted queues.
-// An unscripted question is answered No, an unscripted dialog is cancelled.
+// An unscripted question is answered No, an unscripted dialog is cancelled. onMessage lets a
+// test look at the windows while a message is up (the send and fetch dialogs stay open under
+// their result until it is confirmed).
 class ScriptedPrompt final : public Prompt {
  public:
   QStringList messages;
@@ -20,8 +23,12 @@ class ScriptedPrompt final : public Prompt {
   std::deque<QString> folders;
   std::deque<std::optional<FontChoice>> fonts;
   std::vector<FontChoice> fontsShown;  // what each font dialog opened on
+  std::function<void(const QString&)> onMessage;
 
-  void message(QWidget*, const QString& text) override { messages << text; }
+  void message(QWidget*, const QString& text) override {
+    messages << text;
+    if (onMessage) onMessage(text);
+  }
   bool question(QWidget*, const QString& text) override {
     questions << text;
     if (answers.empty()) return false;

@@ -1,7 +1,6 @@
 #pragma once
-// The real link libraries and the virtual card in-process, for tests that drive the windows
-// against a card over loopback TCP or a pseudo-terminal. The test program defines
-// LEDSIGN_BIN_DIR, the folder of the built libraries.
+// The virtual card in-process, for tests that drive the windows against a card over loopback
+// TCP or a pseudo-terminal through the real link libraries.
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -9,23 +8,6 @@
 
 #include "Card.h"
 #include "LinkLibraries.h"
-
-// A fixture base whose suite loads the build's link libraries once, with a 1 s reply timeout so
-// that a silent card is noticed quickly.
-template <typename Base = ::testing::Test>
-class WithLinkLibraries : public Base {
- protected:
-  static void SetUpTestSuite() {
-    qputenv("NQ_LINK_TIMEOUT_MS", "1000");
-    libraries = new LinkLibraries(QStringLiteral(LEDSIGN_BIN_DIR));
-  }
-  static void TearDownTestSuite() {
-    delete libraries;
-    libraries = nullptr;
-  }
-
-  static inline LinkLibraries* libraries = nullptr;
-};
 
 // A card of the given size and model on a free loopback port and, when asked, on a
 // pseudo-terminal that does not pace its bytes to the baud rate.

@@ -26,23 +26,22 @@
 #include "LibreOfficePage.h"
 #include "Prompt.h"
 #include "RtfReader.h"
-#include "ScriptedPrompt.h"
-#include "TestHome.h"
 #include "TextFormat.h"
 #include "TextRender.h"
 #include "UpDown.h"
 #include "Wordsedit.h"
-#include "Workspace.h"
+#include "WorkspaceFixture.h"
 
 namespace {
 
 const QString kQuestion = QStringLiteral("非法的宽高,是否程序自动修正并保存!");
 
 // A workspace on a fresh home with programs of the sign's size, and the editor opened on one.
-class Editor : public ::testing::Test {
+class Editor : public WorkspaceFixture {
  protected:
   void open(int signWidth = 64, int signHeight = 32, int programs = 1, int selected = 0) {
-    ws = std::make_unique<Workspace>(home.path());
+    words.reset();
+    reopen();
     ws->ScreenWidth = signWidth;
     ws->ScreenHeight = signHeight;
     for (int i = 0; i < programs; ++i) {
@@ -74,9 +73,6 @@ class Editor : public ::testing::Test {
 
   QImage storedPicture(int n) { return QImage(home.file(QStringLiteral("Program/%1.bmp").arg(n))); }
 
-  TestHome home;
-  ScriptedPrompt prompt;
-  std::unique_ptr<Workspace> ws;
   std::unique_ptr<TWordsForm> words;
 };
 

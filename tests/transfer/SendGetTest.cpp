@@ -15,17 +15,12 @@
 
 #include "Getpram.h"
 #include "LedError.h"
-#include "LinkRunner.h"
-#include "MockLink.h"
 #include "Sendpram.h"
-#include "TestHome.h"
-#include "WatchPrompt.h"
-#include "Workspace.h"
+#include "WorkspaceFixture.h"
 
 using ::testing::_;
 using ::testing::InSequence;
 using ::testing::Invoke;
-using ::testing::NiceMock;
 using ::testing::Return;
 
 namespace {
@@ -33,7 +28,7 @@ namespace {
 const QString Serial = QStringLiteral("0");
 const QString Net = QStringLiteral("1");
 
-class Transfer : public ::testing::Test {
+class Transfer : public WorkspaceFixture {
  protected:
   void SetUp() override {
     open(home.path());
@@ -53,9 +48,8 @@ class Transfer : public ::testing::Test {
   void open(const QString& path) {
     send.reset();
     fetch.reset();
-    ws = std::make_unique<Workspace>(path);
-    ws->setLink(&link);
-    ws->markConnected();
+    reopen(path);
+    useMockLink();
     ws->heartbeat()->start();
     send = std::make_unique<TSendPramForm>(*ws, prompt);
     fetch = std::make_unique<TGetPramForm>(*ws, prompt);
@@ -70,10 +64,6 @@ class Transfer : public ::testing::Test {
     return done();
   }
 
-  TestHome home;
-  WatchPrompt prompt;
-  NiceMock<MockLink> link;
-  std::unique_ptr<Workspace> ws;
   std::unique_ptr<TSendPramForm> send;
   std::unique_ptr<TGetPramForm> fetch;
 };
@@ -106,6 +96,7 @@ TEST_F(Transfer, SendShowsTheResultAndMarksDisconnectedOverTcpIpOnly) {
   } rows[] = {{Serial, 0, "发送成功", true},
               {Net, 0, "发送成功", true},
               {Serial, 7, "发送失败,错误代码：7", true},
+              {Net, 7, "发送失败,错误代码：7", false},  // the link lost part way
               {Net, 105, "发送失败,错误代码：105", false}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.message + row.transport.toStdString());
@@ -348,20 +339,6 @@ TEST_F(Transfer, ALinkCallThatThrowsIsReportedAndChangesNothing) {
   EXPECT_TRUE(ws->heartbeat()->isActive());
   EXPECT_TRUE(ws->isConnected());
   EXPECT_EQ(ws->ProgramCount, 2);
-}
-
-// A runner's end waits for its running call, whose outcome is then never handed back: a window
-// that keeps its runner is never called once it is gone.
-TEST(LinkRunner, AnOwnerGoneWhileItsCallRunsIsNeverCalledBack) {
-  auto runner = std::make_unique<LinkRunner>();
-  bool ended = false;  // read once the runner has waited for the call
-  int calls = 0;
-  runner->start<bool>([&ended] { return QThread::msleep(200), ended = true; },
-                      [&calls](auto&) { ++calls; });
-  runner.reset();
-  EXPECT_TRUE(ended);
-  QCoreApplication::processEvents();
-  EXPECT_EQ(calls, 0);
 }
 
 }  // namespace

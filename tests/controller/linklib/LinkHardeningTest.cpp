@@ -1,6 +1,7 @@
 // Faults an outside client found in the libraries and the card: serial deadlines at low baud,
-// replies replayed to another process, a huge bitmap header, a fetch failing part way, a peer
-// streaming garbage, texts read from two threads, and the card's start-up state.
+// replies replayed to another process, a huge bitmap header, a peer streaming garbage, texts read
+// from two threads, and the card's start-up state. A fetch failing part way is in the link fault
+// tests.
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/resource.h>
@@ -197,34 +198,6 @@ TEST_F(Hardening, AHugeBitmapHeaderIsRefusedWithoutDecoding) {
   ASSERT_TRUE(WIFEXITED(status)) << "the client died with signal " << WTERMSIG(status);
   EXPECT_EQ(WEXITSTATUS(status), OutOfRange);
 #endif
-}
-
-// A fetch whose third rename fails (a directory stands where a picture goes) leaves the
-// library as it was, whatever kind of entry stood where the first picture goes.
-TEST_F(Hardening, AFailingFetchUndoesEveryRename) {
-  startCard();
-  ASSERT_EQ(connectNet(), 0);
-  TempDir source;
-  ProgramSendRecord rec;
-  writeLibrary(source.path, smallLibrary(3, 16, 8), rec);
-  ASSERT_EQ(net<int(ProgramSendRecord*)>("ModProgram")(&rec), 0);
-  const fs::path first = home.path / "Program" / "0.bmp";
-  // 0.bmp: a picture, a link to a picture, a dangling link, a FIFO.
-  for (int entry = 0; entry < 4; ++entry) {
-    fs::remove_all(home.path / "Program");
-    writeLibrary(home.path, smallLibrary(2, 8, 8), rec);
-    if (entry > 0) fs::remove(first);
-    if (entry == 1 || entry == 2)
-      fs::create_symlink(source.path / "Program" / (entry == 1 ? "0.bmp" : "gone"), first);
-    ASSERT_TRUE(entry != 3 || mkfifo(first.c_str(), 0644) == 0);
-    fs::create_directories(home.path / "Program" / "2.bmp");
-    std::ofstream(home.path / "Program" / "2.bmp" / "keep") << "x";
-    const auto before = snapshotDir(home.path);
-    const fs::file_type type = fs::symlink_status(first).type();
-    EXPECT_EQ(net<int(int)>("GetProgram")(3), WriteFailed) << entry;
-    EXPECT_EQ(snapshotDir(home.path), before) << entry;
-    EXPECT_EQ(fs::symlink_status(first).type(), type) << entry;
-  }
 }
 
 // A bitmap path naming a FIFO, a device or a folder is refused at once: nothing waits on it,

@@ -8,43 +8,22 @@
 #include <mutex>
 
 #include "Kernel.h"
+#include "LinkLibraries.h"
 #include "Pramme.h"
 #include "Protocol.h"
-#include "ScriptedPrompt.h"
-#include "TestHome.h"
 #include "VirtualCard.h"
-#include "Workspace.h"
+#include "WorkspaceFixture.h"
 
 namespace {
 
-class CardTransfer : public WithLinkLibraries<::testing::TestWithParam<Transport>> {
+class CardTransfer : public WorkspaceFixture, public ::testing::WithParamInterface<Transport> {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(libraries->serialLoaded() && libraries->netLoaded());
     signsim::CardOptions options;  // the card's own size and model, on loopback and a pty
     options.pace = false;
-    card = startCard(options);
-    ASSERT_TRUE(card);
-    ws = std::make_unique<Workspace>(home.path());
-    ws->setLink(libraries);
-    connectCard();
+    ASSERT_TRUE(startCard(options));
+    ASSERT_TRUE(connectCard(GetParam()));
   }
-  void TearDown() override {
-    if (ws && ws->isConnected()) closeLink(*libraries, GetParam());
-    if (card) card->stop();
-  }
-
-  void connectCard() {
-    ws->commSettings.Transport =
-        GetParam() == Transport::Serial ? QStringLiteral("0") : QStringLiteral("1");
-    ASSERT_EQ(openLink(*libraries, *card, GetParam()), 0);
-    ws->markConnected();
-  }
-
-  TestHome home;
-  ScriptedPrompt prompt;
-  std::unique_ptr<signsim::Card> card;
-  std::unique_ptr<Workspace> ws;
 };
 
 TEST_P(CardTransfer, InputLineTableRoundTrip) {
@@ -90,7 +69,7 @@ TEST_P(CardTransfer, InputLineTableRoundTrip) {
 }
 
 TEST_P(CardTransfer, UpgradeChangesTheReportedVersion) {
-  const QString before = libraries->GetVersion(GetParam());
+  const QString before = libraries().GetVersion(GetParam());
   QByteArray image(70000, '\0');
   for (int i = 0; i < image.size(); ++i) image[i] = char((i * 31) ^ (i >> 8));
   ASSERT_TRUE(home.write(QStringLiteral("fw.bin"), image));
@@ -104,10 +83,12 @@ TEST_P(CardTransfer, UpgradeChangesTheReportedVersion) {
   EXPECT_EQ(prompt.messages, QStringList{"升级成功"});
   EXPECT_EQ(ws->isConnected(), GetParam() == Transport::Serial);
 
-  if (!ws->isConnected()) connectCard();
+  if (!ws->isConnected()) {
+    ASSERT_TRUE(connectCard(GetParam()));
+  }
   const uint32_t crc = nq::crc32(
       std::span(reinterpret_cast<const uint8_t*>(image.constData()), size_t(image.size())));
-  const QString after = libraries->GetVersion(GetParam());
+  const QString after = libraries().GetVersion(GetParam());
   EXPECT_NE(after, before);
   EXPECT_EQ(after, QStringLiteral("FW-") +
                        QString::number(crc, 16).rightJustified(8, QLatin1Char('0')).toUpper());

@@ -1,8 +1,13 @@
-// The card's decoder against random and mutated frames: it never crashes, stays bounded, and
-// still answers a good frame afterwards.
+// The card's decoder against the fuzz target's inputs, well-formed frames of random payload and a
+// flood of headers: it never crashes, stays bounded, and still answers a good frame afterwards.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
+#include <span>
 
 #include "Card.h"
 
@@ -41,50 +46,56 @@ bool answersHeart(signsim::Session& s) {
   return false;
 }
 
+// What the card makes of one feed of bytes: each answer is one whole frame, and there are no
+// more answers than headers the bytes could hold.
+void expectBoundedAnswers(signsim::Session& session, std::span<const uint8_t> bytes) {
+  const auto actions = session.onBytes(bytes);
+  EXPECT_LE(actions.size(), bytes.size() / kHeaderSize + 1);
+  for (const auto& a : actions) {
+    FrameDecoder d;
+    d.feed(a.bytes);
+    const auto e = d.next();
+    EXPECT_TRUE(a.bytes.empty() || (e && e->kind == FrameDecoder::Kind::Frame));
+  }
+}
+
 }  // namespace
 
-TEST(CardDecoder, SurvivesRandomAndMutatedFrames) {
+// Every input the fuzz target fuzz_card_frames keeps in its committed corpus (it feeds the card
+// arbitrary bytes for as long as it runs), each to a new session cut in two as that target cuts
+// it, then well-formed frames of every command with random payloads (right checksums, which the
+// fuzzer's mutations rarely keep) through one session: the answers are bounded whole frames,
+// memory stays bounded, and afterwards the card still answers a good frame with its settings
+// within their limits.
+TEST(CardDecoder, SurvivesTheFuzzCorpusAndRandomPayloads) {
   signsim::CardOptions o;
   o.tcpPort = -1;
   o.pty = false;
   signsim::Card card(o);  // memory only
+  std::vector<std::filesystem::path> corpus;
+  for (const auto& entry : std::filesystem::directory_iterator(CARD_FRAMES_CORPUS))
+    corpus.push_back(entry.path());
+  std::sort(corpus.begin(), corpus.end());
+  ASSERT_GE(corpus.size(), 6u);  // the seeds the project's encoders wrote, at least
+  for (const auto& path : corpus) {
+    SCOPED_TRACE(path.filename().string());
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+    const size_t cut = bytes.empty() ? 0 : bytes[0] % (bytes.size() + 1);
+    auto session = card.newSession();
+    for (const auto part : {std::span(bytes).first(cut), std::span(bytes).subspan(cut)})
+      expectBoundedAnswers(*session, part);
+    ASSERT_LT(session->memoryInUse(), 64u << 20);
+  }
   auto session = card.newSession();
   std::mt19937 rng(12345);
-  for (int round = 0; round < 3000; ++round) {
-    std::vector<uint8_t> bytes;
-    switch (round % 3) {
-      case 0:  // plain noise, rich in magic bytes
-        bytes.resize(rng() % 512);
-        for (auto& b : bytes)
-          b = rng() % 3 == 0 ? kMagic0 : rng() % 3 == 0 ? kMagic1 : uint8_t(rng());
-        break;
-      case 1: {  // a valid frame with a few bytes changed, dropped or inserted
-        bytes = validFrame(rng);
-        for (int k = int(rng() % 4); k >= 0; --k) {
-          size_t at = rng() % bytes.size();
-          switch (rng() % 3) {
-            case 0:
-              bytes[at] ^= uint8_t(1 + rng() % 255);
-              break;
-            case 1:
-              bytes.erase(bytes.begin() + ptrdiff_t(at));
-              break;
-            default:
-              bytes.insert(bytes.begin() + ptrdiff_t(at), uint8_t(rng()));
-          }
-          if (bytes.empty()) break;
-        }
-        break;
-      }
-      default:  // valid frames with random payloads, valid checksums
-        bytes = validFrame(rng);
-    }
-    auto actions = session->onBytes(bytes);
-    EXPECT_LE(actions.size(), bytes.size() / kHeaderSize + 1);
+  for (int round = 0; round < 1000; ++round) {
+    SCOPED_TRACE(round);
+    expectBoundedAnswers(*session, validFrame(rng));
     ASSERT_LT(session->memoryInUse(), 64u << 20);
   }
   EXPECT_TRUE(answersHeart(*session));
-  // Nothing the noise did got past the card's checks into impossible state.
+  // Nothing the feeds did got past the card's checks into impossible state.
   std::lock_guard l(card.store().mutex());
   const auto& c = card.store().config();
   EXPECT_GE(c.brightness, 1);

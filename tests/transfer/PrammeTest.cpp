@@ -8,16 +8,12 @@
 #include <cstring>
 #include <tuple>
 
-#include "MockLink.h"
 #include "Pramme.h"
 #include "ProgramIoRules.h"
-#include "ScriptedPrompt.h"
-#include "TestHome.h"
-#include "Workspace.h"
+#include "WorkspaceFixture.h"
 
 using ::testing::_;
 using ::testing::DoAll;
-using ::testing::NiceMock;
 using ::testing::Return;
 using ::testing::SetArgPointee;
 
@@ -37,19 +33,13 @@ ProgramIoEntry entry(std::initializer_list<int> programs) {
   return e;
 }
 
-class ProgramControl : public ::testing::Test {
+class ProgramControl : public WorkspaceFixture {
  protected:
   void SetUp() override {
-    ws = std::make_unique<Workspace>(home.path());
-    ws->setLink(&link);
-    ws->markConnected();
+    useMockLink();
     useTransport(Transport::Net);
     dialog = std::make_unique<TPrammeForm>(*ws, prompt);
     table.lines[1] = entry({2, 0});
-  }
-
-  void useTransport(Transport t) {
-    ws->commSettings.Transport = t == Transport::Serial ? QStringLiteral("0") : QStringLiteral("1");
   }
 
   // "获取" against a controller holding `count` programs and `table`.
@@ -74,10 +64,6 @@ class ProgramControl : public ::testing::Test {
 
   void select(QListWidget* list, int row) { list->setCurrentRow(row); }
 
-  TestHome home;
-  ScriptedPrompt prompt;
-  NiceMock<MockLink> link;
-  std::unique_ptr<Workspace> ws;
   std::unique_ptr<TPrammeForm> dialog;
   ProgramIoTable table{};
 };

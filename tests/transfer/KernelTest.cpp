@@ -12,29 +12,19 @@
 
 #include "Getpram.h"
 #include "Kernel.h"
-#include "MockLink.h"
 #include "Pramme.h"
-#include "ScriptedPrompt.h"
-#include "TestHome.h"
-#include "Workspace.h"
+#include "WorkspaceFixture.h"
 
 using ::testing::_;
-using ::testing::NiceMock;
 using ::testing::Return;
 
 namespace {
 
-class Upgrade : public ::testing::Test {
+class Upgrade : public WorkspaceFixture {
  protected:
   void SetUp() override {
-    ws = std::make_unique<Workspace>(home.path());
-    ws->setLink(&link);
-    ws->markConnected();
+    useMockLink();
     dialog = std::make_unique<TKernelForm>(*ws, prompt);
-  }
-
-  void useTransport(Transport t) {
-    ws->commSettings.Transport = t == Transport::Serial ? QStringLiteral("0") : QStringLiteral("1");
   }
 
   // A file of `size` bytes in the home, offered to the next file dialog.
@@ -55,10 +45,6 @@ class Upgrade : public ::testing::Test {
     }
   }
 
-  TestHome home;
-  ScriptedPrompt prompt;
-  NiceMock<MockLink> link;
-  std::unique_ptr<Workspace> ws;
   std::unique_ptr<TKernelForm> dialog;
 };
 
