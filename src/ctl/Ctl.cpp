@@ -62,10 +62,7 @@ const CommSettings& Context::settings() {
   }
   if (netOverride) {
     s.Transport = QStringLiteral("1");
-    const QString text = *netOverride;
-    const int colon = text.lastIndexOf(QLatin1Char(':'));
-    s.ControllerIp = colon < 0 ? text : text.left(colon);
-    if (colon >= 0) s.ControllerPort = intArgument(text.mid(colon + 1), 1, 65535, "--net PORT");
+    splitHostPort(*netOverride, s.ControllerIp, s.ControllerPort);
     if (s.ControllerIp.isEmpty()) badInput(QStringLiteral("--net 需要控制卡的地址"));
   }
   if (serialDevice) {
@@ -131,6 +128,12 @@ void parseCommand(Context& ctx, QCommandLineParser& parser, const QStringList& a
   if (n < minPositional || (maxPositional >= 0 && n > maxPositional)) {
     badInput(QStringLiteral("%1：参数个数不对，见 ledsignctl %1 --help").arg(args.value(0)));
   }
+}
+
+void splitHostPort(const QString& text, QString& host, int& port) {
+  const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+  host = colon < 0 ? text : text.left(colon);
+  if (colon >= 0) port = intArgument(text.mid(colon + 1), 1, 65535, "--net PORT");
 }
 
 int intArgument(const QString& text, int low, int high, const QString& what) {

@@ -100,6 +100,10 @@ struct Command {
 void parseCommand(Context& ctx, QCommandLineParser& parser, const QStringList& args,
                   const QString& description, int minPositional, int maxPositional);
 
+// "HOST[:PORT]" of --net: the host, and the port when one is given (exit 2 when it is
+// not 1..65535).
+void splitHostPort(const QString& text, QString& host, int& port);
+
 // A decimal integer in [low, high], or exit 2 naming what it is.
 int intArgument(const QString& text, int low, int high, const QString& what);
 

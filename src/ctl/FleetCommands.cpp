@@ -22,6 +22,7 @@
 #include "FleetRunner.h"
 #include "HomeLock.h"
 #include "LibrarySnapshot.h"
+#include "LinkCommandsInternal.h"
 #include "ProgramStore.h"
 #include "SignList.h"
 
@@ -98,10 +99,7 @@ int runSignAdd(Context& ctx, const QStringList& args) {
     if (parser.isSet(baud)) sign.baud = intArgument(parser.value(baud), 1, 4000000, "--baud");
   } else {
     if (parser.isSet(baud)) badInput(QStringLiteral("--baud 只用于 --serial"));
-    const QString text = parser.value(net);
-    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
-    sign.host = colon < 0 ? text : text.left(colon);
-    if (colon >= 0) sign.port = intArgument(text.mid(colon + 1), 1, 65535, "--net PORT");
+    splitHostPort(parser.value(net), sign.host, sign.port);
   }
   if (parser.isSet(size)) {
     const QStringList wh = parser.value(size).split(QRegularExpression(QStringLiteral("[x×X*]")));
@@ -135,12 +133,9 @@ int runSignRemove(Context& ctx, const QStringList& args) {
 
 int runSignList(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
-  const QCommandLineOption json(QStringLiteral("json"),
-                                QStringLiteral("结果以JSON输出 (results as JSON)."));
-  parser.addOption(json);
-  parseCommand(ctx, parser, subcommandArgs(args), QStringLiteral("列出大屏列表。"), 0, 0);
+  parseJsonCommand(ctx, parser, subcommandArgs(args), QStringLiteral("列出大屏列表。"), 0, 0);
   const std::vector<SignEntry> signs = loadSigns(ctx);
-  if (ctx.json || parser.isSet(json)) {
+  if (ctx.json) {
     QJsonArray list;
     for (const SignEntry& s : signs) list.append(signJson(s));
     ctx.out() << QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)) << '\n';
@@ -341,41 +336,37 @@ int runFleet(Context& ctx, FleetRun& run, const std::vector<bool>& skip, FleetJo
   return run.summary();
 }
 
-int runFleetStatus(Context& ctx, const QStringList& args) {
+// The options both fleet commands take: --json, --jobs N and the signs' names (all when none).
+struct FleetArgs {
+  int jobs = 8;
+  std::vector<SignEntry> signs;
+};
+
+FleetArgs parseFleetCommand(Context& ctx, const QStringList& args, const QString& description) {
   QCommandLineParser parser;
-  const QCommandLineOption json(QStringLiteral("json"),
-                                QStringLiteral("每个大屏一行JSON (one JSON object per sign)."));
-  parser.addOption(json);
   parser.addOption(jobsOption());
   parser.addPositionalArgument(QStringLiteral("NAME"), QStringLiteral("大屏的名称；不给时为全部。"),
                                QStringLiteral("[NAME…]"));
-  parseCommand(ctx, parser, subcommandArgs(args),
-               QStringLiteral("同时查询多个大屏的状态，每个大屏完成时输出一行，最后是汇总。\n"
-                              "全部成功时退出码为0，否则为1。"),
-               0, -1);
-  if (parser.isSet(json)) ctx.json = true;
-  const int jobs = intArgument(parser.value(jobsOption()), 1, 64, "--jobs");
-  const std::vector<SignEntry> signs = chosenSigns(ctx, parser.positionalArguments());
-  FleetRun run{ctx, signs};
-  return runFleet(ctx, run, std::vector<bool>(signs.size(), false), FleetJobKind::Status, jobs, {});
+  parseJsonCommand(ctx, parser, subcommandArgs(args),
+                   description + QStringLiteral("\n全部成功时退出码为0，否则为1。"), 0, -1);
+  return {intArgument(parser.value(jobsOption()), 1, 64, "--jobs"),
+          chosenSigns(ctx, parser.positionalArguments())};
+}
+
+int runFleetStatus(Context& ctx, const QStringList& args) {
+  const FleetArgs fleet = parseFleetCommand(
+      ctx, args, QStringLiteral("同时查询多个大屏的状态，每个大屏完成时输出一行，最后是汇总。"));
+  FleetRun run{ctx, fleet.signs};
+  return runFleet(ctx, run, std::vector<bool>(fleet.signs.size(), false), FleetJobKind::Status,
+                  fleet.jobs, nullptr);
 }
 
 int runFleetSend(Context& ctx, const QStringList& args) {
-  QCommandLineParser parser;
-  const QCommandLineOption json(QStringLiteral("json"),
-                                QStringLiteral("每个大屏一行JSON (one JSON object per sign)."));
-  parser.addOption(json);
-  parser.addOption(jobsOption());
-  parser.addPositionalArgument(QStringLiteral("NAME"), QStringLiteral("大屏的名称；不给时为全部。"),
-                               QStringLiteral("[NAME…]"));
-  parseCommand(ctx, parser, subcommandArgs(args),
-               QStringLiteral("把节目库同时发送到多个大屏，每个大屏完成时输出一行，最后是汇总。\n"
-                              "节目大小与大屏不符或控制卡型号不能显示的大屏不发送。\n"
-                              "全部成功时退出码为0，否则为1。"),
-               0, -1);
-  if (parser.isSet(json)) ctx.json = true;
-  const int jobs = intArgument(parser.value(jobsOption()), 1, 64, "--jobs");
-  const std::vector<SignEntry> signs = chosenSigns(ctx, parser.positionalArguments());
+  const FleetArgs fleet = parseFleetCommand(
+      ctx, args,
+      QStringLiteral("把节目库同时发送到多个大屏，每个大屏完成时输出一行，最后是汇总。\n"
+                     "节目大小与大屏不符或控制卡型号不能显示的大屏不发送。"));
+  const std::vector<SignEntry>& signs = fleet.signs;
   // One copy of the library for every sign, read under the home's lock, which is let go at once.
   std::unique_ptr<LibrarySnapshot> snapshot;
   {
@@ -395,7 +386,7 @@ int runFleetSend(Context& ctx, const QStringList& args) {
     o.reason = why;
     run.report(int(k), o);
   }
-  return runFleet(ctx, run, skip, FleetJobKind::Send, jobs, snapshot.get());
+  return runFleet(ctx, run, skip, FleetJobKind::Send, fleet.jobs, snapshot.get());
 }
 
 int runFleetCommand(Context& ctx, const QStringList& args) {
