@@ -25,6 +25,7 @@
 #include <memory>
 #include <vector>
 
+#include "BenchLibrary.h"
 #include "Card.h"
 #include "ProgramStore.h"
 #include "Session.h"
@@ -99,15 +100,7 @@ struct Fleet {
   Fleet() {
     QDir(home.path()).mkpath(QStringLiteral("Program"));
     ProgramStore store(home.path());
-    for (int k = 0; k < kPrograms; ++k) {
-      QImage img(320, 64, QImage::Format_RGB32);
-      const QRgb colours[] = {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 128, 0), qRgb(255, 255, 0)};
-      for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 320; ++x) img.setPixel(x, y, colours[(x * 7 + y * 3 + k) % 4]);
-      store.append(k, 320, 64, k % 16, k % 6, QString::number(k % 256));
-      store.writePicture(k, img);
-      store.writeSettings(k, ProgramEntry{320, 64, 3, k % 16, k % 6, k % 256});
-    }
+    writeBenchLibrary(store, kPrograms);
     std::vector<SignEntry> signs;
     for (int k = 0; k < kMaxSigns; ++k) {
       signsim::CardOptions options;

@@ -17,6 +17,8 @@
 #include "Sendpram.h"
 #include "Workspace.h"
 
+#include "BenchLibrary.h"
+
 namespace {
 
 class SilentPrompt final : public Prompt {
@@ -40,16 +42,8 @@ struct Setup {
     QDir(home.path()).mkpath(QStringLiteral("Program"));
     qputenv("LEDSIGN_HOME", home.path().toLocal8Bit());
     ProgramStore& store = ws.store();
-    for (int k = 0; k < 255; ++k) {
-      QImage img(320, 64, QImage::Format_RGB32);
-      const QRgb colours[] = {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 128, 0), qRgb(255, 255, 0)};
-      for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 320; ++x) img.setPixel(x, y, colours[(x * 7 + y * 3 + k) % 4]);
-      store.append(k, 320, 64, k % 16, k % 6, QString::number(k % 256));
-      store.writePicture(k, img);
-      store.writeSettings(k, ProgramEntry{320, 64, 3, k % 16, k % 6, k % 256});
-      ws.programAppended(320, 64);
-    }
+    writeBenchLibrary(store, 255);
+    for (int k = 0; k < 255; ++k) ws.programAppended(320, 64);
     signsim::CardOptions options;
     options.pty = false;
     options.width = 320;
