@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
-  qt6-svg-dev qt6-image-formats-plugins
+  qt6-svg-dev qt6-image-formats-plugins qt6-l10n-tools qt6-tools-dev
   libgtest-dev libgmock-dev libbenchmark-dev liblz4-dev zlib1g-dev
   fonts-arphic-uming fonts-wqy-zenhei adwaita-icon-theme
   xvfb xauth imagemagick

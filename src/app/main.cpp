@@ -1,5 +1,6 @@
 #include <QCommandLineParser>
 #include <QIcon>
+#include <cstdio>
 
 #include "Application.h"
 #include "Commconfig.h"
@@ -9,6 +10,7 @@
 #include "Home.h"
 #include "HomeLock.h"
 #include "Kernel.h"
+#include "Language.h"
 #include "Ledview.h"
 #include "LinkLibraries.h"
 #include "Mainface.h"
@@ -16,7 +18,6 @@
 #include "Prompt.h"
 #include "Screenwh.h"
 #include "Sendpram.h"
-#include "Translations.h"
 #include "Wordsedit.h"
 #include "Workspace.h"
 
@@ -27,24 +28,41 @@ int main(int argc, char** argv) {
     if (a == "--help" || a == "-h" || a == "--version" || a == "-v")
       qputenv("QT_QPA_PLATFORM", "offscreen");
   }
+  // The language comes first: the help texts below are already in it.
+  QString languageError;
+  const std::optional<Language> language = chooseLanguage(argc, argv, &languageError);
+  if (!language) qputenv("QT_QPA_PLATFORM", "offscreen");
   LedApplication app(argc, argv);
+  if (!language) {
+    fprintf(stderr, "ledsign: %s\n", qPrintable(languageError));
+    return 2;
+  }
+  // Every window's texts, and Qt's own in the standard boxes and dialogs (buttons, file and font
+  // dialogs, edit menus), in the chosen language.
+  installLanguage(*language);
   QCoreApplication::setApplicationName(QStringLiteral("ledsign"));
   // The desktop entry of an installed copy: its name and icon for the window.
   QGuiApplication::setDesktopFileName(QStringLiteral("ledsign"));
 
   QCommandLineParser options;
   QCoreApplication::setApplicationVersion(QStringLiteral(LEDSIGN_VERSION));
-  options.setApplicationDescription(
-      QStringLiteral("LED屏节目编辑与控制 (an editor and controller for two-colour LED signs)"));
+  options.setApplicationDescription(QCoreApplication::translate(
+      "ledsign", "LED屏节目编辑与控制 (an editor and controller for two-colour LED signs)"));
   options.addHelpOption();
   options.addVersionOption();
-  const QCommandLineOption homeOption(QStringLiteral("home"),
-                                      QStringLiteral("Keep set.ini, Program/ and Rtf/ in DIR."),
-                                      QStringLiteral("DIR"));
+  const QCommandLineOption homeOption(
+      QStringLiteral("home"),
+      QCoreApplication::translate("ledsign",
+                                  "节目库文件夹：set.ini、Program/ 与 Rtf/ 所在 (keep "
+                                  "set.ini, Program/ and Rtf/ in DIR)."),
+      QStringLiteral("DIR"));
   options.addOption(homeOption);
+  options.addOption(QCommandLineOption(
+      QStringLiteral("lang"),
+      QCoreApplication::translate(
+          "ledsign", "界面语言：zh 中文，en 英文；默认随系统 (LC_ALL、LC_MESSAGES、LANG)。"),
+      QStringLiteral("zh|en")));
   options.process(app);
-  // The standard boxes and dialogs (buttons, file and font dialogs, edit menus) in Chinese.
-  installQtChinese();
 
   const QString home =
       resolveHome(QCoreApplication::applicationDirPath(), options.value(homeOption));

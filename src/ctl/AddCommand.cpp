@@ -15,6 +15,7 @@
 
 #include "AtomicFile.h"
 #include "BmpCheck.h"
+#include "Language.h"
 #include "LedError.h"
 #include "LibraryCommands.h"
 #include "PictureConvert.h"
@@ -38,7 +39,8 @@ QImage convertPictureForProgram(const QString& path, QSize size, const QString& 
   const QString converted = dir.filePath(QStringLiteral("converted.bmp"));
   QProcess child;
   child.setProgram(QCoreApplication::applicationFilePath());
-  child.setArguments({QStringLiteral("convert"), QFileInfo(path).absoluteFilePath(), converted,
+  child.setArguments({QStringLiteral("--lang"), languageCode(currentLanguage()),
+                      QStringLiteral("convert"), QFileInfo(path).absoluteFilePath(), converted,
                       QStringLiteral("--size"),
                       QStringLiteral("%1x%2").arg(size.width()).arg(size.height()),
                       QStringLiteral("--fit"), fit, QStringLiteral("--colours"), colours});

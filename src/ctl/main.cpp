@@ -1,11 +1,13 @@
 // ledsignctl: the product's operations from the command line, over the cores the windows use.
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <cstdio>
 #include <exception>
 #include <memory>
 
 #include "Ctl.h"
 #include "Fonts.h"
+#include "Language.h"
 #include "LedError.h"
 
 namespace {
@@ -37,7 +39,7 @@ QByteArray commandName(int argc, char** argv) {
     const QByteArray a(argv[i]);
     if (!a.startsWith('-')) return a;
     if (!a.contains('=') && (a == "--home" || a == "--net" || a == "--serial" || a == "--baud" ||
-                             a == "--timeout" || a == "--sign"))
+                             a == "--timeout" || a == "--sign" || a == "--lang"))
       ++i;
   }
   return {};
@@ -56,6 +58,14 @@ int main(int argc, char** argv) {
   }
   QCoreApplication::setApplicationName(QStringLiteral("ledsignctl"));
   QCoreApplication::setApplicationVersion(QStringLiteral(LEDSIGN_VERSION));
+  // The language comes before the parser, whose help texts are already in it.
+  QString languageError;
+  const std::optional<Language> language = chooseLanguage(argc, argv, &languageError);
+  if (!language) {
+    fprintf(stderr, "ledsignctl: %s\n", qPrintable(languageError));
+    return ctl::BadInput;
+  }
+  installLanguage(*language);
 
   std::vector<ctl::Command> commands;
   for (auto group :
@@ -100,8 +110,12 @@ int main(int argc, char** argv) {
     o.setFlags(QCommandLineOption::HiddenFromHelp);
     return o;
   }();
+  const QCommandLineOption lang(
+      QStringLiteral("lang"),
+      QStringLiteral("界面语言：zh 中文，en 英文；默认随系统 (LC_ALL、LC_MESSAGES、LANG)。"),
+      QStringLiteral("zh|en"));
   for (const auto* o :
-       {&help, &version, &home, &net, &serial, &baud, &timeout, &sign, &json, &sharedHome})
+       {&help, &version, &home, &net, &serial, &baud, &timeout, &sign, &json, &lang, &sharedHome})
     parser.addOption(*o);
   parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("见下 (see below)."),
                                QStringLiteral("COMMAND [ARGS]"));

@@ -1,4 +1,5 @@
 #include "CardDiscovery.h"
+#include "Language.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -38,7 +39,8 @@ void CardDiscovery::run(const QStringList& args, const QString& adapter) {
   auto* child = new QProcess(this);
   child_ = child;
   child->setProgram(program_);
-  child->setArguments(QStringList{QStringLiteral("--home"), home_, QStringLiteral("--json")} +
+  child->setArguments(QStringList{QStringLiteral("--lang"), languageCode(currentLanguage()),
+                                  QStringLiteral("--home"), home_, QStringLiteral("--json")} +
                       args);
   child->setStandardInputFile(QProcess::nullDevice());
   auto* limit = new QTimer(child);

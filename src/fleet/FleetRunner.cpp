@@ -1,4 +1,5 @@
 #include "FleetRunner.h"
+#include "Language.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -137,7 +138,8 @@ void FleetRunner::start(const Pending& job) {
   QProcess* p = r.process.get();
   p->setProcessEnvironment(options_.environment);
 
-  QStringList args;
+  // The child speaks the operator's language: its reasons end up in the rows and lines.
+  QStringList args{QStringLiteral("--lang"), languageCode(currentLanguage())};
   if (job.kind == FleetJobKind::Send) {
     args << QStringLiteral("--home") << options_.libraryHome << QStringLiteral("--shared-home");
   } else if (!options_.home.isEmpty()) {

@@ -1,4 +1,5 @@
 #include "Pictureimport.h"
+#include "Language.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -172,7 +173,8 @@ std::optional<PictureConversion> TPictureImportForm::decodeInChild(const QString
 
   QProcess child;
   child.setProgram(QDir(toolDirectory_).filePath(QStringLiteral("ledsignctl")));
-  child.setArguments({QStringLiteral("--json"), QStringLiteral("convert"),
+  child.setArguments({QStringLiteral("--lang"), languageCode(currentLanguage()),
+                      QStringLiteral("--json"), QStringLiteral("convert"),
                       QFileInfo(path).absoluteFilePath(), converted, QStringLiteral("--size"),
                       QStringLiteral("%1x%2").arg(size.width()).arg(size.height()),
                       QStringLiteral("--source"), source});

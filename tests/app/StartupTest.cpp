@@ -13,16 +13,17 @@
 
 #include "Commconfig.h"
 #include "HomeLock.h"
+#include "Language.h"
 #include "MainWindowFixture.h"
 #include "Prompt.h"
-#include "Translations.h"
 #include "Wordsedit.h"
 
 namespace {
 
 // Qt's standard buttons speak Chinese once the application has loaded Qt's translations.
 TEST(QtChinese, MessageBoxButtonsReadChinese) {
-  ASSERT_TRUE(installQtChinese()) << "qtbase_zh_CN.qm missing (Debian qt6-translations-l10n)";
+  ASSERT_TRUE(installLanguage(Language::Chinese))
+      << "qtbase_zh_CN.qm missing (Debian qt6-translations-l10n)";
   QMessageBox box(QMessageBox::Question, QStringLiteral("提示"), QStringLiteral("是否删除?"),
                   QMessageBox::Ok | QMessageBox::Yes | QMessageBox::No);
   EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
@@ -35,7 +36,7 @@ TEST(QtChinese, MessageBoxButtonsReadChinese) {
 // The file dialog's type, size and date columns follow the application's language, not the
 // system's locale or a text Qt's translation lacks.
 TEST(QtChinese, FileDialogColumnsReadChinese) {
-  ASSERT_TRUE(installQtChinese());
+  ASSERT_TRUE(installLanguage(Language::Chinese));
   QTemporaryDir folder;
   ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("图片")));
   QFile file(folder.filePath(QStringLiteral("a.bmp")));

@@ -6,10 +6,10 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "Language.h"
 #include "LinkLibraries.h"
 #include "Mainface.h"
 #include "ScreenShot.h"
-#include "Translations.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ void shootModal(const QString& file, const std::function<void()>& open) {
 }
 
 TEST(ChineseShots, DialogsAndConnectedStatusBar) {
-  ASSERT_TRUE(installQtChinese());
+  ASSERT_TRUE(installLanguage(Language::Chinese));
   const auto card = startShotCard(64, 32, 2);
   ASSERT_TRUE(card);
 

@@ -10,11 +10,11 @@
 #include <mutex>
 
 #include "Kernel.h"
+#include "Language.h"
 #include "LinkLibraries.h"
 #include "Pramme.h"
 #include "Program.h"
 #include "ScreenShot.h"
-#include "Translations.h"
 #include "Workspace.h"
 
 namespace {
@@ -25,7 +25,7 @@ void settle(int ms) {
 }
 
 TEST(ControlShots, ProgramControlAndUpgrade) {
-  ASSERT_TRUE(installQtChinese());
+  ASSERT_TRUE(installLanguage(Language::Chinese));
   const auto card = startShotCard(64, 32, 2);
   ASSERT_TRUE(card);
   {

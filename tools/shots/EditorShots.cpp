@@ -7,16 +7,16 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "Language.h"
 #include "Mainface.h"
 #include "ScreenShot.h"
 #include "TextFormat.h"
-#include "Translations.h"
 #include "Wordsedit.h"
 
 namespace {
 
 TEST(EditorShots, TextProgramInTheEditorAndTheMainWindow) {
-  ASSERT_TRUE(installQtChinese());
+  ASSERT_TRUE(installLanguage(Language::Chinese));
   ShotHome home;
   ShotPrompt prompt;
   Workspace ws(home.path());

@@ -8,10 +8,10 @@
 
 #include "FleetModel.h"
 #include "FleetWindow.h"
+#include "Language.h"
 #include "ProgramStore.h"
 #include "Protocol.h"
 #include "ScreenShot.h"
-#include "Translations.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ bool waitFor(const std::function<bool()>& done, int ms) {
 }
 
 TEST(FleetShots, SendPartWayToEightSigns) {
-  ASSERT_TRUE(installQtChinese());
+  ASSERT_TRUE(installLanguage(Language::Chinese));
   ShotHome home;
   ProgramStore store(home.path());
   for (int n = 0; n < 40; ++n) addProgram(store, n);

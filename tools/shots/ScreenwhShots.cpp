@@ -5,16 +5,16 @@
 #include <QApplication>
 #include <QTabWidget>
 
+#include "Language.h"
 #include "LinkLibraries.h"
 #include "ScreenShot.h"
 #include "Screenwh.h"
-#include "Translations.h"
 #include "Workspace.h"
 
 namespace {
 
 TEST(ParamShots, EveryPageAfterRead) {
-  ASSERT_TRUE(installQtChinese());
+  ASSERT_TRUE(installLanguage(Language::Chinese));
   const auto card = startShotCard(96, 48, 2);
   ASSERT_TRUE(card);
   LinkLibraries link(QStringLiteral(LEDSIGN_BIN_DIR));

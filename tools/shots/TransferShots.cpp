@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 
 #include "Getpram.h"
+#include "Language.h"
 #include "LinkLibraries.h"
 #include "Mainface.h"
 #include "ProgramStore.h"
@@ -18,7 +19,6 @@
 #include "ScreenShot.h"
 #include "Sendpram.h"
 #include "TextRender.h"
-#include "Translations.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ struct Station {
 };
 
 TEST(SendFetchShots, SendPartWayAndFetchDone) {
-  ASSERT_TRUE(installQtChinese());
+  ASSERT_TRUE(installLanguage(Language::Chinese));
 
   // A card that takes raw planes and answers each chunk late, so that the send can be seen part
   // way.
