@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting of every C++ file, then builds (warnings are
+# Installs what is missing, checks the formatting of every C++ file and the English catalogue,
+# then builds (warnings are
 # errors) and runs every test twice: a normal build, whose Debian package is checked too, and one
 # with address and undefined-behaviour sanitizers; last, a short run of every fuzz target.
 set -euo pipefail
@@ -8,6 +9,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
 
 "$root/scripts/check-format.sh"
+# Every operator text has its English translation and the catalogue matches the code.
+"$root/scripts/update-translations.sh" --check
 
 "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEDSIGN_WERROR=ON
 # Each test's time limit is its TIMEOUT property (ledsign_add_gtest, cmake/Common.cmake).
