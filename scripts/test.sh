@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting of every C++ file and the English catalogue,
-# then builds (warnings are
-# errors) and runs every test twice: a normal build, whose Debian package is checked too, and one
-# with address and undefined-behaviour sanitizers; last, a short run of every fuzz target.
+# then builds (warnings are errors) and runs every test twice: a normal build, whose Debian
+# package is checked too, and one with address and undefined-behaviour sanitizers; last, a short
+# run of every fuzz target.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
