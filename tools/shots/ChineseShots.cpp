@@ -1,5 +1,5 @@
-// The standard boxes in Chinese, and the main window connected to the virtual card: just after
-// the connect, then with a program picked and the link in the status bar.
+// The standard boxes in the shots' language, and the main window connected to the virtual card:
+// just after the connect, then with a program picked and the link in the status bar.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QTimer>
@@ -25,7 +25,6 @@ void shootModal(const QString& file, const std::function<void()>& open) {
 }
 
 TEST(ChineseShots, DialogsAndConnectedStatusBar) {
-  ASSERT_TRUE(installLanguage(Language::Chinese));
   const auto card = startShotCard(64, 32, 2);
   ASSERT_TRUE(card);
 
@@ -50,15 +49,18 @@ TEST(ChineseShots, DialogsAndConnectedStatusBar) {
   QCoreApplication::processEvents();
   EXPECT_TRUE(main.grab().save(shotFile(QStringLiteral("status-connected.png"))));
 
-  shootModal(shotFile(QStringLiteral("question-zh.png")),
-             [&] { prompt.question(&main, QStringLiteral("是否格式化LED大屏!")); });
-  shootModal(shotFile(QStringLiteral("file-dialog-zh.png")), [&] {
-    prompt.openFile(&main, QStringLiteral("加载图片"),
-                    QStringLiteral("BMP 图片 (*.bmp);;所有文件 (*)"));
+  shootModal(shotFile(QStringLiteral("question-%1.png").arg(languageCode(currentLanguage()))), [&] {
+    prompt.question(&main, QCoreApplication::translate("TMainForm", "是否格式化LED大屏!"));
   });
-  shootModal(shotFile(QStringLiteral("font-dialog-zh.png")), [&] {
-    prompt.chooseFont(&main, {QFont(QStringLiteral("宋体"), 12), QColor(255, 0, 0)});
-  });
+  shootModal(shotFile(QStringLiteral("file-dialog-%1.png").arg(languageCode(currentLanguage()))),
+             [&] {
+               prompt.openFile(&main, QStringLiteral("加载图片"),
+                               QStringLiteral("BMP 图片 (*.bmp);;所有文件 (*)"));
+             });
+  shootModal(shotFile(QStringLiteral("font-dialog-%1.png").arg(languageCode(currentLanguage()))),
+             [&] {
+               prompt.chooseFont(&main, {QFont(QStringLiteral("宋体"), 12), QColor(255, 0, 0)});
+             });
   main.SpeedButton4->click();
   card->stop();
 }

@@ -10,7 +10,6 @@
 #include <mutex>
 
 #include "Kernel.h"
-#include "Language.h"
 #include "LinkLibraries.h"
 #include "Pramme.h"
 #include "Program.h"
@@ -25,7 +24,6 @@ void settle(int ms) {
 }
 
 TEST(ControlShots, ProgramControlAndUpgrade) {
-  ASSERT_TRUE(installLanguage(Language::Chinese));
   const auto card = startShotCard(64, 32, 2);
   ASSERT_TRUE(card);
   {

@@ -7,7 +7,6 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "Language.h"
 #include "Mainface.h"
 #include "ScreenShot.h"
 #include "TextFormat.h"
@@ -16,7 +15,6 @@
 namespace {
 
 TEST(EditorShots, TextProgramInTheEditorAndTheMainWindow) {
-  ASSERT_TRUE(installLanguage(Language::Chinese));
   ShotHome home;
   ShotPrompt prompt;
   Workspace ws(home.path());

@@ -8,7 +8,6 @@
 
 #include "FleetModel.h"
 #include "FleetWindow.h"
-#include "Language.h"
 #include "ProgramStore.h"
 #include "Protocol.h"
 #include "ScreenShot.h"
@@ -39,7 +38,6 @@ bool waitFor(const std::function<bool()>& done, int ms) {
 }
 
 TEST(FleetShots, SendPartWayToEightSigns) {
-  ASSERT_TRUE(installLanguage(Language::Chinese));
   ShotHome home;
   ProgramStore store(home.path());
   for (int n = 0; n < 40; ++n) addProgram(store, n);

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QTabWidget>
 
-#include "Language.h"
 #include "LinkLibraries.h"
 #include "ScreenShot.h"
 #include "Screenwh.h"
@@ -14,7 +13,6 @@
 namespace {
 
 TEST(ParamShots, EveryPageAfterRead) {
-  ASSERT_TRUE(installLanguage(Language::Chinese));
   const auto card = startShotCard(96, 48, 2);
   ASSERT_TRUE(card);
   LinkLibraries link(QStringLiteral(LEDSIGN_BIN_DIR));

@@ -11,7 +11,6 @@
 #include <QTreeWidget>
 
 #include "Getpram.h"
-#include "Language.h"
 #include "LinkLibraries.h"
 #include "Mainface.h"
 #include "ProgramStore.h"
@@ -56,8 +55,6 @@ struct Station {
 };
 
 TEST(SendFetchShots, SendPartWayAndFetchDone) {
-  ASSERT_TRUE(installLanguage(Language::Chinese));
-
   // A card that takes raw planes and answers each chunk late, so that the send can be seen part
   // way.
   const auto card = startShotCard(320, 64, 2, 0);
