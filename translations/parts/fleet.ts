@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>控制卡的状态无法识别</source>
-        <translation>The controller's status could not be read</translation>
+        <translation>The controller&apos;s status could not be read</translation>
     </message>
     <message>
         <source>ledsignctl 退出码 %1</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>是否删除大屏“%1”？</source>
-        <translation>Delete the sign "%1"?</translation>
+        <translation>Delete the sign &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>请先勾选要发送的大屏</source>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>大屏“%1”：%2</source>
-        <translation>Sign "%1": %2</translation>
+        <translation>Sign &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>名称不能为空</source>
@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>名称不能以“-”开头</source>
-        <translation>The name must not begin with "-"</translation>
+        <translation>The name must not begin with &quot;-&quot;</translation>
     </message>
     <message>
         <source>名称含有无法保存的字符</source>
@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>名称“%1”已被另一个大屏使用</source>
-        <translation>The name "%1" is already used by another sign</translation>
+        <translation>The name &quot;%1&quot; is already used by another sign</translation>
     </message>
     <message>
         <source>串口不能为空</source>
@@ -433,7 +433,7 @@
     </message>
     <message>
         <source>IP地址“%1”无效</source>
-        <translation>The IP address "%1" is not valid</translation>
+        <translation>The IP address &quot;%1&quot; is not valid</translation>
     </message>
     <message>
         <source>端口应在1到65535之间，而不是%1</source>
