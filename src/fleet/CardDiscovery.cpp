@@ -55,10 +55,10 @@ void CardDiscovery::run(const QStringList& args, const QString& adapter) {
           [this, child, limit, fail, adapter](int code, QProcess::ExitStatus status) {
             const bool timedOut = !limit->isActive();
             limit->stop();
-            if (timedOut) return fail(QStringLiteral("%1秒内没有结果").arg(LimitMs / 1000));
+            if (timedOut) return fail(tr("%1秒内没有结果").arg(LimitMs / 1000));
             if (status != QProcess::NormalExit || code != 0) {
               const QString message = lastMessage(child->readAllStandardError());
-              return fail(message.isEmpty() ? QStringLiteral("ledsignctl 异常退出") : message);
+              return fail(message.isEmpty() ? tr("ledsignctl 异常退出") : message);
             }
             child_ = nullptr;
             child->deleteLater();
@@ -67,7 +67,7 @@ void CardDiscovery::run(const QStringList& args, const QString& adapter) {
   connect(child, &QProcess::errorOccurred, this, [child, limit, fail](QProcess::ProcessError e) {
     if (e != QProcess::FailedToStart) return;
     limit->stop();
-    fail(QStringLiteral("无法启动 %1：%2").arg(child->program(), child->errorString()));
+    fail(tr("无法启动 %1：%2").arg(child->program(), child->errorString()));
   });
   limit->start(LimitMs);
   child->start();
@@ -106,6 +106,7 @@ std::vector<SignEntry> newCards(const std::vector<SignEntry>& found,
           return !s.serial && s.host == card.host && s.port == card.port;
         }))
       continue;
+    // The name is written to the list: it does not follow the operator's language.
     const QString base = QStringLiteral("控制卡 %1").arg(card.host);
     card.name = base;
     for (int n = 2; has([&](const SignEntry& s) { return s.name == card.name; }); ++n)

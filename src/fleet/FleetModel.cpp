@@ -1,6 +1,7 @@
 #include "FleetModel.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -28,9 +29,10 @@ RowState stateOf(JobResult result, FleetJobKind kind) {
 }
 
 QString lastSendText(JobResult result, QTime at, const QString& reason) {
-  QString text = QStringLiteral("%1 %2").arg(jobResultText(result), at.toString(u"hh:mm:ss"));
-  if (!reason.isEmpty()) text += QStringLiteral("：") + reason;
-  return text;
+  const QString time = at.toString(u"hh:mm:ss");
+  if (reason.isEmpty()) return QStringLiteral("%1 %2").arg(jobResultText(result), time);
+  return QCoreApplication::translate("FleetModel", "%1 %2：%3")
+      .arg(jobResultText(result), time, reason);
 }
 
 }  // namespace
@@ -188,15 +190,15 @@ QString FleetModel::progressText(const Row& r) const {
     case RowState::Idle:
       return {};
     case RowState::Queued:
-      return QStringLiteral("等待");
+      return tr("等待");
     case RowState::Querying:
-      return QStringLiteral("查询中");
+      return tr("查询中");
     case RowState::Sending:
       return QStringLiteral("%1%").arg(*percent(r));
     case RowState::Succeeded:
-      return r.job == FleetJobKind::Send ? QStringLiteral("完成") : QString();
+      return r.job == FleetJobKind::Send ? tr("完成") : QString();
     case RowState::Dropped:
-      return QStringLiteral("已取消");
+      return tr("已取消");
     case RowState::Failed:
     case RowState::CannotSend:
     case RowState::TimedOut:
@@ -214,17 +216,11 @@ QString FleetModel::cellText(const Row& r, int column) const {
     case Link:
       return r.sign.linkText();
     case Reachable:
-      return !r.reachable   ? QStringLiteral("未知")
-             : *r.reachable ? QStringLiteral("是")
-                            : QStringLiteral("否");
+      return !r.reachable ? tr("未知") : *r.reachable ? tr("是") : tr("否");
     case SizeModel:
-      if (s)
-        return QStringLiteral("%1×%2 型号%3")
-            .arg(s->size.width())
-            .arg(s->size.height())
-            .arg(s->model);
+      if (s) return tr("%1×%2 型号%3").arg(s->size.width()).arg(s->size.height()).arg(s->model);
       if (r.sign.expectedSize.isValid())
-        return QStringLiteral("%1×%2（设定）")
+        return tr("%1×%2（设定）")
             .arg(r.sign.expectedSize.width())
             .arg(r.sign.expectedSize.height());
       return {};
@@ -234,8 +230,8 @@ QString FleetModel::cellText(const Row& r, int column) const {
       return s ? QString::number(s->programs) : QString();
     case ClockOffset:
       if (!s) return {};
-      if (!s->clockOffsetS) return QStringLiteral("未知");
-      return QStringLiteral("%1%2 秒")
+      if (!s->clockOffsetS) return tr("未知");
+      return tr("%1%2 秒")
           .arg(*s->clockOffsetS > 0 ? QStringLiteral("+") : QString())
           .arg(*s->clockOffsetS);
     case Brightness:
@@ -279,9 +275,15 @@ QVariant FleetModel::data(const QModelIndex& index, int role) const {
 
 QVariant FleetModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  static const char* const names[ColumnCount] = {"名称",   "连接", "在线", "尺寸与型号", "版本",
-                                                 "节目数", "时差", "亮度", "上次发送",   "进度"};
-  return section >= 0 && section < ColumnCount ? QString::fromUtf8(names[section]) : QVariant();
+  static const char* const names[ColumnCount] = {
+      QT_TRANSLATE_NOOP("FleetModel", "名称"),     QT_TRANSLATE_NOOP("FleetModel", "连接"),
+      QT_TRANSLATE_NOOP("FleetModel", "在线"),     QT_TRANSLATE_NOOP("FleetModel", "尺寸与型号"),
+      QT_TRANSLATE_NOOP("FleetModel", "版本"),     QT_TRANSLATE_NOOP("FleetModel", "节目数"),
+      QT_TRANSLATE_NOOP("FleetModel", "时差"),     QT_TRANSLATE_NOOP("FleetModel", "亮度"),
+      QT_TRANSLATE_NOOP("FleetModel", "上次发送"), QT_TRANSLATE_NOOP("FleetModel", "进度")};
+  return section >= 0 && section < ColumnCount
+             ? QCoreApplication::translate("FleetModel", names[section])
+             : QVariant();
 }
 
 Qt::ItemFlags FleetModel::flags(const QModelIndex& index) const {

@@ -1,6 +1,7 @@
 #include "FleetRunner.h"
 #include "Language.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -49,17 +50,17 @@ std::optional<SignStatus> SignStatus::fromJson(const QByteArray& text) {
 QString jobResultText(JobResult result) {
   switch (result) {
     case JobResult::Succeeded:
-      return QStringLiteral("成功");
+      return QCoreApplication::translate("FleetRunner", "成功");
     case JobResult::Failed:
-      return QStringLiteral("失败");
+      return QCoreApplication::translate("FleetRunner", "失败");
     case JobResult::Refused:
-      return QStringLiteral("不能发送");
+      return QCoreApplication::translate("FleetRunner", "不能发送");
     case JobResult::Crashed:
-      return QStringLiteral("异常退出");
+      return QCoreApplication::translate("FleetRunner", "异常退出");
     case JobResult::TimedOut:
-      return QStringLiteral("超时");
+      return QCoreApplication::translate("FleetRunner", "超时");
     case JobResult::NotStarted:
-      return QStringLiteral("未能启动");
+      return QCoreApplication::translate("FleetRunner", "未能启动");
   }
   return {};
 }
@@ -171,23 +172,23 @@ void FleetRunner::start(const Pending& job) {
     const QString message = lastMessage(ended.err);
     if (ended.hung) {
       o.result = JobResult::TimedOut;
-      o.reason = QStringLiteral("超过%1秒没有应答，已结束").arg(hangLimitMs() / 1000.0, 0, 'f', 1);
+      o.reason = tr("超过%1秒没有应答，已结束").arg(hangLimitMs() / 1000.0, 0, 'f', 1);
     } else if (status == QProcess::CrashExit) {
       o.result = JobResult::Crashed;
-      o.reason = message.isEmpty() ? QStringLiteral("ledsignctl 异常退出")
-                                   : QStringLiteral("ledsignctl 异常退出：%1").arg(message);
+      o.reason = message.isEmpty() ? tr("ledsignctl 异常退出")
+                                   : tr("ledsignctl 异常退出：%1").arg(message);
     } else if (code == 0) {
       o.result = JobResult::Succeeded;
       if (ended.kind == FleetJobKind::Status) {
         o.status = SignStatus::fromJson(ended.out);
         if (!o.status) {
           o.result = JobResult::Failed;
-          o.reason = QStringLiteral("控制卡的状态无法识别");
+          o.reason = tr("控制卡的状态无法识别");
         }
       }
     } else {
       o.result = code == 2 ? JobResult::Refused : JobResult::Failed;
-      o.reason = message.isEmpty() ? QStringLiteral("ledsignctl 退出码 %1").arg(code) : message;
+      o.reason = message.isEmpty() ? tr("ledsignctl 退出码 %1").arg(code) : message;
     }
     finish(p, o);
   });
@@ -195,7 +196,7 @@ void FleetRunner::start(const Pending& job) {
     if (error != QProcess::FailedToStart) return;
     JobOutcome o;
     o.result = JobResult::NotStarted;
-    o.reason = QStringLiteral("无法启动 %1：%2").arg(options_.program, p->errorString());
+    o.reason = tr("无法启动 %1：%2").arg(options_.program, p->errorString());
     finish(p, o);
   });
 

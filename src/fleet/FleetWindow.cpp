@@ -65,24 +65,24 @@ FleetWindow::FleetWindow(const ProgramStore& store, Prompt& prompt, QWidget* par
       prompt_(prompt),
       model_(new FleetModel(this)),
       discovery_(new CardDiscovery(store.home(), this)) {
-  setWindowTitle(QStringLiteral("大屏管理"));
+  setWindowTitle(tr("大屏管理"));
   chooseAdapter = [this](const QStringList& addresses, const QStringList& names) {
     return defaultAdapterChoice(addresses, names);
   };
 
-  auto button = [this](const char* text, void (FleetWindow::*handler)()) {
-    auto* b = new QPushButton(QString::fromUtf8(text), this);
+  auto button = [this](const QString& text, void (FleetWindow::*handler)()) {
+    auto* b = new QPushButton(text, this);
     connect(b, &QPushButton::clicked, this, handler);
     return b;
   };
-  AddButton = button("添加", &FleetWindow::AddButtonClick);
-  EditButton = button("编辑", &FleetWindow::EditButtonClick);
-  RemoveButton = button("删除", &FleetWindow::RemoveButtonClick);
-  DiscoverButton = button("发现", &FleetWindow::DiscoverButtonClick);
-  RefreshButton = button("刷新", &FleetWindow::RefreshButtonClick);
-  SendButton = button("发送到所选", &FleetWindow::SendButtonClick);
-  RetryButton = button("重试失败", &FleetWindow::RetryButtonClick);
-  CancelButton = button("取消", &FleetWindow::CancelButtonClick);
+  AddButton = button(tr("添加"), &FleetWindow::AddButtonClick);
+  EditButton = button(tr("编辑"), &FleetWindow::EditButtonClick);
+  RemoveButton = button(tr("删除"), &FleetWindow::RemoveButtonClick);
+  DiscoverButton = button(tr("发现"), &FleetWindow::DiscoverButtonClick);
+  RefreshButton = button(tr("刷新"), &FleetWindow::RefreshButtonClick);
+  SendButton = button(tr("发送到所选"), &FleetWindow::SendButtonClick);
+  RetryButton = button(tr("重试失败"), &FleetWindow::RetryButtonClick);
+  CancelButton = button(tr("取消"), &FleetWindow::CancelButtonClick);
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {AddButton, EditButton, RemoveButton, DiscoverButton})
     buttons->addWidget(b);
@@ -125,7 +125,7 @@ FleetWindow::FleetWindow(const ProgramStore& store, Prompt& prompt, QWidget* par
   connect(discovery_, &CardDiscovery::cardsFound, this, &FleetWindow::cardsFound);
   connect(discovery_, &CardDiscovery::failed, this, [this](const QString& why) {
     updateActions();
-    prompt_.message(this, QStringLiteral("查找控制卡失败：%1").arg(why));
+    prompt_.message(this, tr("查找控制卡失败：%1").arg(why));
   });
 
   Dialog = new SignDialog(this);
@@ -182,7 +182,7 @@ void FleetWindow::updateActions() {
 
 void FleetWindow::AddButtonClick() {
   editedRow_ = -1;
-  Dialog->setWindowTitle(QStringLiteral("添加大屏"));
+  Dialog->setWindowTitle(tr("添加大屏"));
   Dialog->setSign(SignEntry{}, model_->signs());
   Dialog->open();
 }
@@ -193,7 +193,7 @@ void FleetWindow::EditButtonClick() {
   editedRow_ = row;
   std::vector<SignEntry> others = model_->signs();
   others.erase(others.begin() + row);
-  Dialog->setWindowTitle(QStringLiteral("编辑大屏"));
+  Dialog->setWindowTitle(tr("编辑大屏"));
   Dialog->setSign(model_->sign(row), std::move(others));
   Dialog->open();
 }
@@ -216,8 +216,7 @@ void FleetWindow::signAccepted() {
 void FleetWindow::RemoveButtonClick() {
   const int row = Table->selectionModel()->currentIndex().row();
   if (row < 0) return;
-  if (!prompt_.question(this, QStringLiteral("是否删除大屏“%1”？").arg(model_->sign(row).name)))
-    return;
+  if (!prompt_.question(this, tr("是否删除大屏“%1”？").arg(model_->sign(row).name))) return;
   std::vector<SignEntry> signs = model_->signs();
   signs.erase(signs.begin() + row);
   if (!saveList(signs)) return;
@@ -276,7 +275,7 @@ void FleetWindow::enqueue(FleetRunner& runner, int row, FleetJobKind kind) {
 void FleetWindow::RefreshButtonClick() {
   runGuarded(prompt_, this, [this] {
     FleetRunner& runner = newRunner();
-    batchVerb_ = QStringLiteral("刷新");
+    batch_ = Batch::Refresh;
     for (int row = 0; row < model_->rowCount(); ++row) enqueue(runner, row, FleetJobKind::Status);
     batchProgress();
   });
@@ -287,13 +286,13 @@ void FleetWindow::SendButtonClick() {
   runGuarded(prompt_, this, [this] {
     const QList<int> rows = model_->checkedRows();
     if (rows.isEmpty()) {
-      prompt_.message(this, QStringLiteral("请先勾选要发送的大屏"));
+      prompt_.message(this, tr("请先勾选要发送的大屏"));
       return;
     }
     // Nothing runs, so nothing reads the previous copy any more.
     snapshot_ = LibrarySnapshot::take(store_);
     FleetRunner& runner = newRunner();
-    batchVerb_ = QStringLiteral("发送");
+    batch_ = Batch::Send;
     for (int row : rows) {
       const QSize size = model_->knownSize(row);
       const std::optional<int> controller = model_->reportedModel(row);
@@ -316,7 +315,7 @@ void FleetWindow::RetryButtonClick() {
   runGuarded(prompt_, this, [this] {
     const QList<int> rows = model_->failedRows();
     FleetRunner& runner = newRunner();
-    batchVerb_ = QStringLiteral("重试");
+    batch_ = Batch::Retry;
     for (int row : rows) {
       const FleetJobKind kind = model_->lastJob(row).value_or(FleetJobKind::Status);
       // A send is tried again with the library it failed with.
@@ -339,8 +338,18 @@ void FleetWindow::batchProgress() {
     const RowState s = model_->state(row);
     if (s != RowState::Queued && s != RowState::Querying && s != RowState::Sending) ++done;
   }
-  showMessage(
-      QStringLiteral("%1中：%2/%3 个大屏已结束").arg(batchVerb_).arg(done).arg(batchRows_.size()));
+  const int total = int(batchRows_.size());
+  switch (batch_) {
+    case Batch::Refresh:
+      showMessage(tr("刷新中：%1/%n 个大屏已结束", nullptr, total).arg(done));
+      break;
+    case Batch::Send:
+      showMessage(tr("发送中：%1/%n 个大屏已结束", nullptr, total).arg(done));
+      break;
+    case Batch::Retry:
+      showMessage(tr("重试中：%1/%n 个大屏已结束", nullptr, total).arg(done));
+      break;
+  }
   updateActions();
 }
 
@@ -369,10 +378,21 @@ void FleetWindow::batchFinished() {
         break;
     }
   }
-  QString text =
-      QStringLiteral("%1结束：%2个成功，%3个失败").arg(batchVerb_).arg(succeeded).arg(failed);
-  if (refused > 0) text += QStringLiteral("，%1个不能发送").arg(refused);
-  if (dropped > 0) text += QStringLiteral("，%1个已取消").arg(dropped);
+  QString text;
+  switch (batch_) {
+    case Batch::Refresh:
+      text = tr("刷新结束：%1个成功，%2个失败");
+      break;
+    case Batch::Send:
+      text = tr("发送结束：%1个成功，%2个失败");
+      break;
+    case Batch::Retry:
+      text = tr("重试结束：%1个成功，%2个失败");
+      break;
+  }
+  text = text.arg(succeeded).arg(failed);
+  if (refused > 0) text += tr("，%1个不能发送").arg(refused);
+  if (dropped > 0) text += tr("，%1个已取消").arg(dropped);
   showMessage(text);
   updateActions();
 }
@@ -386,7 +406,7 @@ void FleetWindow::DiscoverButtonClick() {
 
 void FleetWindow::adaptersListed(const QStringList& addresses, const QStringList& names) {
   if (addresses.isEmpty()) {
-    prompt_.message(this, QStringLiteral("本机没有可用于查找控制卡的网卡"));
+    prompt_.message(this, tr("本机没有可用于查找控制卡的网卡"));
   } else if (const QString adapter = chooseAdapter(addresses, names); !adapter.isEmpty()) {
     discovery_->search(adapter);
   }
@@ -400,8 +420,7 @@ QString FleetWindow::defaultAdapterChoice(const QStringList& addresses, const QS
                                  : QStringLiteral("%1  %2").arg(addresses[k], names[k]));
   bool ok = false;
   const QString item =
-      QInputDialog::getItem(this, QStringLiteral("发现"),
-                            QStringLiteral("在哪个网卡上查找控制卡："), items, 0, false, &ok);
+      QInputDialog::getItem(this, tr("发现"), tr("在哪个网卡上查找控制卡："), items, 0, false, &ok);
   const qsizetype k = items.indexOf(item);
   return ok && k >= 0 ? addresses[k] : QString();
 }
@@ -414,9 +433,8 @@ void FleetWindow::cardsFound(const QString& adapter, const std::vector<SignEntry
     if (!saveList(signs)) return updateActions();
     for (const SignEntry& card : added) model_->appendSign(card);
   }
-  showMessage(QStringLiteral("在网卡 %1 上找到%2块控制卡，新添加%3块")
+  showMessage(tr("在网卡 %1 上找到%n块控制卡，新添加%2块", nullptr, int(cards.size()))
                   .arg(adapter)
-                  .arg(cards.size())
                   .arg(added.size()));
   updateActions();
 }

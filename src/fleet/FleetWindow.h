@@ -93,6 +93,7 @@ class FleetWindow : public QWidget {
   std::unique_ptr<LibrarySnapshot> snapshot_;
   std::unique_ptr<FleetRunner> runner_;
   int editedRow_ = -1;  // the row the sign dialog edits, -1 for a new sign
-  QString batchVerb_;   // "刷新", "发送" or "重试"
+  enum class Batch { Refresh, Send, Retry };
+  Batch batch_ = Batch::Refresh;  // what the batch under way (or the last one) does
   QList<int> batchRows_;
 };

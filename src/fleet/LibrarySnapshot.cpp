@@ -1,5 +1,6 @@
 #include "LibrarySnapshot.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -14,7 +15,7 @@ void copyFile(const QString& from, const QString& to, qint64 maxBytes) {
   const QByteArray bytes = readWholeFile(from, maxBytes);
   QFile out(to);
   if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush())
-    throw LedError(QStringLiteral("无法复制节目文件 %1：%2")
+    throw LedError(QCoreApplication::translate("LibrarySnapshot", "无法复制节目文件 %1：%2")
                        .arg(QDir::toNativeSeparators(to), fileErrorText(out.error())));
 }
 
@@ -23,15 +24,14 @@ void copyFile(const QString& from, const QString& to, qint64 maxBytes) {
 std::unique_ptr<LibrarySnapshot> LibrarySnapshot::take(const ProgramStore& store) {
   std::unique_ptr<LibrarySnapshot> snapshot(new LibrarySnapshot);
   if (!snapshot->dir_.isValid())
-    throw LedError(QStringLiteral("无法建立临时文件夹：%1").arg(snapshot->dir_.errorString()));
+    throw LedError(tr("无法建立临时文件夹：%1").arg(snapshot->dir_.errorString()));
   int count = 0;
   while (count < ProgramStore::MaxPrograms && QFile::exists(store.picturePath(count))) ++count;
-  if (count == 0) throw LedError(QStringLiteral("发送节目数目不能为0"));
+  if (count == 0) throw LedError(tr("发送节目数目不能为0"));
 
   ProgramStore copy(snapshot->home());
   if (!QDir().mkpath(copy.programDir()))
-    throw LedError(
-        QStringLiteral("无法建立临时文件夹 %1").arg(QDir::toNativeSeparators(copy.programDir())));
+    throw LedError(tr("无法建立临时文件夹 %1").arg(QDir::toNativeSeparators(copy.programDir())));
   copyFile(store.settingsPath(), copy.settingsPath(), nq::kMaxIniFileBytes);
   for (int k = 0; k < count; ++k) {
     copyFile(store.picturePath(k), copy.picturePath(k), nq::kMaxBmpFileBytes);
@@ -56,7 +56,7 @@ QString LibrarySnapshot::modelRefusal(int model) const {
 QString programSizeMismatch(const std::vector<QSize>& sizes, QSize signSize) {
   for (size_t k = 0; k < sizes.size(); ++k) {
     if (sizes[k] != signSize)
-      return QStringLiteral("节目%1的大小 %2×%3 与大屏 %4×%5 不符")
+      return QCoreApplication::translate("LibrarySnapshot", "节目%1的大小 %2×%3 与大屏 %4×%5 不符")
           .arg(k + 1)
           .arg(sizes[k].width())
           .arg(sizes[k].height())

@@ -4,6 +4,7 @@
 // same library however the home changes meanwhile, and the jobs (each its own process) only
 // read. The folder is removed with the snapshot.
 
+#include <QCoreApplication>
 #include <QSize>
 #include <QString>
 #include <QTemporaryDir>
@@ -18,6 +19,8 @@ class ProgramStore;
 QString programSizeMismatch(const std::vector<QSize>& programSizes, QSize signSize);
 
 class LibrarySnapshot {
+  Q_DECLARE_TR_FUNCTIONS(LibrarySnapshot)
+
  public:
   // Copies programs 0 .. n-1 of the store (up to the first missing picture). Throws LedError
   // when the library is empty ("发送节目数目不能为0") or a file cannot be copied.

@@ -24,13 +24,13 @@ QSpinBox* spinBox(QWidget* parent, int minimum, int maximum) {
 }  // namespace
 
 SignDialog::SignDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("大屏"));
+  setWindowTitle(tr("大屏"));
   NameEdit = new QLineEdit(this);
   TransportBox = new QComboBox(this);
-  TransportBox->addItems({QStringLiteral("TCP/IP"), QStringLiteral("串口")});
+  TransportBox->addItems({QStringLiteral("TCP/IP"), tr("串口")});
 
   HostEdit = new QLineEdit(this);
-  HostEdit->setPlaceholderText(QStringLiteral("例如 192.168.3.117"));
+  HostEdit->setPlaceholderText(tr("例如 192.168.3.117"));
   PortBox = spinBox(this, 1, 65535);
   DeviceBox = new QComboBox(this);
   DeviceBox->setEditable(true);
@@ -38,7 +38,7 @@ SignDialog::SignDialog(QWidget* parent) : QDialog(parent) {
   BaudBox = new QComboBox(this);
   for (const int rate : nq::kBaudRates) BaudBox->addItem(QString::number(rate), rate);
 
-  SizeBox = new QCheckBox(QStringLiteral("屏幕尺寸应为"), this);
+  SizeBox = new QCheckBox(tr("屏幕尺寸应为"), this);
   WidthBox = spinBox(this, 1, nq::kMaxSignSide);
   HeightBox = spinBox(this, 1, nq::kMaxSignSide);
   auto* size = new QHBoxLayout;
@@ -51,12 +51,12 @@ SignDialog::SignDialog(QWidget* parent) : QDialog(parent) {
     connect(SizeBox, &QCheckBox::toggled, box, &QWidget::setEnabled);
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("名称"), NameEdit);
-  form->addRow(QStringLiteral("通讯方式"), TransportBox);
-  form->addRow(QStringLiteral("IP地址"), HostEdit);
-  form->addRow(QStringLiteral("端口"), PortBox);
-  form->addRow(QStringLiteral("串口"), DeviceBox);
-  form->addRow(QStringLiteral("波特率"), BaudBox);
+  form->addRow(tr("名称"), NameEdit);
+  form->addRow(tr("通讯方式"), TransportBox);
+  form->addRow(tr("IP地址"), HostEdit);
+  form->addRow(tr("端口"), PortBox);
+  form->addRow(tr("串口"), DeviceBox);
+  form->addRow(tr("波特率"), BaudBox);
   form->addRow(size);
   // Only the chosen link's fields show.
   auto showLink = [this, form](int transport) {
@@ -74,9 +74,9 @@ SignDialog::SignDialog(QWidget* parent) : QDialog(parent) {
   ErrorLabel->setStyleSheet(QStringLiteral("color: #c00000"));
   ErrorLabel->hide();
 
-  OkButton = new QPushButton(QStringLiteral("确定"), this);
+  OkButton = new QPushButton(tr("确定"), this);
   OkButton->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+  auto* cancel = new QPushButton(tr("取消"), this);
   connect(OkButton, &QPushButton::clicked, this, &SignDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &SignDialog::reject);
   auto* buttons = new QHBoxLayout;

@@ -16,6 +16,7 @@
 // section that cannot be used is left out and named. The file is written only when the operator
 // changes the list, as a whole and atomically.
 
+#include <QCoreApplication>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -48,6 +49,8 @@ struct LoadedSignList {
 };
 
 class SignList {
+  Q_DECLARE_TR_FUNCTIONS(SignList)
+
  public:
   static QString path(const QString& home);  // home/signs.ini
   static LoadedSignList load(const QString& home);

@@ -1,0 +1,47 @@
+// The sign list is the same file in every language: a translator that rewords every text the
+// program shows must not reach its sections, keys or the names given to cards found on the
+// network.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+#include "CardDiscovery.h"
+#include "SignList.h"
+
+namespace {
+
+class RewordEverything : public QTranslator {
+ public:
+  bool isEmpty() const override { return false; }
+  QString translate(const char*, const char*, const char*, int) const override {
+    return QStringLiteral("reworded");
+  }
+};
+
+TEST(FleetStoredTexts, ListFileIgnoresLanguage) {
+  SignEntry hall{QStringLiteral("门厅"),         true,   {},           8000,
+                 QStringLiteral("/dev/ttyUSB0"), 115200, QSize(64, 32)};
+  auto write = [&](const QString& home) {
+    std::vector<SignEntry> signs{hall};
+    SignEntry found{{}, false, QStringLiteral("10.0.0.5")};
+    for (const SignEntry& card : newCards({found}, signs)) signs.push_back(card);
+    SignList::save(home, signs);
+    QFile file(SignList::path(home));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  QTemporaryDir chinese, reworded;
+  const QByteArray want = write(chinese.path());
+  RewordEverything translator;
+  QCoreApplication::installTranslator(&translator);
+  const QByteArray got = write(reworded.path());
+  const LoadedSignList loaded = SignList::load(reworded.path());
+  QCoreApplication::removeTranslator(&translator);
+  EXPECT_EQ(got, want);
+  ASSERT_EQ(loaded.signs.size(), 2u);
+  EXPECT_EQ(loaded.signs[1].name, QStringLiteral("控制卡 10.0.0.5"));
+}
+
+}  // namespace
