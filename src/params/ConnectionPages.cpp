@@ -45,10 +45,10 @@ ScreenSizePage::ScreenSizePage(Workspace& workspace, Prompt& prompt, QWidget* pa
   Edit1->setValidator(digits);
   Edit2->setValidator(digits);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("屏宽"), Edit1);
-  form->addRow(QStringLiteral("屏高"), Edit2);
-  SetButton = new QPushButton(QStringLiteral("设置"), this);
-  CancelButton = new QPushButton(QStringLiteral("取消"), this);
+  form->addRow(tr("屏宽"), Edit1);
+  form->addRow(tr("屏高"), Edit2);
+  SetButton = new QPushButton(tr("设置"), this);
+  CancelButton = new QPushButton(tr("取消"), this);
   layOutParamPage(this, form, {SetButton, CancelButton});
   connect(SetButton, &QPushButton::clicked, this, &ScreenSizePage::SetButtonClick);
   connect(CancelButton, &QPushButton::clicked, this, &ScreenSizePage::closeRequested);
@@ -61,16 +61,16 @@ void ScreenSizePage::fill() {
 
 void ScreenSizePage::SetButtonClick() {
   guarded([this] {
-    const int width = fieldInteger(Edit1->text(), QStringLiteral("屏宽"));
-    const int height = fieldInteger(Edit2->text(), QStringLiteral("屏高"));
+    const int width = fieldInteger(Edit1->text(), tr("屏宽"));
+    const int height = fieldInteger(Edit2->text(), tr("屏高"));
     // The application cannot hold a picture beyond this, so the controller is not told it.
     if (!Workspace::validSide(width) || !Workspace::validSide(height)) {
-      say(QStringLiteral("屏宽和屏高须在1到%1之间").arg(Workspace::MaxSide));
+      say(tr("屏宽和屏高须在1到%1之间").arg(Workspace::MaxSide));
       return;
     }
     ScreenSizeRecord size{width, height};
     if (waitForLink(ws_, [&] { return link().Mod_KuanGao(transport(), &size); }) != 0) {
-      say(QStringLiteral("设置失败"));
+      say(tr("设置失败"));
       return;
     }
     // Programs drawn for another size do not fit the sign: the list starts again, the files stay.
@@ -88,12 +88,12 @@ SerialGroup::SerialGroup(const QString& title, QWidget* parent) : QGroupBox(titl
   ComboBox3 = listOf(dataBitEntries(), false, this);
   ComboBox4 = listOf(stopBitEntries(), false, this);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("波特率"), ComboBox1);
-  form->addRow(QStringLiteral("校验位"), ComboBox2);
-  form->addRow(QStringLiteral("数据位"), ComboBox3);
-  form->addRow(QStringLiteral("停止位"), ComboBox4);
-  ReadButton = new QPushButton(QStringLiteral("获取"), this);
-  ChangeButton = new QPushButton(QStringLiteral("修改"), this);
+  form->addRow(tr("波特率"), ComboBox1);
+  form->addRow(tr("校验位"), ComboBox2);
+  form->addRow(tr("数据位"), ComboBox3);
+  form->addRow(tr("停止位"), ComboBox4);
+  ReadButton = new QPushButton(tr("获取"), this);
+  ChangeButton = new QPushButton(tr("修改"), this);
   layOutParamPage(this, form, {ReadButton, ChangeButton});
 }
 
@@ -161,12 +161,12 @@ NetworkPage::NetworkPage(Workspace& workspace, Prompt& prompt, QWidget* parent)
   Edit3 = new QLineEdit(this);
   Edit4 = new QLineEdit(this);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("IP地址"), Edit1);
-  form->addRow(QStringLiteral("子网掩码"), Edit2);
-  form->addRow(QStringLiteral("默认网关"), Edit3);
-  form->addRow(QStringLiteral("端口"), Edit4);
-  ReadButton = new QPushButton(QStringLiteral("获取"), this);
-  ChangeButton = new QPushButton(QStringLiteral("修改"), this);
+  form->addRow(tr("IP地址"), Edit1);
+  form->addRow(tr("子网掩码"), Edit2);
+  form->addRow(tr("默认网关"), Edit3);
+  form->addRow(tr("端口"), Edit4);
+  ReadButton = new QPushButton(tr("获取"), this);
+  ChangeButton = new QPushButton(tr("修改"), this);
   layOutParamPage(this, form, {ReadButton, ChangeButton});
   connect(ReadButton, &QPushButton::clicked, this, &NetworkPage::ReadButtonClick);
   connect(ChangeButton, &QPushButton::clicked, this, &NetworkPage::ChangeButtonClick);
@@ -194,14 +194,14 @@ void NetworkPage::ChangeButtonClick() {
     const std::optional<QByteArray> bytes =
         IsValidAddressText(text) ? addressFieldBytes(text) : std::nullopt;
     if (!bytes) {
-      say(QStringLiteral("数据格式无效"));
+      say(tr("数据格式无效"));
       return;
     }
     std::memcpy(slots[i], bytes->constData(),
                 std::min(size_t(bytes->size()), sizeof record.ip - 1));
   }
   guarded([&] {
-    record.port = fieldInteger(Edit4->text(), QStringLiteral("端口"));
+    record.port = fieldInteger(Edit4->text(), tr("端口"));
     reportChange(waitForLink(ws_, [&] { return link().ModNetPara(transport(), &record); }));
   });
 }

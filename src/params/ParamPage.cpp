@@ -17,20 +17,20 @@ bool ParamPage::readSucceeded(int result) {
     readFailed();
     return false;
   }
-  say(QStringLiteral("获取成功"));
+  say(tr("获取成功"));
   return true;
 }
 
 void ParamPage::readFailed() {
-  say(QStringLiteral("获取失败"));
+  say(tr("获取失败"));
   ws_.markDisconnectedIfNet();
 }
 
 void ParamPage::reportChange(int result) {
   if (result == 0) {
-    say(QStringLiteral("修改成功"));
+    say(tr("修改成功"));
     return;
   }
-  say(QStringLiteral("修改失败"));
+  say(tr("修改失败"));
   ws_.markDisconnectedIfNet();
 }

@@ -1,5 +1,6 @@
 #include "ParamRules.h"
 
+#include <QCoreApplication>
 #include <QStringEncoder>
 #include <algorithm>
 
@@ -13,6 +14,20 @@ bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 // The size of the NUL-terminated text fields of the NetParaRecord.
 constexpr int kAddressFieldBytes = int(sizeof(NetParaRecord::ip)) - 1;
+
+// The texts the library returns instead of a result when the link fails; compared as they come,
+// shown translated.
+constexpr const char* kLinkStatus[] = {
+    QT_TRANSLATE_NOOP("ParamRules", "未连接"), QT_TRANSLATE_NOOP("ParamRules", "未收到回码"),
+    QT_TRANSLATE_NOOP("ParamRules", "回码错误"), QT_TRANSLATE_NOOP("ParamRules", "和校验错误"),
+    QT_TRANSLATE_NOOP("ParamRules", "超时")};
+
+// The catalogue's source of a link status text; nullptr for any other text.
+const char* linkStatusSource(const QString& text) {
+  for (const char* source : kLinkStatus)
+    if (text == QString::fromUtf8(source)) return source;
+  return nullptr;
+}
 
 }  // namespace
 
@@ -62,10 +77,15 @@ QStringList baudEntries() {
   return entries;
 }
 QStringList parityEntries() {
-  return {QStringLiteral("无校验位"), QStringLiteral("偶校验"), QStringLiteral("奇校验")};
+  return {QCoreApplication::translate("ParamRules", "无校验位"),
+          QCoreApplication::translate("ParamRules", "偶校验"),
+          QCoreApplication::translate("ParamRules", "奇校验")};
 }
-QStringList dataBitEntries() { return {QStringLiteral("8位")}; }
-QStringList stopBitEntries() { return {QStringLiteral("1位"), QStringLiteral("2位")}; }
+QStringList dataBitEntries() { return {QCoreApplication::translate("ParamRules", "8位")}; }
+QStringList stopBitEntries() {
+  return {QCoreApplication::translate("ParamRules", "1位"),
+          QCoreApplication::translate("ParamRules", "2位")};
+}
 
 namespace {
 constexpr std::array<int, 3> kParityCodes = {0, 4, 6};
@@ -109,7 +129,10 @@ QStringList scanModeEntries() {
   return {QStringLiteral("04-P16-08-08-16"), QStringLiteral("04-P16-08"),
           QStringLiteral("04-P08-08"), QStringLiteral("04-P08-08-04")};
 }
-QStringList oePolarityEntries() { return {QStringLiteral("低有效"), QStringLiteral("高有效")}; }
+QStringList oePolarityEntries() {
+  return {QCoreApplication::translate("ParamRules", "低有效"),
+          QCoreApplication::translate("ParamRules", "高有效")};
+}
 
 std::optional<ScanView> scanViewForCode(int code) {
   if (code < 0 || code > 15) return std::nullopt;
@@ -123,11 +146,11 @@ int scanFlagsFor(bool inverted, int oePolarity) {
 
 int clampLevel(int level) { return std::clamp(level, kMinLevel, kMaxLevel); }
 
-bool isLinkStatusText(const QString& text) {
-  static const QStringList kStatus = {QStringLiteral("未连接"), QStringLiteral("未收到回码"),
-                                      QStringLiteral("回码错误"), QStringLiteral("和校验错误"),
-                                      QStringLiteral("超时")};
-  return kStatus.contains(text);
+bool isLinkStatusText(const QString& text) { return linkStatusSource(text) != nullptr; }
+
+QString shownLibraryText(const QString& text) {
+  const char* source = linkStatusSource(text);
+  return source ? QCoreApplication::translate("ParamRules", source) : text;
 }
 
 QString boundedText(const QString& text, int maxBytes) {
@@ -156,10 +179,13 @@ std::optional<std::array<int, 4>> parseOnOffText(const QString& text) {
 }
 
 int fieldInteger(const QString& text, const QString& fieldName) {
-  if (text.trimmed().isEmpty()) throw LedError(QStringLiteral("请填写%1").arg(fieldName));
+  if (text.trimmed().isEmpty())
+    throw LedError(QCoreApplication::translate("ParamRules", "请填写%1").arg(fieldName));
   bool ok = false;
   const int value = text.toInt(&ok);
-  if (!ok) throw LedError(QStringLiteral("%1“%2”不是有效的整数").arg(fieldName, text));
+  if (!ok)
+    throw LedError(
+        QCoreApplication::translate("ParamRules", "%1“%2”不是有效的整数").arg(fieldName, text));
   return value;
 }
 

@@ -84,6 +84,9 @@ int clampLevel(int level);
 
 // "未连接", "未收到回码", "回码错误", "和校验错误", "超时".
 bool isLinkStatusText(const QString& text);
+// A text from the library as the operator reads it: a link status text in the operator's
+// language, any other text as it came.
+QString shownLibraryText(const QString& text);
 // The leading characters of `text` whose GBK form fits in `maxBytes`; no character is cut.
 QString boundedText(const QString& text, int maxBytes);
 

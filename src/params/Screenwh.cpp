@@ -12,7 +12,7 @@
 
 TScreenWHForm::TScreenWHForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
     : QDialog(parent), ws_(workspace), prompt_(prompt) {
-  setWindowTitle(QStringLiteral("LED参数"));
+  setWindowTitle(tr("LED参数"));
   PageControl1 = new QTabWidget(this);
   sizePage = new ScreenSizePage(ws_, prompt_);
   serialPage = new SerialPortsPage(ws_, prompt_);
@@ -23,15 +23,15 @@ TScreenWHForm::TScreenWHForm(Workspace& workspace, Prompt& prompt, QWidget* pare
   onOffPage = new OnOffTimePage(ws_, prompt_);
   dayNightPage = new DayNightPage(ws_, prompt_);
   clockPage = new ClockPage(ws_, prompt_);
-  PageControl1->addTab(sizePage, QStringLiteral("LED宽高"));
-  PageControl1->addTab(serialPage, QStringLiteral("串口配置"));
-  PageControl1->addTab(netPage, QStringLiteral("网络参数"));
-  PageControl1->addTab(scanPage, QStringLiteral("扫描方式"));
-  PageControl1->addTab(brightnessPage, QStringLiteral("亮度"));
-  PageControl1->addTab(versionPage, QStringLiteral("固件版本"));
-  PageControl1->addTab(onOffPage, QStringLiteral("开关时间"));
-  PageControl1->addTab(dayNightPage, QStringLiteral("日夜亮度"));
-  PageControl1->addTab(clockPage, QStringLiteral("时间"));
+  PageControl1->addTab(sizePage, tr("LED宽高"));
+  PageControl1->addTab(serialPage, tr("串口配置"));
+  PageControl1->addTab(netPage, tr("网络参数"));
+  PageControl1->addTab(scanPage, tr("扫描方式"));
+  PageControl1->addTab(brightnessPage, tr("亮度"));
+  PageControl1->addTab(versionPage, tr("固件版本"));
+  PageControl1->addTab(onOffPage, tr("开关时间"));
+  PageControl1->addTab(dayNightPage, tr("日夜亮度"));
+  PageControl1->addTab(clockPage, tr("时间"));
   auto* column = new QVBoxLayout(this);
   column->addWidget(PageControl1);
   resize(680, 300);  // every tab in sight

@@ -18,10 +18,6 @@ using namespace params;
 
 namespace {
 
-QPushButton* button(const char* text, QWidget* parent) {
-  return new QPushButton(QString::fromUtf8(text), parent);
-}
-
 QComboBox* listOf(const QStringList& entries, QWidget* parent) {
   auto* list = new QComboBox(parent);
   list->addItems(entries);
@@ -64,16 +60,16 @@ QHBoxLayout* besideEachOther(QWidget* a, QWidget* b) {
 ScanPage::ScanPage(Workspace& workspace, Prompt& prompt, QWidget* parent)
     : ParamPage(workspace, prompt, parent) {
   ComboBox1 = listOf(scanModeEntries(), this);
-  CheckBox1 = new QCheckBox(QStringLiteral("行译码"), this);
-  CheckBox2 = new QCheckBox(QStringLiteral("数据信号反向"), this);
+  CheckBox1 = new QCheckBox(tr("行译码"), this);
+  CheckBox2 = new QCheckBox(tr("数据信号反向"), this);
   ComboBox2 = listOf(oePolarityEntries(), this);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("扫描方式"), ComboBox1);
+  form->addRow(tr("扫描方式"), ComboBox1);
   form->addRow(QString(), CheckBox1);
   form->addRow(QString(), CheckBox2);
-  form->addRow(QStringLiteral("OE极性"), ComboBox2);
-  ReadButton = button("获取", this);
-  ChangeButton = button("修改", this);
+  form->addRow(tr("OE极性"), ComboBox2);
+  ReadButton = new QPushButton(tr("获取"), this);
+  ChangeButton = new QPushButton(tr("修改"), this);
   layOutParamPage(this, form, {ReadButton, ChangeButton});
   connect(ReadButton, &QPushButton::clicked, this, &ScanPage::ReadButtonClick);
   connect(ChangeButton, &QPushButton::clicked, this, &ScanPage::ChangeButtonClick);
@@ -87,7 +83,7 @@ void ScanPage::ReadButtonClick() {
       readFailed();
       return;
     }
-    say(QStringLiteral("获取成功"));
+    say(tr("获取成功"));
     ComboBox2->setCurrentIndex((flags & kScanOeHigh) ? 1 : 0);
     CheckBox2->setChecked(flags & kScanInverted);
     if (const std::optional<ScanView> view = scanViewForCode(code)) {
@@ -113,9 +109,9 @@ BrightnessPage::BrightnessPage(Workspace& workspace, Prompt& prompt, QWidget* pa
     : ParamPage(workspace, prompt, parent) {
   TrackBar1 = levelBar(Label1, this);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("亮度"), besideEachOther(TrackBar1, Label1));
-  ReadButton = button("获取", this);
-  ChangeButton = button("修改", this);
+  form->addRow(tr("亮度"), besideEachOther(TrackBar1, Label1));
+  ReadButton = new QPushButton(tr("获取"), this);
+  ChangeButton = new QPushButton(tr("修改"), this);
   layOutParamPage(this, form, {ReadButton, ChangeButton});
   connect(ReadButton, &QPushButton::clicked, this, &BrightnessPage::ReadButtonClick);
   connect(ChangeButton, &QPushButton::clicked, this, &BrightnessPage::ChangeButtonClick);
@@ -125,13 +121,13 @@ void BrightnessPage::ReadButtonClick() {
   guarded([this] {
     const int level = waitForLink(ws_, [&] { return link().GetBrightnessPara(transport()); });
     if (level <= 0) {
-      say(QStringLiteral("获取失败"));
+      say(tr("获取失败"));
       // 0 is an answer the controller gave; only a negative level means the link failed.
       if (level < 0) ws_.markDisconnectedIfNet();
       return;
     }
     TrackBar1->setValue(clampLevel(level));
-    say(QStringLiteral("获取成功"));
+    say(tr("获取成功"));
   });
 }
 
@@ -149,8 +145,8 @@ VersionPage::VersionPage(Workspace& workspace, Prompt& prompt, QWidget* parent)
   Edit1 = new QLineEdit(this);
   Edit1->setReadOnly(true);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("版本信息"), Edit1);
-  ReadButton = button("获取", this);
+  form->addRow(tr("版本信息"), Edit1);
+  ReadButton = new QPushButton(tr("获取"), this);
   layOutParamPage(this, form, {ReadButton});
   connect(ReadButton, &QPushButton::clicked, this, &VersionPage::ReadButtonClick);
 }
@@ -160,10 +156,10 @@ void VersionPage::ReadButtonClick() {
     const QString text = waitForLink(ws_, [&] { return link().GetVersion(transport()); });
     // The page shows whatever text it gets, a link status text too; no text at all is a failure.
     if (text.isNull()) {
-      say(QStringLiteral("获取失败"));
+      say(tr("获取失败"));
       return;
     }
-    Edit1->setText(boundedText(text, kVersionBytes));
+    Edit1->setText(shownLibraryText(boundedText(text, kVersionBytes)));
   });
 }
 
@@ -178,16 +174,16 @@ OnOffTimePage::OnOffTimePage(Workspace& workspace, Prompt& prompt, QWidget* pare
   auto timeRow = [this](QComboBox* hour, QComboBox* minute) {
     auto* row = new QHBoxLayout;
     row->addWidget(hour);
-    row->addWidget(new QLabel(QStringLiteral("："), this));
+    row->addWidget(new QLabel(tr("："), this));
     row->addWidget(minute);
     row->addStretch(1);
     return row;
   };
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("开启时间"), timeRow(ComboBox1, ComboBox2));
-  form->addRow(QStringLiteral("关闭时间"), timeRow(ComboBox3, ComboBox4));
-  ReadButton = button("获取", this);
-  ChangeButton = button("修改", this);
+  form->addRow(tr("开启时间"), timeRow(ComboBox1, ComboBox2));
+  form->addRow(tr("关闭时间"), timeRow(ComboBox3, ComboBox4));
+  ReadButton = new QPushButton(tr("获取"), this);
+  ChangeButton = new QPushButton(tr("修改"), this);
   layOutParamPage(this, form, {ReadButton, ChangeButton});
   connect(ReadButton, &QPushButton::clicked, this, &OnOffTimePage::ReadButtonClick);
   connect(ChangeButton, &QPushButton::clicked, this, &OnOffTimePage::ChangeButtonClick);
@@ -199,13 +195,13 @@ void OnOffTimePage::ReadButtonClick() {
     const QString text = boundedText(raw, kOnOffBytes);
     // A text read reports link trouble by its status text and never counts as a lost link.
     if (!raw.isNull() && isLinkStatusText(text)) {
-      say(text);
+      say(shownLibraryText(text));
       return;
     }
     const std::optional<std::array<int, 4>> numbers =
         raw.isNull() ? std::nullopt : parseOnOffText(text);
     if (!numbers) {
-      say(QStringLiteral("获取失败"));
+      say(tr("获取失败"));
       return;
     }
     QComboBox* const lists[] = {ComboBox1, ComboBox2, ComboBox3, ComboBox4};
@@ -213,7 +209,7 @@ void OnOffTimePage::ReadButtonClick() {
       const int n = (*numbers)[size_t(i)];
       lists[i]->setCurrentIndex(n < lists[i]->count() ? n : -1);
     }
-    say(QStringLiteral("获取成功"));
+    say(tr("获取成功"));
   });
 }
 
@@ -233,10 +229,10 @@ DayNightPage::DayNightPage(Workspace& workspace, Prompt& prompt, QWidget* parent
   TrackBar1 = levelBar(Label1, this);
   TrackBar2 = levelBar(Label2, this);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("白天亮度"), besideEachOther(TrackBar1, Label1));
-  form->addRow(QStringLiteral("晚上亮度"), besideEachOther(TrackBar2, Label2));
-  ReadButton = button("获取", this);
-  ChangeButton = button("修改", this);
+  form->addRow(tr("白天亮度"), besideEachOther(TrackBar1, Label1));
+  form->addRow(tr("晚上亮度"), besideEachOther(TrackBar2, Label2));
+  ReadButton = new QPushButton(tr("获取"), this);
+  ChangeButton = new QPushButton(tr("修改"), this);
   layOutParamPage(this, form, {ReadButton, ChangeButton});
   connect(ReadButton, &QPushButton::clicked, this, &DayNightPage::ReadButtonClick);
   connect(ChangeButton, &QPushButton::clicked, this, &DayNightPage::ChangeButtonClick);
@@ -268,9 +264,9 @@ ClockPage::ClockPage(Workspace& workspace, Prompt& prompt, QWidget* parent)
   Edit1 = new QLineEdit(this);
   Edit1->setReadOnly(true);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("时间"), Edit1);
-  ReadButton = button("获取", this);
-  SetButton = button("校时", this);
+  form->addRow(tr("时间"), Edit1);
+  ReadButton = new QPushButton(tr("获取"), this);
+  SetButton = new QPushButton(tr("校时"), this);
   layOutParamPage(this, form, {ReadButton, SetButton});
   connect(ReadButton, &QPushButton::clicked, this, &ClockPage::ReadButtonClick);
   connect(SetButton, &QPushButton::clicked, this, &ClockPage::SetButtonClick);
@@ -285,16 +281,16 @@ void ClockPage::ReadButtonClick() {
   guarded([this] {
     const QString raw = waitForLink(ws_, [&] { return link().GetTime(transport()); });
     if (raw.isNull()) {
-      say(QStringLiteral("获取失败"));
+      say(tr("获取失败"));
       return;
     }
     const QString text = boundedText(raw, kClockBytes);
     if (isLinkStatusText(text)) {
-      say(text);
+      say(shownLibraryText(text));
       return;
     }
     Edit1->setText(text);
-    say(QStringLiteral("获取成功"));
+    say(tr("获取成功"));
   });
 }
 
@@ -307,10 +303,10 @@ void ClockPage::SetButtonClick() {
           return link().ModTime(transport(), d.year(), d.month(), d.day(), c.hour(), c.minute(),
                                 c.second());
         }) == 0) {
-      say(QStringLiteral("校时成功"));
+      say(tr("校时成功"));
       return;
     }
-    say(QStringLiteral("校时失败"));
+    say(tr("校时失败"));
     ws_.markDisconnectedIfNet();
   });
 }

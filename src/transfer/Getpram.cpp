@@ -18,12 +18,12 @@
 TGetPramForm::TGetPramForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       ProgressBar1(new QProgressBar(this)),
-      Button1(new QPushButton(QStringLiteral("获取"), this)),
-      Button2(new QPushButton(QStringLiteral("取消"), this)),
+      Button1(new QPushButton(tr("获取"), this)),
+      Button2(new QPushButton(tr("取消"), this)),
       ws_(workspace),
       prompt_(prompt) {
   Timer1 = progress_.tickTimer();  // progress_ is built after the controls
-  setWindowTitle(QStringLiteral("获取节目内容"));
+  setWindowTitle(tr("获取节目内容"));
   setFixedSize(288, 122);
   ProgressBar1->setGeometry(16, 24, 256, 20);
   Button1->setGeometry(48, 72, 75, 25);
@@ -41,7 +41,7 @@ TGetPramForm::~TGetPramForm() = default;
 void TGetPramForm::launch() {
   if (!requireConnection(ws_, prompt_, parentWidget())) return;
   if (ws_.ControllerProgramCount == 0) {
-    prompt_.message(nullptr, QStringLiteral("节目数为0"));
+    prompt_.message(nullptr, tr("节目数为0"));
     return;
   }
   Workspace::HeartbeatPause pause(ws_);
@@ -92,26 +92,24 @@ void TGetPramForm::fetchDone(const WorkerOutcome<FetchResult>& outcome) {
     prompt_.message(nullptr, outcome.failure);
   } else if (r.count < 0) {
     ws_.markDisconnectedIfNet();
-    prompt_.message(nullptr, QStringLiteral("获取节目数失败"));
+    prompt_.message(nullptr, tr("获取节目数失败"));
   } else if (r.count == 0) {
-    prompt_.message(nullptr, QStringLiteral("节目数为0"));
+    prompt_.message(nullptr, tr("节目数为0"));
   } else if (r.count > NQ_MAX_PROGRAMS) {
-    prompt_.message(
-        nullptr,
-        QStringLiteral("控制卡报告有%1个节目，超过节目表能容纳的255个，未获取").arg(r.count));
+    prompt_.message(nullptr,
+                    tr("控制卡报告有%1个节目，超过节目表能容纳的255个，未获取").arg(r.count));
   } else if (r.result != 0) {
     ws_.markDisconnectedIfNet();
-    prompt_.message(nullptr, QStringLiteral("获取节目失败"));
+    prompt_.message(nullptr, tr("获取节目失败"));
   } else {
     const QStringList left = removeRichText();
     // The main window rebuilds its list for the new count; an open editor closes unsaved.
     ws_.libraryReplaced(r.count);
     progress_.finish();
-    prompt_.message(nullptr, QStringLiteral("获取节目成功"));
+    prompt_.message(nullptr, tr("获取节目成功"));
     if (!left.isEmpty()) {
-      prompt_.message(nullptr,
-                      QStringLiteral("无法删除旧节目的文本文件，编辑这些节目前请先删除：\n") +
-                          left.join(QLatin1Char('\n')));
+      prompt_.message(nullptr, tr("无法删除旧节目的文本文件，编辑这些节目前请先删除：\n%1")
+                                   .arg(left.join(QLatin1Char('\n'))));
     }
     setRunning(false);
     accept();

@@ -18,14 +18,14 @@
 
 TKernelForm::TKernelForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
     : QDialog(parent), ws_(workspace), prompt_(prompt) {
-  setWindowTitle(QStringLiteral("远程升级"));
+  setWindowTitle(tr("远程升级"));
   setModal(true);
   setFixedSize(301, 109);
 
   ProgressBar1 = new QProgressBar(this);
   followTransferProgress(progress_, ProgressBar1);
-  Button1 = new QPushButton(QStringLiteral("升级"), this);
-  Button2 = new QPushButton(QStringLiteral("取消"), this);
+  Button1 = new QPushButton(tr("升级"), this);
+  Button2 = new QPushButton(tr("取消"), this);
   Button1->setAutoDefault(false);
   Button2->setAutoDefault(false);
   Button1->setDefault(true);  // Return upgrades
@@ -74,8 +74,7 @@ void TKernelForm::Button1Click() {
     ControllerLink& link = ws_.link();
     const Transport transport = ws_.transport();
     // Chosen here, on the GUI thread, before any worker exists.
-    const QString path =
-        prompt_.openFile(this, QStringLiteral("打开"), QStringLiteral("All (*.bin)"));
+    const QString path = prompt_.openFile(this, tr("打开"), QStringLiteral("All (*.bin)"));
     if (path.isEmpty()) return;
     const bool overNet = transport == Transport::Net;
     const FirmwareImage image = FirmwareImage::load(path, overNet);
@@ -119,10 +118,10 @@ void TKernelForm::finishUpgrade(int result, const QString& failure, bool overNet
     prompt_.message(this, failure);
   } else if (result == 0) {
     progress_.finish();
-    prompt_.message(this, QStringLiteral("升级成功"));
+    prompt_.message(this, tr("升级成功"));
   } else {
     progress_.stop();
-    prompt_.message(this, QStringLiteral("升级失败"));
+    prompt_.message(this, tr("升级失败"));
   }
   if (overNet) ws_.markDisconnected();
   upgrading_ = false;
@@ -134,7 +133,7 @@ void TKernelForm::waitForUpgrade() { runner_.wait(); }
 
 bool TKernelForm::refuseCloseWhileUpgrading() {
   if (!upgrading_) return false;
-  prompt_.message(this, QStringLiteral("正在升级，请等待升级结束"));
+  prompt_.message(this, tr("正在升级，请等待升级结束"));
   return true;
 }
 

@@ -34,7 +34,7 @@ QStringList texts(const QListWidget* list) {
 
 TPrammeForm::TPrammeForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
     : QDialog(parent), ws_(workspace), prompt_(prompt) {
-  setWindowTitle(QStringLiteral("节目控制"));
+  setWindowTitle(tr("节目控制"));
   setModal(true);
 
   Label1 = new QLabel(QStringLiteral("IO"), this);
@@ -49,8 +49,8 @@ TPrammeForm::TPrammeForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
   }
   Button1 = new QPushButton(QStringLiteral(">>"), this);
   Button2 = new QPushButton(QStringLiteral("<<"), this);
-  Button3 = new QPushButton(QStringLiteral("获取"), this);
-  Button4 = new QPushButton(QStringLiteral("下发"), this);
+  Button3 = new QPushButton(tr("获取"), this);
+  Button4 = new QPushButton(tr("下发"), this);
   for (QPushButton* b : {Button1, Button2, Button3, Button4}) b->setAutoDefault(false);
   Button3->setDefault(true);  // Return reads the table
 
@@ -119,7 +119,7 @@ void TPrammeForm::Button1Click() {
   if (source < 0) return;
   const std::optional<int> row = programio::assignRow(ListBox2->count(), selectedRow(ListBox2));
   if (!row) {
-    prompt_.message(this, QStringLiteral("超出最大节目数"));
+    prompt_.message(this, tr("超出最大节目数"));
     return;
   }
   ListBox2->insertItem(*row, ListBox1->item(source)->text());
@@ -138,7 +138,7 @@ void TPrammeForm::Button3Click() {
     const Transport transport = ws_.transport();
     const int count = waitForLink(ws_, [&] { return link.ProgramNumber(transport); });
     if (count < 0) {
-      prompt_.message(this, QStringLiteral("获取节目数失败"));
+      prompt_.message(this, tr("获取节目数失败"));
       return;
     }
     ws_.ControllerProgramCount = count;
@@ -146,7 +146,7 @@ void TPrammeForm::Button3Click() {
     ProgramIoTable read{};
     const int result = waitForLink(ws_, [&] { return link.GetProgramIO(transport, &read); });
     if (result != 0) {
-      prompt_.message(this, QStringLiteral("获取失败"));
+      prompt_.message(this, tr("获取失败"));
       ws_.markDisconnectedIfNet();
       return;
     }
@@ -171,15 +171,15 @@ void TPrammeForm::Button4Click() {
     const Transport transport = ws_.transport();
     if (const std::optional<QString> bad =
             programio::storeLine(table_.lines[line], texts(ListBox2))) {
-      prompt_.message(this, QStringLiteral("无效的节目：%1，未下发").arg(*bad));
+      prompt_.message(this, tr("无效的节目：%1，未下发").arg(*bad));
       return;
     }
     const int result =
         waitForLink(ws_, [&] { return link.ModProgramIO(transport, line, &table_); });
     if (result == 0) {
-      prompt_.message(this, QStringLiteral("下发成功"));
+      prompt_.message(this, tr("下发成功"));
     } else {
-      prompt_.message(this, QStringLiteral("下发失败"));
+      prompt_.message(this, tr("下发失败"));
       ws_.markDisconnectedIfNet();
     }
   });

@@ -1,21 +1,26 @@
 #include "ProgramIoRules.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace programio {
 
 namespace {
-const QString& prefix() {
-  static const QString p = QStringLiteral("节目");
-  return p;
-}
+// The operator's form of a program's name, "%1" standing for its 1-based number.
+QString nameFormat() { return QCoreApplication::translate("ProgramIoRules", "节目%1"); }
 }  // namespace
 
-QString programName(int number) { return prefix() + QString::number(qint64{number} + 1); }
+QString programName(int number) { return nameFormat().arg(qint64{number} + 1); }
 
 std::optional<int> programNumber(const QString& name) {
-  if (!name.startsWith(prefix())) return std::nullopt;
-  const QString digits = name.mid(prefix().size());
+  const QString format = nameFormat();
+  const qsizetype marker = format.indexOf(QLatin1String("%1"));
+  const QStringView prefix = QStringView(format).left(marker);
+  const QStringView suffix = QStringView(format).mid(marker + 2);
+  if (name.size() < prefix.size() + suffix.size() || !name.startsWith(prefix) ||
+      !name.endsWith(suffix))
+    return std::nullopt;
+  const QString digits = name.mid(prefix.size(), name.size() - prefix.size() - suffix.size());
   // Plain decimal digits only: toInt would also take a sign or surrounding blanks.
   if (digits.isEmpty() ||
       !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))

@@ -8,7 +8,8 @@
 #include "protocol/Records.h"
 
 // The editing rules of the input-line program lists, without widgets. A program appears to the
-// operator as "节目" and its 1-based number; the table holds 0-based numbers.
+// operator as "节目" and its 1-based number, in the operator's language ("Program 3"); the
+// table holds 0-based numbers.
 namespace programio {
 
 // Slots of one input line.
@@ -19,7 +20,8 @@ inline constexpr int LineCount = 6;
 
 // "节目" followed by number + 1 (a number read from the controller may be any integer).
 QString programName(int number);
-// The 0-based number of a "节目<n>" text with n in 1..255, or nullopt for any other text.
+// The 0-based number of a "节目<n>" text with n in 1..255 as programName writes it in the
+// language installed, or nullopt for any other text.
 std::optional<int> programNumber(const QString& name);
 
 // The list of all programs for a controller reporting `count`: at most MaxListed, none when

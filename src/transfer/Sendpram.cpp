@@ -17,12 +17,12 @@
 
 TSendPramForm::TSendPramForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      Label1(new QLabel(QStringLiteral("正在发送节目,请勿进行其他操作..."), this)),
+      Label1(new QLabel(tr("正在发送节目,请勿进行其他操作..."), this)),
       ProgressBar1(new QProgressBar(this)),
       ws_(workspace),
       prompt_(prompt) {
   Timer1 = progress_.tickTimer();  // progress_ is built after the controls
-  setWindowTitle(QStringLiteral("发送节目"));
+  setWindowTitle(tr("发送节目"));
   setFixedSize(211, 61);
   QPalette red = palette();
   red.setColor(QPalette::Window, Qt::red);
@@ -40,11 +40,11 @@ TSendPramForm::~TSendPramForm() = default;
 
 void TSendPramForm::launch() {
   if (ws_.ProgramCount == 0) {
-    prompt_.message(parentWidget(), QStringLiteral("发送节目数目不能为0"));
+    prompt_.message(parentWidget(), tr("发送节目数目不能为0"));
     return;
   }
   if (!ws_.isConnected()) {
-    prompt_.message(parentWidget(), QStringLiteral("未连接LED大屏"));
+    prompt_.message(parentWidget(), tr("未连接LED大屏"));
     return;
   }
   if (!prepare()) return;
@@ -99,10 +99,10 @@ void TSendPramForm::transferDone(const WorkerOutcome<int>& outcome, int sent) {
     // The card now holds what was sent: a fetch takes that many back.
     ws_.ControllerProgramCount = sent;
     progress_.finish();
-    prompt_.message(nullptr, QStringLiteral("发送成功"));
+    prompt_.message(nullptr, tr("发送成功"));
   } else {
     progress_.stop();
-    prompt_.message(nullptr, QStringLiteral("发送失败,错误代码：%1").arg(outcome.value));
+    prompt_.message(nullptr, tr("发送失败,错误代码：%1").arg(outcome.value));
     ws_.markDisconnectedIfNet();
   }
   running_ = false;

@@ -77,8 +77,8 @@ void TransferProgress::poll() {
 
 QString TransferProgress::remainingText(qint64 seconds) {
   seconds = std::max<qint64>(seconds, 1);
-  if (seconds < 60) return QStringLiteral("剩余约 %1 秒").arg(seconds);
-  return QStringLiteral("剩余约 %1 分 %2 秒").arg(seconds / 60).arg(seconds % 60);
+  if (seconds < 60) return tr("剩余约 %1 秒").arg(seconds);
+  return tr("剩余约 %1 分 %2 秒").arg(seconds / 60).arg(seconds % 60);
 }
 
 void TransferProgress::set(int position, int maximum, const QString& text) {

@@ -2,9 +2,11 @@
 // table, and what each failure leaves behind.
 #include <gtest/gtest.h>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 #include <cstring>
 #include <tuple>
 
@@ -132,6 +134,29 @@ TEST_F(ProgramControl, SwitchingLinesDropsUnsentEditsAndKeepsSentOnes) {
   dialog->ComboBox1->setCurrentIndex(0);
   EXPECT_EQ(texts(dialog->ListBox2), QStringList{"节目3"});
   EXPECT_EQ(prompt.messages, QStringList{"下发成功"});
+}
+
+// The lists show the names in the operator's language; they are read back into numbers.
+TEST_F(ProgramControl, TranslatedNamesSendTheSameNumbers) {
+  struct Names : QTranslator {
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char*, const char*, int) const override {
+      return qstrcmp(context, "ProgramIoRules") == 0 ? QStringLiteral("No. %1 program") : QString();
+    }
+  } names;
+  QCoreApplication::installTranslator(&names);
+  dialog->show();
+  read(3);
+  dialog->ComboBox1->setCurrentIndex(1);
+  EXPECT_EQ(texts(dialog->ListBox2), QStringList({"No. 3 program", "No. 1 program"}));
+  select(dialog->ListBox1, 1);
+  dialog->Button1->click();
+  const auto [sent, line] = send();
+  QCoreApplication::removeTranslator(&names);
+  EXPECT_EQ(prompt.messages, QStringList{"下发成功"});
+  EXPECT_EQ(line, 1);
+  EXPECT_EQ(sent.lines[1].count, 3);
+  EXPECT_EQ(sent.lines[1].programs[2], 1);
 }
 
 TEST_F(ProgramControl, SendCarriesTheChosenLineAndTheRestAsRead) {
