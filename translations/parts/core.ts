@@ -354,7 +354,7 @@
     </message>
     <message>
         <source>%1 无法读出图片尺寸</source>
-        <translation>The picture size of %1 cannot be read</translation>
+        <translation>%1: the picture size cannot be read</translation>
     </message>
     <message>
         <source>%1 的尺寸 %2×%3 超过每边 %4 像素的上限</source>
