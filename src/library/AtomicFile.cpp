@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,65 +20,66 @@ QString fileErrorText(QFileDevice::FileError error) {
     case QFileDevice::NoError:
       break;
     case QFileDevice::ReadError:
-      return QStringLiteral("读取时出错");
+      return QCoreApplication::translate("AtomicFile", "读取时出错");
     case QFileDevice::WriteError:
-      return QStringLiteral("写入时出错，磁盘可能已满");
+      return QCoreApplication::translate("AtomicFile", "写入时出错，磁盘可能已满");
     case QFileDevice::FatalError:
-      return QStringLiteral("发生严重错误");
+      return QCoreApplication::translate("AtomicFile", "发生严重错误");
     case QFileDevice::ResourceError:
-      return QStringLiteral("磁盘空间或系统资源不足");
+      return QCoreApplication::translate("AtomicFile", "磁盘空间或系统资源不足");
     case QFileDevice::OpenError:
-      return QStringLiteral("无法打开，文件可能不存在、没有权限或正被占用");
+      return QCoreApplication::translate("AtomicFile",
+                                         "无法打开，文件可能不存在、没有权限或正被占用");
     case QFileDevice::AbortError:
-      return QStringLiteral("操作被中止");
+      return QCoreApplication::translate("AtomicFile", "操作被中止");
     case QFileDevice::TimeOutError:
-      return QStringLiteral("操作超时");
+      return QCoreApplication::translate("AtomicFile", "操作超时");
     case QFileDevice::UnspecifiedError:
       break;
     case QFileDevice::RemoveError:
-      return QStringLiteral("无法删除文件");
+      return QCoreApplication::translate("AtomicFile", "无法删除文件");
     case QFileDevice::RenameError:
-      return QStringLiteral("无法替换文件，可能没有权限或正被占用");
+      return QCoreApplication::translate("AtomicFile", "无法替换文件，可能没有权限或正被占用");
     case QFileDevice::PositionError:
-      return QStringLiteral("无法定位文件中的位置");
+      return QCoreApplication::translate("AtomicFile", "无法定位文件中的位置");
     case QFileDevice::ResizeError:
-      return QStringLiteral("无法改变文件大小");
+      return QCoreApplication::translate("AtomicFile", "无法改变文件大小");
     case QFileDevice::PermissionsError:
-      return QStringLiteral("没有权限");
+      return QCoreApplication::translate("AtomicFile", "没有权限");
     case QFileDevice::CopyError:
-      return QStringLiteral("源文件无法读取或目标无法写入");
+      return QCoreApplication::translate("AtomicFile", "源文件无法读取或目标无法写入");
   }
-  return QStringLiteral("未知错误");
+  return QCoreApplication::translate("AtomicFile", "未知错误");
 }
 
 QString systemErrorText(const std::error_code& error) {
   using std::errc;
-  const std::pair<errc, const char16_t*> known[] = {
-      {errc::no_such_file_or_directory, u"文件或文件夹不存在"},
-      {errc::permission_denied, u"没有权限"},
-      {errc::operation_not_permitted, u"没有权限"},
-      {errc::read_only_file_system, u"磁盘是只读的"},
-      {errc::no_space_on_device, u"磁盘已满"},
-      {errc::file_exists, u"目标已存在"},
-      {errc::directory_not_empty, u"文件夹不是空的"},
-      {errc::is_a_directory, u"目标是文件夹"},
-      {errc::not_a_directory, u"路径中有一项不是文件夹"},
-      {errc::device_or_resource_busy, u"文件正被占用"},
-      {errc::text_file_busy, u"文件正被占用"},
-      {errc::cross_device_link, u"不能跨磁盘移动"},
-      {errc::filename_too_long, u"路径太长"},
-      {errc::io_error, u"读写磁盘时出错"},
+  const std::pair<errc, const char*> known[] = {
+      {errc::no_such_file_or_directory, QT_TRANSLATE_NOOP("AtomicFile", "文件或文件夹不存在")},
+      {errc::permission_denied, QT_TRANSLATE_NOOP("AtomicFile", "没有权限")},
+      {errc::operation_not_permitted, QT_TRANSLATE_NOOP("AtomicFile", "没有权限")},
+      {errc::read_only_file_system, QT_TRANSLATE_NOOP("AtomicFile", "磁盘是只读的")},
+      {errc::no_space_on_device, QT_TRANSLATE_NOOP("AtomicFile", "磁盘已满")},
+      {errc::file_exists, QT_TRANSLATE_NOOP("AtomicFile", "目标已存在")},
+      {errc::directory_not_empty, QT_TRANSLATE_NOOP("AtomicFile", "文件夹不是空的")},
+      {errc::is_a_directory, QT_TRANSLATE_NOOP("AtomicFile", "目标是文件夹")},
+      {errc::not_a_directory, QT_TRANSLATE_NOOP("AtomicFile", "路径中有一项不是文件夹")},
+      {errc::device_or_resource_busy, QT_TRANSLATE_NOOP("AtomicFile", "文件正被占用")},
+      {errc::text_file_busy, QT_TRANSLATE_NOOP("AtomicFile", "文件正被占用")},
+      {errc::cross_device_link, QT_TRANSLATE_NOOP("AtomicFile", "不能跨磁盘移动")},
+      {errc::filename_too_long, QT_TRANSLATE_NOOP("AtomicFile", "路径太长")},
+      {errc::io_error, QT_TRANSLATE_NOOP("AtomicFile", "读写磁盘时出错")},
   };
   for (const auto& [code, text] : known)
-    if (error == code) return QString::fromUtf16(text);
-  return QStringLiteral("系统错误 %1").arg(error.value());
+    if (error == code) return QCoreApplication::translate("AtomicFile", text);
+  return QCoreApplication::translate("AtomicFile", "系统错误 %1").arg(error.value());
 }
 
 void writeFileAtomically(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
   file.setDirectWriteFallback(false);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    throw LedError(QStringLiteral("无法写入文件 %1：%2")
+    throw LedError(QCoreApplication::translate("AtomicFile", "无法写入文件 %1：%2")
                        .arg(QDir::toNativeSeparators(path), fileErrorText(file.error())));
   }
 }
@@ -85,11 +87,12 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
 QByteArray readWholeFile(const QString& path, qint64 maxBytes) {
   QFileInfo info(path);
   if (info.isDir()) {
-    throw LedError(QStringLiteral("%1 是文件夹，不是文件").arg(QDir::toNativeSeparators(path)));
+    throw LedError(QCoreApplication::translate("AtomicFile", "%1 是文件夹，不是文件")
+                       .arg(QDir::toNativeSeparators(path)));
   }
   if (!info.exists()) {
-    throw LedError(
-        QStringLiteral("无法读取文件 %1：文件不存在").arg(QDir::toNativeSeparators(path)));
+    throw LedError(QCoreApplication::translate("AtomicFile", "无法读取文件 %1：文件不存在")
+                       .arg(QDir::toNativeSeparators(path)));
   }
   // Only a regular file is read: the open of a FIFO would wait for a writer for good, and a
   // device such as /dev/zero never ends. O_NONBLOCK keeps the open from waiting.
@@ -97,7 +100,7 @@ QByteArray readWholeFile(const QString& path, qint64 maxBytes) {
       ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) {
     const std::error_code why(errno, std::generic_category());
-    throw LedError(QStringLiteral("无法读取文件 %1：%2")
+    throw LedError(QCoreApplication::translate("AtomicFile", "无法读取文件 %1：%2")
                        .arg(QDir::toNativeSeparators(path), systemErrorText(why)));
   }
   struct stat st {};
@@ -105,15 +108,17 @@ QByteArray readWholeFile(const QString& path, qint64 maxBytes) {
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
       !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
     ::close(fd);
-    throw LedError(
-        QStringLiteral("无法读取 %1：它不是普通文件").arg(QDir::toNativeSeparators(path)));
+    throw LedError(QCoreApplication::translate("AtomicFile", "无法读取 %1：它不是普通文件")
+                       .arg(QDir::toNativeSeparators(path)));
   }
   if (file.size() > maxBytes) {
-    throw LedError(QStringLiteral("文件 %1 太大").arg(QDir::toNativeSeparators(path)));
+    throw LedError(QCoreApplication::translate("AtomicFile", "文件 %1 太大")
+                       .arg(QDir::toNativeSeparators(path)));
   }
   QByteArray bytes = file.read(maxBytes + 1);
   if (bytes.size() > maxBytes) {
-    throw LedError(QStringLiteral("文件 %1 太大").arg(QDir::toNativeSeparators(path)));
+    throw LedError(QCoreApplication::translate("AtomicFile", "文件 %1 太大")
+                       .arg(QDir::toNativeSeparators(path)));
   }
   return bytes;
 }
@@ -138,7 +143,7 @@ void FileMoveJournal::move(const QString& from, const QString& to) {
   std::error_code ec;
   std::filesystem::rename(toPath(from), toPath(to), ec);
   if (ec) {
-    throw LedError(QStringLiteral("%1：无法把 %2 移到 %3（%4）")
+    throw LedError(tr("%1：无法把 %2 移到 %3（%4）")
                        .arg(failure_, QDir::toNativeSeparators(from), QDir::toNativeSeparators(to),
                             systemErrorText(ec)));
   }

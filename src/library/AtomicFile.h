@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFileDevice>
 #include <QString>
 #include <optional>
@@ -24,6 +25,8 @@ QByteArray readWholeFile(const QString& path, qint64 maxBytes);
 // is destroyed, so that a multi-file change that fails part way leaves the files as they were.
 // A failed rename throws LedError whose text starts with `failure`.
 class FileMoveJournal {
+  Q_DECLARE_TR_FUNCTIONS(FileMoveJournal)
+
  public:
   explicit FileMoveJournal(QString failure);
   ~FileMoveJournal();

@@ -1,6 +1,7 @@
 #include "BmpCheck.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageWriter>
 #include <span>
 
@@ -20,39 +21,42 @@ QString faultText(const nq::BmpInfo& info) {
     case nq::BmpFault::None:
       break;
     case nq::BmpFault::NotBmp:
-      return QStringLiteral("不是BMP位图文件");
+      return QCoreApplication::translate("BmpCheck", "不是BMP位图文件");
     case nq::BmpFault::UnknownHeader:
-      return QStringLiteral("不是BMP位图文件（未知的信息头）");
+      return QCoreApplication::translate("BmpCheck", "不是BMP位图文件（未知的信息头）");
     case nq::BmpFault::HeaderTruncated:
-      return QStringLiteral("BMP文件头不完整");
+      return QCoreApplication::translate("BmpCheck", "BMP文件头不完整");
     case nq::BmpFault::BadSize:
-      return QStringLiteral("BMP位图的宽度或高度无效");
+      return QCoreApplication::translate("BmpCheck", "BMP位图的宽度或高度无效");
     case nq::BmpFault::TooLarge:
-      return QStringLiteral("BMP位图太大（%1 × %2，每边最多 %3 像素）")
+      return QCoreApplication::translate("BmpCheck", "BMP位图太大（%1 × %2，每边最多 %3 像素）")
           .arg(a)
           .arg(b)
           .arg(nq::kMaxPictureSide);
     case nq::BmpFault::BadPlanes:
-      return QStringLiteral("BMP位图的位面数无效");
+      return QCoreApplication::translate("BmpCheck", "BMP位图的位面数无效");
     case nq::BmpFault::BadBitCount:
-      return QStringLiteral("不支持的BMP颜色位数：%1").arg(a);
+      return QCoreApplication::translate("BmpCheck", "不支持的BMP颜色位数：%1").arg(a);
     case nq::BmpFault::BadCompression:
-      return QStringLiteral("不支持的BMP压缩方式：%1").arg(a);
+      return QCoreApplication::translate("BmpCheck", "不支持的BMP压缩方式：%1").arg(a);
     case nq::BmpFault::BadHeight:
-      return QStringLiteral("BMP位图的高度无效");
+      return QCoreApplication::translate("BmpCheck", "BMP位图的高度无效");
     case nq::BmpFault::TooManyPixelBytes:
-      return QStringLiteral("BMP位图的像素数据太大（超过 %1 MB）")
+      return QCoreApplication::translate("BmpCheck", "BMP位图的像素数据太大（超过 %1 MB）")
           .arg(nq::kMaxPicturePixelBytes >> 20);
     case nq::BmpFault::BadPalette:
-      return QStringLiteral("BMP位图的调色板无效（%1 色位图声明了 %2 种颜色）").arg(a).arg(b);
+      return QCoreApplication::translate("BmpCheck",
+                                         "BMP位图的调色板无效（%1 色位图声明了 %2 种颜色）")
+          .arg(a)
+          .arg(b);
     case nq::BmpFault::PaletteTruncated:
-      return QStringLiteral("BMP文件不完整（调色板被截断）");
+      return QCoreApplication::translate("BmpCheck", "BMP文件不完整（调色板被截断）");
     case nq::BmpFault::Damaged:
-      return QStringLiteral("BMP文件不完整或已损坏");
+      return QCoreApplication::translate("BmpCheck", "BMP文件不完整或已损坏");
     case nq::BmpFault::PixelsTruncated:
-      return QStringLiteral("BMP文件不完整（像素数据被截断）");
+      return QCoreApplication::translate("BmpCheck", "BMP文件不完整（像素数据被截断）");
     case nq::BmpFault::RunOutside:
-      return QStringLiteral("BMP位图的压缩数据超出了图片范围");
+      return QCoreApplication::translate("BmpCheck", "BMP位图的压缩数据超出了图片范围");
   }
   return {};
 }
@@ -79,9 +83,12 @@ BmpHeaderInfo checkBmpHeader(const QByteArray& bytes) {
 
 QImage decodeBmp(const QByteArray& bytes, const QString& what) {
   const nq::BmpInfo info = nq::checkBmp(bytesOf(bytes));
-  if (!info.ok()) throw LedError(QStringLiteral("%1 无法读取：%2").arg(what, faultText(info)));
+  if (!info.ok())
+    throw LedError(
+        QCoreApplication::translate("BmpCheck", "%1 无法读取：%2").arg(what, faultText(info)));
   QImage image(info.width, info.height, QImage::Format_RGB32);
-  if (image.isNull()) throw LedError(QStringLiteral("%1 无法读取：内存不足").arg(what));
+  if (image.isNull())
+    throw LedError(QCoreApplication::translate("BmpCheck", "%1 无法读取：内存不足").arg(what));
   // Format_RGB32 holds each pixel as 0xFFRRGGBB, as the reader writes them.
   nq::decodeBmpPixels(bytesOf(bytes), info, reinterpret_cast<uint32_t*>(image.bits()),
                       size_t(image.bytesPerLine()) / sizeof(uint32_t));
@@ -99,8 +106,8 @@ QByteArray encodeBmp24(const QImage& image) {
   if (!writer.write(rgb)) {
     // Writing to memory fails only for an image Qt cannot encode, or when memory runs out.
     throw LedError(writer.error() == QImageWriter::InvalidImageError
-                       ? QStringLiteral("无法生成BMP图片：图片为空或无效")
-                       : QStringLiteral("无法生成BMP图片：内存不足"));
+                       ? QCoreApplication::translate("BmpCheck", "无法生成BMP图片：图片为空或无效")
+                       : QCoreApplication::translate("BmpCheck", "无法生成BMP图片：内存不足"));
   }
   return bytes;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLockFile>
 #include <QString>
 
@@ -8,6 +9,8 @@
 // file .ledsign.lock in the home; a lock left by a process that no longer runs (a crash, a power
 // cut) is taken over, a lock held by a running one never is, however long it has been held.
 class HomeLock {
+  Q_DECLARE_TR_FUNCTIONS(HomeLock)
+
  public:
   static constexpr const char* FileName = ".ledsign.lock";
 

@@ -1,5 +1,6 @@
 #include "LibraryTransfer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,15 +28,15 @@ void copyReplacing(const QString& from, const QString& to, const QString& failur
   QFile source(from);
   if (!source.copy(temporary)) {
     QFile::remove(temporary);
-    throw LedError(QStringLiteral("%1：无法复制 %2 到 %3（%4）")
+    throw LedError(QCoreApplication::translate("LibraryTransfer", "%1：无法复制 %2 到 %3（%4）")
                        .arg(failure, native(from), native(to), fileErrorText(source.error())));
   }
   std::error_code ec;
   fs::rename(toPath(temporary), toPath(to), ec);
   if (ec) {
     QFile::remove(temporary);
-    throw LedError(
-        QStringLiteral("%1：无法写入 %2（%3）").arg(failure, native(to), systemErrorText(ec)));
+    throw LedError(QCoreApplication::translate("LibraryTransfer", "%1：无法写入 %2（%3）")
+                       .arg(failure, native(to), systemErrorText(ec)));
   }
 }
 
@@ -44,7 +45,7 @@ QString pictureName(int n) { return QStringLiteral("%1.bmp").arg(n); }
 }  // namespace
 
 ExportResult exportLibrary(const ProgramStore& store, int count, const QString& folder) {
-  const QString failure = QStringLiteral("导出失败");
+  const QString failure = QCoreApplication::translate("LibraryTransfer", "导出失败");
   const QDir target(folder);
   for (int n = 0; n < count; ++n) {
     if (QFile::exists(store.picturePath(n))) {
@@ -60,24 +61,28 @@ ExportResult exportLibrary(const ProgramStore& store, int count, const QString& 
 }
 
 QString importReport(const ImportResult& imported) {
-  QString text = QStringLiteral("导入节目成功");
+  QString text = QCoreApplication::translate("LibraryTransfer", "导入节目成功");
   if (imported.truncated) {
-    text += QStringLiteral("\n节目表最多容纳%1个节目，文件夹中其余的图片没有导入。")
+    text += QLatin1Char('\n') +
+            QCoreApplication::translate("LibraryTransfer",
+                                        "节目表最多容纳%1个节目，文件夹中其余的图片没有导入。")
                 .arg(ProgramStore::MaxPrograms);
   }
   if (imported.coloursCorrected > 0) {
-    text += QStringLiteral("\n%1个节目的颜色值与图片不符，已按图片改正。")
-                .arg(imported.coloursCorrected);
+    text += QLatin1Char('\n') + QCoreApplication::translate(
+                                    "LibraryTransfer", "%n个节目的颜色值与图片不符，已按图片改正。",
+                                    nullptr, imported.coloursCorrected);
   }
   return text;
 }
 
 ImportResult importLibrary(const ProgramStore& store, const QString& folder) {
-  const QString failure = QStringLiteral("导入失败，节目表未改变");
+  const QString failure = QCoreApplication::translate("LibraryTransfer", "导入失败，节目表未改变");
   const QDir source(folder);
   const QString settings = source.filePath(QStringLiteral("set.ini"));
   if (!QFileInfo(settings).isFile()) {
-    throw LedError(QStringLiteral("%1：文件夹 %2 中没有 set.ini").arg(failure, native(folder)));
+    throw LedError(QCoreApplication::translate("LibraryTransfer", "%1：文件夹 %2 中没有 set.ini")
+                       .arg(failure, native(folder)));
   }
   ImportResult result;
   while (result.count < ProgramStore::MaxPrograms &&
@@ -94,8 +99,8 @@ ImportResult importLibrary(const ProgramStore& store, const QString& folder) {
   QDir(staging).removeRecursively();
   QDir(backup).removeRecursively();
   if (!QDir().mkpath(staging) || !QDir().mkpath(backup) || !QDir().mkpath(store.programDir())) {
-    throw LedError(
-        QStringLiteral("%1：无法在 %2 中建立临时文件夹").arg(failure, native(store.home())));
+    throw LedError(QCoreApplication::translate("LibraryTransfer", "%1：无法在 %2 中建立临时文件夹")
+                       .arg(failure, native(store.home())));
   }
   struct Cleanup {
     QString a, b;

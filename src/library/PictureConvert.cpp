@@ -4,6 +4,7 @@
 
 #include <zlib.h>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -30,11 +31,12 @@ void limitChildDecodeAddressSpace() {
 
 QString childDecodeFailure(const QString& what, bool crashed, const QByteArray& childStderr) {
   if (crashed) {
-    return QStringLiteral("%1 读取失败：转换程序异常退出（图片可能过大、过于复杂或已损坏）")
+    return QCoreApplication::translate(
+               "PictureConvert", "%1 读取失败：转换程序异常退出（图片可能过大、过于复杂或已损坏）")
         .arg(what);
   }
   const QString prefix = QStringLiteral("ledsignctl: ");
-  QString message = QStringLiteral("%1 无法读取").arg(what);
+  QString message = QCoreApplication::translate("PictureConvert", "%1 无法读取").arg(what);
   for (const QString& line : QString::fromUtf8(childStderr.left(65536)).split(QLatin1Char('\n'))) {
     if (line.startsWith(prefix)) message = line.mid(prefix.size()).trimmed();
   }
@@ -48,17 +50,17 @@ namespace {
 QString decodeFailure(QImageReader::ImageReaderError error) {
   switch (error) {
     case QImageReader::FileNotFoundError:
-      return QStringLiteral("找不到文件");
+      return QCoreApplication::translate("PictureConvert", "找不到文件");
     case QImageReader::DeviceError:
-      return QStringLiteral("读取文件时出错");
+      return QCoreApplication::translate("PictureConvert", "读取文件时出错");
     case QImageReader::UnsupportedFormatError:
-      return QStringLiteral("不支持这种图片格式");
+      return QCoreApplication::translate("PictureConvert", "不支持这种图片格式");
     case QImageReader::InvalidDataError:
-      return QStringLiteral("图片数据有误，文件可能已损坏或不完整");
+      return QCoreApplication::translate("PictureConvert", "图片数据有误，文件可能已损坏或不完整");
     case QImageReader::UnknownError:
       break;
   }
-  return QStringLiteral("文件可能已损坏");
+  return QCoreApplication::translate("PictureConvert", "文件可能已损坏");
 }
 
 // The stored LED colours, indexed by lit diodes: bit 0 red, bit 1 green.
@@ -178,11 +180,13 @@ bool isGzip(const QByteArray& bytes) { return bytes.startsWith("\x1f\x8b"); }
 // Inflates a gzip stream (an .svgz) of at most kMaxSvgBytes once inflated.
 QByteArray inflateSvgz(const QByteArray& bytes, const QString& what) {
   if (bytes.size() > kMaxSvgBytes) {
-    throw LedError(QStringLiteral("%1 超过 %2 MiB，不能导入").arg(what).arg(kMaxSvgBytes >> 20));
+    throw LedError(QCoreApplication::translate("PictureConvert", "%1 超过 %2 MiB，不能导入")
+                       .arg(what)
+                       .arg(kMaxSvgBytes >> 20));
   }
   z_stream zs{};
   if (inflateInit2(&zs, 16 + MAX_WBITS) != Z_OK)
-    throw LedError(QStringLiteral("%1 无法解压").arg(what));
+    throw LedError(QCoreApplication::translate("PictureConvert", "%1 无法解压").arg(what));
   zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData()));
   zs.avail_in = static_cast<uInt>(bytes.size());
   QByteArray out;
@@ -199,10 +203,13 @@ QByteArray inflateSvgz(const QByteArray& bytes, const QString& what) {
   }
   inflateEnd(&zs);
   if (out.size() > kMaxSvgBytes) {
-    throw LedError(
-        QStringLiteral("%1 解压后超过 %2 MiB，不能导入").arg(what).arg(kMaxSvgBytes >> 20));
+    throw LedError(QCoreApplication::translate("PictureConvert", "%1 解压后超过 %2 MiB，不能导入")
+                       .arg(what)
+                       .arg(kMaxSvgBytes >> 20));
   }
-  if (r != Z_STREAM_END) throw LedError(QStringLiteral("%1 无法解压，文件可能已损坏").arg(what));
+  if (r != Z_STREAM_END)
+    throw LedError(
+        QCoreApplication::translate("PictureConvert", "%1 无法解压，文件可能已损坏").arg(what));
   return out;
 }
 
@@ -220,7 +227,9 @@ void refuseOutsideReferences(const QByteArray& svg, const QString& what) {
     }
     if (outside) {
       throw LedError(
-          QStringLiteral("%1 引用了其他图片或文件，不能导入（SVG 只能包含自身的图形）").arg(what));
+          QCoreApplication::translate("PictureConvert",
+                                      "%1 引用了其他图片或文件，不能导入（SVG 只能包含自身的图形）")
+              .arg(what));
     }
   }
 }
@@ -284,13 +293,12 @@ PictureConversion& PictureConversion::operator=(PictureConversion&&) noexcept = 
 PictureConversion::~PictureConversion() = default;
 
 PictureConversion PictureConversion::fromFile(const QString& path, QSize programSize) {
-  const QString what = QStringLiteral("图片文件 %1").arg(QDir::toNativeSeparators(path));
+  const QString what = tr("图片文件 %1").arg(QDir::toNativeSeparators(path));
   const QFileInfo info(path);
-  if (info.isDir()) throw LedError(QStringLiteral("%1 是文件夹，不是图片").arg(what));
-  if (!info.isFile()) throw LedError(QStringLiteral("%1 不存在").arg(what));
+  if (info.isDir()) throw LedError(tr("%1 是文件夹，不是图片").arg(what));
+  if (!info.isFile()) throw LedError(tr("%1 不存在").arg(what));
   if (info.size() > nq::kMaxPicturePixelBytes) {
-    throw LedError(
-        QStringLiteral("%1 超过 %2 MiB，不能导入").arg(what).arg(nq::kMaxPicturePixelBytes >> 20));
+    throw LedError(tr("%1 超过 %2 MiB，不能导入").arg(what).arg(nq::kMaxPicturePixelBytes >> 20));
   }
   return fromBytes(readWholeFile(path, nq::kMaxPicturePixelBytes), programSize, what,
                    info.suffix().toLower().toLatin1());
@@ -298,11 +306,10 @@ PictureConversion PictureConversion::fromFile(const QString& path, QSize program
 
 PictureConversion PictureConversion::fromBytes(const QByteArray& bytes, QSize programSize,
                                                const QString& what, const QByteArray& formatHint) {
-  if (programSize.isEmpty()) throw LedError(QStringLiteral("节目的尺寸无效"));
-  if (bytes.isEmpty()) throw LedError(QStringLiteral("%1 是空文件").arg(what));
+  if (programSize.isEmpty()) throw LedError(tr("节目的尺寸无效"));
+  if (bytes.isEmpty()) throw LedError(tr("%1 是空文件").arg(what));
   if (bytes.size() > nq::kMaxPicturePixelBytes) {
-    throw LedError(
-        QStringLiteral("%1 超过 %2 MiB，不能导入").arg(what).arg(nq::kMaxPicturePixelBytes >> 20));
+    throw LedError(tr("%1 超过 %2 MiB，不能导入").arg(what).arg(nq::kMaxPicturePixelBytes >> 20));
   }
   // An .svgz is inflated here, within the SVG's cap, before any reader sees it.
   const QByteArray data = isGzip(bytes) ? inflateSvgz(bytes, what) : bytes;
@@ -318,16 +325,16 @@ PictureConversion PictureConversion::fromBytes(const QByteArray& bytes, QSize pr
     reader = std::make_unique<QImageReader>(&buffer, formatHint);
     if (reader->canRead()) format = formatHint;
   }
-  if (format.isEmpty()) throw LedError(QStringLiteral("%1 不是可识别的图片").arg(what));
+  if (format.isEmpty()) throw LedError(tr("%1 不是可识别的图片").arg(what));
   reader->setAutoTransform(true);
 
   if (isSvgFormat(format)) {
     if (data.size() > kMaxSvgBytes) {
-      throw LedError(QStringLiteral("%1 超过 %2 MiB，不能导入").arg(what).arg(kMaxSvgBytes >> 20));
+      throw LedError(tr("%1 超过 %2 MiB，不能导入").arg(what).arg(kMaxSvgBytes >> 20));
     }
     refuseOutsideReferences(data, what);
     auto svg = std::make_unique<QSvgRenderer>(data);
-    if (!svg->isValid()) throw LedError(QStringLiteral("%1 无法解析（SVG 有错误）").arg(what));
+    if (!svg->isValid()) throw LedError(tr("%1 无法解析（SVG 有错误）").arg(what));
     QSize natural = svg->defaultSize();
     if (natural.isEmpty()) natural = svg->viewBox().size();
     if (natural.isEmpty()) natural = programSize;
@@ -342,17 +349,17 @@ PictureConversion PictureConversion::fromBytes(const QByteArray& bytes, QSize pr
   // The size comes from the header; nothing is decoded before it is known to be acceptable.
   const QSize size = reader->size();
   if (!size.isValid() || size.isEmpty()) {
-    throw LedError(QStringLiteral("%1 无法读出图片尺寸").arg(what));
+    throw LedError(tr("%1 无法读出图片尺寸").arg(what));
   }
   if (size.width() > nq::kMaxPictureSide || size.height() > nq::kMaxPictureSide) {
-    throw LedError(QStringLiteral("%1 的尺寸 %2×%3 超过每边 %4 像素的上限")
+    throw LedError(tr("%1 的尺寸 %2×%3 超过每边 %4 像素的上限")
                        .arg(what)
                        .arg(size.width())
                        .arg(size.height())
                        .arg(nq::kMaxPictureSide));
   }
   if (qint64(size.width()) * size.height() * 4 > nq::kMaxPicturePixelBytes) {
-    throw LedError(QStringLiteral("%1 的尺寸 %2×%3 解码后超过 %4 MiB 的上限")
+    throw LedError(tr("%1 的尺寸 %2×%3 解码后超过 %4 MiB 的上限")
                        .arg(what)
                        .arg(size.width())
                        .arg(size.height())
@@ -372,7 +379,7 @@ PictureConversion PictureConversion::fromBytes(const QByteArray& bytes, QSize pr
   }
   const QImage image = reader->read();
   if (image.isNull()) {
-    throw LedError(QStringLiteral("%1 无法解码：%2").arg(what, decodeFailure(reader->error())));
+    throw LedError(tr("%1 无法解码：%2").arg(what, decodeFailure(reader->error())));
   }
   PictureConversion c(image, programSize);
   c.sourceSize_ = upright;
@@ -381,7 +388,7 @@ PictureConversion PictureConversion::fromBytes(const QByteArray& bytes, QSize pr
 
 PictureConversion PictureConversion::fromNeededSource(const QImage& source, QSize sourceSize,
                                                       QSize programSize) {
-  if (programSize.isEmpty()) throw LedError(QStringLiteral("节目的尺寸无效"));
+  if (programSize.isEmpty()) throw LedError(tr("节目的尺寸无效"));
   PictureConversion c(source, programSize);
   c.sourceSize_ = sourceSize;
   return c;

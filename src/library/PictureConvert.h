@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -52,6 +53,8 @@ QImage toLedColours(const QImage& picture, const ConversionOptions& options);
 // One picture being converted for one program: holds the decoded source (reduced to what the
 // program's size needs), the source fitted at the program's size over black, and the result.
 class PictureConversion {
+  Q_DECLARE_TR_FUNCTIONS(PictureConversion)
+
  public:
   // A picture already in memory (transparent parts become black).
   PictureConversion(const QImage& picture, QSize programSize);

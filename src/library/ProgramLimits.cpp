@@ -1,5 +1,6 @@
 #include "ProgramLimits.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <algorithm>
@@ -16,15 +17,15 @@
 QString colourClassName(int colourClass) {
   switch (colourClass) {
     case 0:
-      return QStringLiteral("无颜色");
+      return QCoreApplication::translate("ProgramLimits", "无颜色");
     case 1:
-      return QStringLiteral("红色");
+      return QCoreApplication::translate("ProgramLimits", "红色");
     case 2:
-      return QStringLiteral("绿色");
+      return QCoreApplication::translate("ProgramLimits", "绿色");
     case 3:
-      return QStringLiteral("红绿双色");
+      return QCoreApplication::translate("ProgramLimits", "红绿双色");
     default:
-      return QStringLiteral("无效(%1)").arg(colourClass);
+      return QCoreApplication::translate("ProgramLimits", "无效(%1)").arg(colourClass);
   }
 }
 
@@ -34,11 +35,11 @@ QString sizeLimitMessage(int controllerModel, int colourClass, int width, int he
     case nq::SizeRule::Fits:
       break;
     case nq::SizeRule::Height:
-      return QStringLiteral("最大高度不能大于%1").arg(v.limit);
+      return QCoreApplication::translate("ProgramLimits", "最大高度不能大于%1").arg(v.limit);
     case nq::SizeRule::Width:
-      return QStringLiteral("最大宽度不能大于%1").arg(v.limit);
+      return QCoreApplication::translate("ProgramLimits", "最大宽度不能大于%1").arg(v.limit);
     case nq::SizeRule::Area:
-      return QStringLiteral("超出系统最大屏宽屏高的定义");
+      return QCoreApplication::translate("ProgramLimits", "超出系统最大屏宽屏高的定义");
   }
   return {};
 }
@@ -47,7 +48,8 @@ QString storedPictureLimitNotice(int controllerModel, const QImage& picture) {
   const QString limit =
       sizeLimitMessage(controllerModel, colourClass(picture), picture.width(), picture.height());
   if (limit.isEmpty()) return {};
-  return QStringLiteral("图片 %1×%2 已保存，但控制卡不能显示：%3。发送前请改小节目的尺寸。")
+  return QCoreApplication::translate(
+             "ProgramLimits", "图片 %1×%2 已保存，但控制卡不能显示：%3。发送前请改小节目的尺寸。")
       .arg(picture.width())
       .arg(picture.height())
       .arg(limit);
@@ -64,21 +66,26 @@ QString refusal(const ProgramStore& store, const nq::IniText& ini, int n, int mo
   }
   const nq::ProgramSettings s = nq::readProgramSettings(ini, n);
   if (s.colourClass < 0 || s.colourClass > 3)
-    return QStringLiteral("颜色值 %1 无效（应为 0 到 3）").arg(s.colourClass);
+    return QCoreApplication::translate("ProgramLimits", "颜色值 %1 无效（应为 0 到 3）")
+        .arg(s.colourClass);
   // Bit 0 red, bit 1 green: the stored class must carry every colour the pixels light.
   const int needed = colourClass(picture);
   if ((needed & ~s.colourClass) != 0) {
-    return QStringLiteral(
-               "颜色值为 %1（%2），但图片含有%3，发送后标牌上会缺少颜色；"
-               "请重新导入或保存该节目")
+    return QCoreApplication::translate("ProgramLimits",
+                                       "颜色值为 %1（%2），但图片含有%3，发送后标牌上会缺少颜色；"
+                                       "请重新导入或保存该节目")
         .arg(s.colourClass)
         .arg(colourClassName(s.colourClass), colourClassName(needed));
   }
   const QString size = sizeLimitMessage(model, s.colourClass, picture.width(), picture.height());
   if (!size.isEmpty())
-    return QStringLiteral("图片 %1×%2，%3").arg(picture.width()).arg(picture.height()).arg(size);
+    return QCoreApplication::translate("ProgramLimits", "图片 %1×%2，%3")
+        .arg(picture.width())
+        .arg(picture.height())
+        .arg(size);
   if (!nq::settingsInRange(s)) {
-    return QStringLiteral("播放方式、播放速度或停留时间超出范围（0 到 %1、0 到 %2、0 到 %3）")
+    return QCoreApplication::translate(
+               "ProgramLimits", "播放方式、播放速度或停留时间超出范围（0 到 %1、0 到 %2、0 到 %3）")
         .arg(nq::kMaxPlayMode)
         .arg(nq::kMaxPlaySpeed)
         .arg(nq::kMaxDwell);
@@ -91,8 +98,8 @@ QString refusal(const ProgramStore& store, const nq::IniText& ini, int n, int mo
 void checkLibraryForSend(const ProgramStore& store, int count, int controllerModel) {
   const QString settings = store.settingsPath();
   if (!QFile::exists(settings)) {
-    throw LedError(
-        QStringLiteral("节目设置文件 %1 不存在").arg(QDir::toNativeSeparators(settings)));
+    throw LedError(QCoreApplication::translate("ProgramLimits", "节目设置文件 %1 不存在")
+                       .arg(QDir::toNativeSeparators(settings)));
   }
   const QByteArray bytes = readWholeFile(settings, nq::kMaxIniFileBytes);
   const nq::IniText ini =
@@ -106,7 +113,7 @@ void checkLibraryForSend(const ProgramStore& store, int count, int controllerMod
       try {
         why[size_t(n)] = refusal(store, ini, n, controllerModel);
       } catch (const std::exception&) {
-        why[size_t(n)] = QStringLiteral("无法检查（内存不足）");
+        why[size_t(n)] = QCoreApplication::translate("ProgramLimits", "无法检查（内存不足）");
       }
     }
   };
@@ -116,6 +123,8 @@ void checkLibraryForSend(const ProgramStore& store, int count, int controllerMod
   for (std::thread& h : helpers) h.join();
   for (int n = 0; n < count; ++n) {
     if (!why[size_t(n)].isEmpty())
-      throw LedError(QStringLiteral("节目%1：%2").arg(n + 1).arg(why[size_t(n)]));
+      throw LedError(QCoreApplication::translate("ProgramLimits", "节目%1：%2")
+                         .arg(n + 1)
+                         .arg(why[size_t(n)]));
   }
 }

@@ -1,5 +1,6 @@
 #include "ProgramStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <vector>
@@ -49,7 +50,8 @@ GbkIni loadIni(const QString& path) {
 
 void removeIfExists(const QString& path) {
   if (QFile::exists(path) && !QFile::remove(path)) {
-    throw LedError(QStringLiteral("无法删除文件 %1").arg(native(path)));
+    throw LedError(
+        QCoreApplication::translate("ProgramStore", "无法删除文件 %1").arg(native(path)));
   }
 }
 
@@ -138,17 +140,17 @@ void ProgramStore::writePictureFile(int n, const QByteArray& bmpBytes) {
 
 QImage ProgramStore::readPicture(int n) const {
   const QString path = picturePath(n);
-  const QString what = QStringLiteral("节目图片 %1").arg(native(path));
-  if (!QFile::exists(path)) throw LedError(QStringLiteral("%1 不存在").arg(what));
+  const QString what = tr("节目图片 %1").arg(native(path));
+  if (!QFile::exists(path)) throw LedError(tr("%1 不存在").arg(what));
   return decodeBmp(readWholeFile(path, nq::kMaxBmpFileBytes), what);
 }
 
 QSize ProgramStore::readPictureSize(int n) const {
   const QString path = picturePath(n);
-  const QString what = QStringLiteral("节目图片 %1").arg(native(path));
-  if (!QFile::exists(path)) throw LedError(QStringLiteral("%1 不存在").arg(what));
+  const QString what = tr("节目图片 %1").arg(native(path));
+  if (!QFile::exists(path)) throw LedError(tr("%1 不存在").arg(what));
   const BmpHeaderInfo info = checkBmpHeader(readWholeFile(path, nq::kMaxBmpFileBytes));
-  if (!info.ok) throw LedError(QStringLiteral("%1 无法读取：%2").arg(what, info.error));
+  if (!info.ok) throw LedError(tr("%1 无法读取：%2").arg(what, info.error));
   return QSize(info.width, info.height);
 }
 
@@ -167,7 +169,7 @@ void ProgramStore::deleteProgram(int s, int count) {
   // The deleted files are first moved aside, so that a failing rename can put everything back.
   const QString trashPicture = QDir(programDir()).filePath(QStringLiteral(".deleting.bmp"));
   const QString trashRtf = QDir(rtfDir()).filePath(QStringLiteral(".deleting.rtf"));
-  FileMoveJournal journal(QStringLiteral("删除节目失败"));
+  FileMoveJournal journal(tr("删除节目失败"));
   journal.moveIfExists(picturePath(s), trashPicture);
   for (int k = s + 1; k < count; ++k) journal.moveIfExists(picturePath(k), picturePath(k - 1));
   journal.moveIfExists(rtfPath(s), trashRtf);

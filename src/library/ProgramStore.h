@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -32,6 +33,8 @@ struct PlaySettings {
 // settings change parses the file once and replaces it atomically once. Failures throw LedError
 // with a text for the operator; the library is left as it was before the failing step.
 class ProgramStore {
+  Q_DECLARE_TR_FUNCTIONS(ProgramStore)
+
  public:
   static constexpr int MaxPrograms = nq::kMaxPrograms;
 

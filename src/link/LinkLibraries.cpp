@@ -81,9 +81,9 @@ Fn LinkLibraries::need(Fn fn, const QLibrary& library, const char* name) const {
   const QString file = QFileInfo(library.fileName()).fileName();
   if (!library.isLoaded()) {
     const QString& why = &library == &serial_ ? serialError_ : netError_;
-    throw LedError(QStringLiteral("找不到通讯库 %1：%2").arg(file, why));
+    throw LedError(tr("找不到通讯库 %1：%2").arg(file, why));
   }
-  throw LedError(QStringLiteral("通讯库 %1 中缺少函数 %2").arg(file, QString::fromLatin1(name)));
+  throw LedError(tr("通讯库 %1 中缺少函数 %2").arg(file, QString::fromLatin1(name)));
 }
 
 #define COM(name) need(fns_->com.NQ_COM_LED_##name, serial_, "NQ_COM_LED_" #name)

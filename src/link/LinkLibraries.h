@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLibrary>
 #include <memory>
 
@@ -10,6 +11,8 @@
 // into tables typed from the libraries' header. A library or function that is missing does not
 // stop the application: each call that needs it throws LedError saying which one is missing.
 class LinkLibraries final : public ControllerLink {
+  Q_DECLARE_TR_FUNCTIONS(LinkLibraries)
+
  public:
   explicit LinkLibraries(const QString& directory);
   ~LinkLibraries() override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <exception>
 #include <utility>
@@ -18,6 +19,6 @@ void runGuarded(Prompt& prompt, QWidget* owner, Action&& action) {
   } catch (const std::exception& e) {
     prompt.message(owner, describeException(e));
   } catch (...) {
-    prompt.message(owner, QStringLiteral("操作失败：发生未知错误"));
+    prompt.message(owner, QCoreApplication::translate("ErrorReport", "操作失败：发生未知错误"));
   }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QObject>
 #include <QString>
@@ -25,6 +26,8 @@ struct WorkerOutcome {
 // is never terminated) and drops the outcomes not yet handed back. A window keeps its runner as
 // a member, so a `done` that calls the window never runs once the window is gone.
 class LinkRunner {
+  Q_DECLARE_TR_FUNCTIONS(LinkRunner)
+
  public:
   LinkRunner() : handBack_(std::make_unique<QObject>()) {}
   ~LinkRunner() { wait(); }
@@ -61,7 +64,7 @@ class LinkRunner {
     } catch (const std::exception& e) {
       return {{}, describeException(e)};
     } catch (...) {
-      return {{}, QStringLiteral("操作失败：发生未知错误")};
+      return {{}, tr("操作失败：发生未知错误")};
     }
   }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <utility>
 
@@ -9,8 +10,10 @@
 // For the life of the object, while a link call blocks the GUI thread: the busy cursor and the
 // status bar saying what the window waits for; then what it said before.
 class LinkWait {
+  Q_DECLARE_TR_FUNCTIONS(LinkWait)
+
  public:
-  explicit LinkWait(Workspace& workspace, const QString& text = QStringLiteral("正在通讯…"))
+  explicit LinkWait(Workspace& workspace, const QString& text = tr("正在通讯…"))
       : workspace_(workspace), before_(workspace.linkWaitText()) {
     workspace_.setLinkWaitText(text);
   }

@@ -1,6 +1,7 @@
 #include "Prompt.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -21,7 +22,8 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral("提示");
+// The caption of every notice and question.
+QString caption() { return QCoreApplication::translate("Prompt", "提示"); }
 
 struct NamedColour {
   const char* name;
@@ -30,32 +32,32 @@ struct NamedColour {
 
 // The 16 standard colours a font dialog offers.
 constexpr std::array<NamedColour, 16> kStandardColours{{
-    {"黑色", 0x000000},
-    {"褐红色", 0x800000},
-    {"绿色", 0x008000},
-    {"橄榄色", 0x808000},
-    {"藏青色", 0x000080},
-    {"紫色", 0x800080},
-    {"深青色", 0x008080},
-    {"灰色", 0x808080},
-    {"银色", 0xc0c0c0},
-    {"红色", 0xff0000},
-    {"酸橙色", 0x00ff00},
-    {"黄色", 0xffff00},
-    {"蓝色", 0x0000ff},
-    {"紫红色", 0xff00ff},
-    {"水绿色", 0x00ffff},
-    {"白色", 0xffffff},
+    {QT_TRANSLATE_NOOP("Prompt", "黑色"), 0x000000},
+    {QT_TRANSLATE_NOOP("Prompt", "褐红色"), 0x800000},
+    {QT_TRANSLATE_NOOP("Prompt", "绿色"), 0x008000},
+    {QT_TRANSLATE_NOOP("Prompt", "橄榄色"), 0x808000},
+    {QT_TRANSLATE_NOOP("Prompt", "藏青色"), 0x000080},
+    {QT_TRANSLATE_NOOP("Prompt", "紫色"), 0x800080},
+    {QT_TRANSLATE_NOOP("Prompt", "深青色"), 0x008080},
+    {QT_TRANSLATE_NOOP("Prompt", "灰色"), 0x808080},
+    {QT_TRANSLATE_NOOP("Prompt", "银色"), 0xc0c0c0},
+    {QT_TRANSLATE_NOOP("Prompt", "红色"), 0xff0000},
+    {QT_TRANSLATE_NOOP("Prompt", "酸橙色"), 0x00ff00},
+    {QT_TRANSLATE_NOOP("Prompt", "黄色"), 0xffff00},
+    {QT_TRANSLATE_NOOP("Prompt", "蓝色"), 0x0000ff},
+    {QT_TRANSLATE_NOOP("Prompt", "紫红色"), 0xff00ff},
+    {QT_TRANSLATE_NOOP("Prompt", "水绿色"), 0x00ffff},
+    {QT_TRANSLATE_NOOP("Prompt", "白色"), 0xffffff},
 }};
 
 }  // namespace
 
 void DialogPrompt::message(QWidget* owner, const QString& text) {
-  QMessageBox::information(owner, kCaption, text, QMessageBox::Ok);
+  QMessageBox::information(owner, caption(), text, QMessageBox::Ok);
 }
 
 bool DialogPrompt::question(QWidget* owner, const QString& text) {
-  return QMessageBox::question(owner, kCaption, text, QMessageBox::Yes | QMessageBox::No,
+  return QMessageBox::question(owner, caption(), text, QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -78,8 +80,8 @@ class LocalFileColumns final : public QIdentityProxyModel {
       case 1:
         return info.isDir() ? QString() : QLocale().formattedDataSize(info.size());
       case 2:
-        if (info.isRoot()) return QStringLiteral("驱动器");
-        if (info.isDir()) return QStringLiteral("文件夹");
+        if (info.isRoot()) return QCoreApplication::translate("Prompt", "驱动器");
+        if (info.isDir()) return QCoreApplication::translate("Prompt", "文件夹");
         break;
       case 3:
         return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
@@ -168,7 +170,7 @@ QFont withFaceStyle(QFont font) {
 
 std::unique_ptr<QDialog> newFontDialog(QWidget* owner, const Prompt::FontChoice& initial) {
   auto dialog = std::make_unique<QDialog>(owner);
-  dialog->setWindowTitle(QStringLiteral("字体"));
+  dialog->setWindowTitle(QCoreApplication::translate("Prompt", "字体"));
   auto* layout = new QVBoxLayout(dialog.get());
   // The dialog lists installed faces only: a face that is not installed opens as its stand-in.
   QFont shown = initial.font;
@@ -185,10 +187,10 @@ std::unique_ptr<QDialog> newFontDialog(QWidget* owner, const Prompt::FontChoice&
   for (const NamedColour& c : kStandardColours) {
     QPixmap swatch(16, 12);
     swatch.fill(QColor(c.rgb));
-    colours->addItem(QIcon(swatch), QString::fromUtf8(c.name), QColor(c.rgb));
+    colours->addItem(QIcon(swatch), QCoreApplication::translate("Prompt", c.name), QColor(c.rgb));
     if (QColor(c.rgb) == initial.colour) colours->setCurrentIndex(colours->count() - 1);
   }
-  form->addRow(QStringLiteral("颜色："), colours);
+  form->addRow(QCoreApplication::translate("Prompt", "颜色："), colours);
   layout->addLayout(form);
   auto* buttons =
       new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog.get());

@@ -68,7 +68,7 @@ void Workspace::setTransport(const QString& value) {
 }
 
 ControllerLink& Workspace::link() {
-  if (!link_) throw LedError(QStringLiteral("找不到通讯库 NQ_COM_LED 和 NQ_NET_LED"));
+  if (!link_) throw LedError(tr("找不到通讯库 NQ_COM_LED 和 NQ_NET_LED"));
   return *link_;
 }
 
