@@ -93,8 +93,11 @@ TEST(CtlLanguage, EnglishHasNoChinese) {
       {QStringLiteral("--net"), QStringLiteral("127.0.0.1:1"), QStringLiteral("status")});
   rows.push_back({QStringLiteral("--json"), QStringLiteral("--net"), QStringLiteral("127.0.0.1:1"),
                   QStringLiteral("status")});
-  rows.push_back({QStringLiteral("add"), QStringLiteral("--picture"), junk});
-  rows.push_back({QStringLiteral("add"), QStringLiteral("--text"), QString()});
+  // With --size, add never asks a card for the sign's size.
+  rows.push_back({QStringLiteral("add"), QStringLiteral("--size"), QStringLiteral("64x32"),
+                  QStringLiteral("--picture"), junk});
+  rows.push_back({QStringLiteral("add"), QStringLiteral("--size"), QStringLiteral("64x32"),
+                  QStringLiteral("--text"), QString()});
   rows.push_back({QStringLiteral("--sign"), QStringLiteral("nowhere"), QStringLiteral("status")});
   rows.push_back({QStringLiteral("sign"), QStringLiteral("add"), QStringLiteral("-x")});
   rows.push_back({QStringLiteral("fleet"), QStringLiteral("status")});
