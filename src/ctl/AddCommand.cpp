@@ -33,9 +33,11 @@
 // operator when the file is unreadable, the conversion refuses it or the child does not finish.
 QImage convertPictureForProgram(const QString& path, QSize size, const QString& fit,
                                 const QString& colours) {
-  const QString what = QStringLiteral("图片文件 %1").arg(QDir::toNativeSeparators(path));
+  const QString what =
+      QCoreApplication::translate("ledsignctl", "图片文件 %1").arg(QDir::toNativeSeparators(path));
   const QTemporaryDir dir;
-  if (!dir.isValid()) throw LedError(QStringLiteral("无法建立临时文件夹，不能读取图片"));
+  if (!dir.isValid())
+    throw LedError(QCoreApplication::translate("ledsignctl", "无法建立临时文件夹，不能读取图片"));
   const QString converted = dir.filePath(QStringLiteral("converted.bmp"));
   QProcess child;
   child.setProgram(QCoreApplication::applicationFilePath());
@@ -51,11 +53,13 @@ QImage convertPictureForProgram(const QString& path, QSize size, const QString& 
   child.setChildProcessModifier(limitChildDecodeAddressSpace);
   child.start();
   if (!child.waitForStarted())
-    throw LedError(QStringLiteral("无法启动图片转换程序，不能读取%1").arg(what));
+    throw LedError(
+        QCoreApplication::translate("ledsignctl", "无法启动图片转换程序，不能读取%1").arg(what));
   if (!child.waitForFinished(ChildDecodeTimeMs)) {
     child.kill();
     child.waitForFinished();
-    throw LedError(QStringLiteral("%1 读取超过 %2 秒，已停止：图片可能过于复杂或已损坏")
+    throw LedError(QCoreApplication::translate(
+                       "ledsignctl", "%1 读取超过 %2 秒，已停止：图片可能过于复杂或已损坏")
                        .arg(what)
                        .arg(ChildDecodeTimeMs / 1000));
   }
@@ -79,8 +83,10 @@ int choice(const QCommandLineParser& parser, const QCommandLineOption& option,
   const QString value = parser.value(option);
   const qsizetype i = names.indexOf(value);
   if (i < 0) {
-    badInput(QStringLiteral("--%1 应为 %2 之一，而不是“%3”")
-                 .arg(option.names().front(), names.join(QStringLiteral("、")), value));
+    badInput(QCoreApplication::translate("ledsignctl", "--%1 应为 %2 之一，而不是“%3”")
+                 .arg(option.names().front(),
+                      names.join(QCoreApplication::translate("ledsignctl", "、", "list separator")),
+                      value));
   }
   return int(i);
 }
@@ -89,9 +95,12 @@ QSize sizeArgument(const QString& text) {
   static const QRegularExpression pattern(QStringLiteral("^(\\d+)[xX×](\\d+)$"));
   const QRegularExpressionMatch m = pattern.match(text);
   if (!m.hasMatch())
-    badInput(QStringLiteral("--size 应为 宽x高，例如 64x32，而不是“%1”").arg(text));
-  return QSize(intArgument(m.captured(1), 1, nq::kMaxSignSide, QStringLiteral("节目宽")),
-               intArgument(m.captured(2), 1, nq::kMaxSignSide, QStringLiteral("节目高")));
+    badInput(QCoreApplication::translate("ledsignctl", "--size 应为 宽x高，例如 64x32，而不是“%1”")
+                 .arg(text));
+  return QSize(intArgument(m.captured(1), 1, nq::kMaxSignSide,
+                           QCoreApplication::translate("ledsignctl", "节目宽")),
+               intArgument(m.captured(2), 1, nq::kMaxSignSide,
+                           QCoreApplication::translate("ledsignctl", "节目高")));
 }
 
 // A document as the text editor starts one: its default face at its default size, drawn without
@@ -124,46 +133,60 @@ NewProgram renderDocument(QTextDocument& document, QSize size) {
 
 int runAdd(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
-  const QCommandLineOption size(QStringLiteral("size"),
-                                QStringLiteral("节目的尺寸 (默认：控制卡报告的屏宽和屏高)。"),
-                                QStringLiteral("WxH"));
-  const QCommandLineOption picture(QStringLiteral("picture"),
-                                   QStringLiteral("由图片文件转换为LED颜色。"),
-                                   QStringLiteral("FILE"));
-  const QCommandLineOption fit(QStringLiteral("fit"),
-                               QStringLiteral("图片与节目比例不同时：inside 留黑边 (默认)、"
-                                              "fill 裁切、stretch 拉伸。"),
-                               QStringLiteral("inside|fill|stretch"), QStringLiteral("inside"));
+  const QCommandLineOption size(
+      QStringLiteral("size"),
+      QCoreApplication::translate("ledsignctl", "节目的尺寸 (默认：控制卡报告的屏宽和屏高)。"),
+      QStringLiteral("WxH"));
+  const QCommandLineOption picture(
+      QStringLiteral("picture"),
+      QCoreApplication::translate("ledsignctl", "由图片文件转换为LED颜色。"),
+      QStringLiteral("FILE"));
+  const QCommandLineOption fit(
+      QStringLiteral("fit"),
+      QCoreApplication::translate("ledsignctl",
+                                  "图片与节目比例不同时：inside 留黑边 (默认)、"
+                                  "fill 裁切、stretch 拉伸。"),
+      QStringLiteral("inside|fill|stretch"), QStringLiteral("inside"));
   const QCommandLineOption colours(
       QStringLiteral("colours"),
-      QStringLiteral("颜色转换：threshold 阈值 (默认)、dither 抖动、red/green/yellow 单色。"),
+      QCoreApplication::translate(
+          "ledsignctl", "颜色转换：threshold 阈值 (默认)、dither 抖动、red/green/yellow 单色。"),
       QStringLiteral("threshold|dither|red|green|yellow"), QStringLiteral("threshold"));
-  const QCommandLineOption rtf(QStringLiteral("rtf"), QStringLiteral("由RTF文件排出文字。"),
+  const QCommandLineOption rtf(QStringLiteral("rtf"),
+                               QCoreApplication::translate("ledsignctl", "由RTF文件排出文字。"),
                                QStringLiteral("FILE"));
-  const QCommandLineOption text(QStringLiteral("text"), QStringLiteral("由一段文字排出。"),
+  const QCommandLineOption text(QStringLiteral("text"),
+                                QCoreApplication::translate("ledsignctl", "由一段文字排出。"),
                                 QStringLiteral("TEXT"));
-  const QCommandLineOption colour(QStringLiteral("colour"),
-                                  QStringLiteral("--text 的颜色 (默认 red)。"),
-                                  QStringLiteral("red|green|yellow"), QStringLiteral("red"));
+  const QCommandLineOption colour(
+      QStringLiteral("colour"),
+      QCoreApplication::translate("ledsignctl", "--text 的颜色 (默认 red)。"),
+      QStringLiteral("red|green|yellow"), QStringLiteral("red"));
   const QCommandLineOption pointSize(
       QStringLiteral("point-size"),
-      QStringLiteral("--text 的字号，单位磅 (默认 %1)。").arg(ledtext::DefaultPointSize),
+      QCoreApplication::translate("ledsignctl", "--text 的字号，单位磅 (默认 %1)。")
+          .arg(ledtext::DefaultPointSize),
       QStringLiteral("N"), QString::number(ledtext::DefaultPointSize));
-  const QCommandLineOption align(QStringLiteral("align"),
-                                 QStringLiteral("--text 的对齐 (默认 left)。"),
-                                 QStringLiteral("left|center|right"), QStringLiteral("left"));
+  const QCommandLineOption align(
+      QStringLiteral("align"),
+      QCoreApplication::translate("ledsignctl", "--text 的对齐 (默认 left)。"),
+      QStringLiteral("left|center|right"), QStringLiteral("left"));
   for (const auto* o : {&size, &picture, &fit, &colours, &rtf, &text, &colour, &pointSize, &align})
     parser.addOption(*o);
   const PlayOptions play;
   play.addTo(parser);
-  parseCommand(ctx, parser, args,
-               QStringLiteral("在节目表末尾添加一个节目，打印它的节目号。--picture、--rtf、"
-                              "--text 三选一。"),
-               0, 0);
+  parseCommand(
+      ctx, parser, args,
+      QCoreApplication::translate("ledsignctl",
+                                  "在节目表末尾添加一个节目，打印它的节目号。--picture、--rtf、"
+                                  "--text 三选一。"),
+      0, 0);
 
   // Everything given is checked before the home is touched.
   const int sources = int(parser.isSet(picture)) + int(parser.isSet(rtf)) + int(parser.isSet(text));
-  if (sources != 1) badInput(QStringLiteral("add：--picture、--rtf、--text 须给出且只给出一个"));
+  if (sources != 1)
+    badInput(QCoreApplication::translate("ledsignctl",
+                                         "add：--picture、--rtf、--text 须给出且只给出一个"));
   // Without --size the program takes the sign's size, asked of the card.
   const QSize programSize = parser.isSet(size) ? sizeArgument(parser.value(size)) : signSize(ctx);
   // Checked here; the conversion itself is the child's.
@@ -183,7 +206,8 @@ int runAdd(Context& ctx, const QStringList& args) {
 
   ProgramStore& store = ctx.store();
   const int n = programCount(store);
-  if (n >= ProgramStore::MaxPrograms) badInput(QStringLiteral("超出节目最大数"));
+  if (n >= ProgramStore::MaxPrograms)
+    badInput(QCoreApplication::translate("ledsignctl", "超出节目最大数"));
 
   NewProgram made;
   if (parser.isSet(picture)) {
@@ -196,9 +220,11 @@ int runAdd(Context& ctx, const QStringList& args) {
       const QString path = parser.value(rtf);
       const QFileInfo info(path);
       const QString shown = QDir::toNativeSeparators(path);
-      if (!info.isFile()) badInput(QStringLiteral("文件 %1 不存在").arg(shown));
+      if (!info.isFile())
+        badInput(QCoreApplication::translate("ledsignctl", "文件 %1 不存在").arg(shown));
       if (info.size() > kMaxRtfFileBytes)
-        badInput(QStringLiteral("文件 %1 超过 16 MiB，无法打开").arg(shown));
+        badInput(
+            QCoreApplication::translate("ledsignctl", "文件 %1 超过 16 MiB，无法打开").arg(shown));
       readRichOrPlainText(readWholeFile(path, kMaxRtfFileBytes), document);
     } else {
       QTextCharFormat format;
@@ -221,8 +247,8 @@ int runAdd(Context& ctx, const QStringList& args) {
   // those already written get their old bytes back.
   const int colourClassOfPicture = colourClass(made.picture);
   if (!QDir().mkpath(store.programDir()) || (made.rtf && !QDir().mkpath(store.rtfDir())))
-    badInput(
-        QStringLiteral("无法在 %1 中建立节目文件夹").arg(QDir::toNativeSeparators(store.home())));
+    badInput(QCoreApplication::translate("ledsignctl", "无法在 %1 中建立节目文件夹")
+                 .arg(QDir::toNativeSeparators(store.home())));
   FileRollback rollback;
   rollback.keep(store.picturePath(n), kMaxPictureFileBytes);
   rollback.keep(store.settingsPath(), nq::kMaxIniFileBytes);
@@ -234,12 +260,13 @@ int runAdd(Context& ctx, const QStringList& args) {
     writeFileAtomically(store.rtfPath(n), *made.rtf);
   } else if (QFile::exists(store.rtfPath(n)) && !QFile::remove(store.rtfPath(n))) {
     // A rich-text file left under this number by an earlier program is not this program's.
-    throw LedError(
-        QStringLiteral("无法删除文件 %1").arg(QDir::toNativeSeparators(store.rtfPath(n))));
+    throw LedError(QCoreApplication::translate("ledsignctl", "无法删除文件 %1")
+                       .arg(QDir::toNativeSeparators(store.rtfPath(n))));
   }
   rollback.commit();
 
-  if (made.droppedLines > 0) ctx.err() << QStringLiteral("文字超出节目高度，超出部分未保存\n");
+  if (made.droppedLines > 0)
+    ctx.err() << QCoreApplication::translate("ledsignctl", "文字超出节目高度，超出部分未保存\n");
   if (const QString notice = storedPictureLimitNotice(0, made.picture); !notice.isEmpty())
     ctx.err() << notice << '\n';
   if (ctx.json)
@@ -254,7 +281,8 @@ int runAdd(Context& ctx, const QStringList& args) {
 }  // namespace
 
 Command addCommand() {
-  return {QStringLiteral("add"), QStringLiteral("添加一个节目 (图片、RTF或文字)"), runAdd};
+  return {QStringLiteral("add"),
+          QCoreApplication::translate("ledsignctl", "添加一个节目 (图片、RTF或文字)"), runAdd};
 }
 
 }  // namespace ctl

@@ -13,7 +13,8 @@
 namespace ctl {
 
 void controllerFailed(const QString& what, int code) {
-  fail(ControllerFailed, QStringLiteral("%1,错误代码：%2").arg(what).arg(code));
+  fail(ControllerFailed,
+       QCoreApplication::translate("ledsignctl", "%1,错误代码：%2").arg(what).arg(code));
 }
 
 Context::Context() : out_(stdout), err_(stderr) {}
@@ -34,7 +35,8 @@ QString Context::home() {
 void Context::lockHome() {
   if (lock_) return;
   if (sharedHome)
-    badInput(QStringLiteral("--shared-home：这条命令会写入节目库或设置，不能用于共享的节目库"));
+    badInput(QCoreApplication::translate(
+        "ledsignctl", "--shared-home：这条命令会写入节目库或设置，不能用于共享的节目库"));
   auto lock = std::make_unique<HomeLock>(home());
   if (!lock->tryLock()) fail(HomeLocked, lock->refusal());
   lock_ = std::move(lock);
@@ -63,11 +65,14 @@ const CommSettings& Context::settings() {
   if (netOverride) {
     s.Transport = QStringLiteral("1");
     splitHostPort(*netOverride, s.ControllerIp, s.ControllerPort);
-    if (s.ControllerIp.isEmpty()) badInput(QStringLiteral("--net 需要控制卡的地址"));
+    if (s.ControllerIp.isEmpty())
+      badInput(QCoreApplication::translate("ledsignctl", "--net 需要控制卡的地址"));
   }
   if (serialDevice) {
     // The home's line speed is not read when the call names its own line.
-    if (!baud) badInput(QStringLiteral("--serial 需要 --baud N（控制卡串口的波特率）"));
+    if (!baud)
+      badInput(QCoreApplication::translate("ledsignctl",
+                                           "--serial 需要 --baud N（控制卡串口的波特率）"));
     s.Transport = QStringLiteral("0");
     s.SerialPort = *serialDevice;
   }
@@ -95,11 +100,11 @@ void Context::connect() {
   try {
     if (s.serial()) {
       const int r = l.OpenSerial(s.SerialPort, s.BaudRate);
-      if (r != 0) controllerFailed(QStringLiteral("打开串口失败"), r);
+      if (r != 0) controllerFailed(QCoreApplication::translate("ledsignctl", "打开串口失败"), r);
       l.Set_GPRS(s.GprsEnabled, s.TimeoutMs);
     } else {
       const int r = l.Connect(s.ControllerIp, s.ControllerPort);
-      if (r != 0) controllerFailed(QStringLiteral("连接失败"), r);
+      if (r != 0) controllerFailed(QCoreApplication::translate("ledsignctl", "连接失败"), r);
     }
   } catch (const LedError& e) {
     badInput(e.text());  // a link library that is missing
@@ -111,7 +116,7 @@ void parseCommand(Context& ctx, QCommandLineParser& parser, const QStringList& a
                   const QString& description, int minPositional, int maxPositional) {
   parser.setApplicationDescription(description);
   const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                QStringLiteral("显示这条命令的说明。"));
+                                QCoreApplication::translate("ledsignctl", "显示这条命令的说明。"));
   parser.addOption(help);
   if (!parser.parse(args)) badInput(parser.errorText());
   if (parser.isSet(help)) {
@@ -126,7 +131,8 @@ void parseCommand(Context& ctx, QCommandLineParser& parser, const QStringList& a
   }
   const qsizetype n = parser.positionalArguments().size();
   if (n < minPositional || (maxPositional >= 0 && n > maxPositional)) {
-    badInput(QStringLiteral("%1：参数个数不对，见 ledsignctl %1 --help").arg(args.value(0)));
+    badInput(QCoreApplication::translate("ledsignctl", "%1：参数个数不对，见 ledsignctl %1 --help")
+                 .arg(args.value(0)));
   }
 }
 
@@ -140,7 +146,7 @@ int intArgument(const QString& text, int low, int high, const QString& what) {
   bool ok = false;
   const int v = text.toInt(&ok);
   if (!ok || v < low || v > high) {
-    badInput(QStringLiteral("%1 应为 %2 到 %3 之间的整数，而不是“%4”")
+    badInput(QCoreApplication::translate("ledsignctl", "%1 应为 %2 到 %3 之间的整数，而不是“%4”")
                  .arg(what)
                  .arg(low)
                  .arg(high)

@@ -72,25 +72,33 @@ QJsonObject signJson(const SignEntry& s) {
 
 int runSignAdd(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
-  const QCommandLineOption net(QStringLiteral("net"), QStringLiteral("经TCP/IP连接 (over TCP/IP)."),
-                               QStringLiteral("HOST[:PORT]"));
-  const QCommandLineOption serial(QStringLiteral("serial"),
-                                  QStringLiteral("经串口连接 (over a serial line)."),
-                                  QStringLiteral("DEVICE"));
-  const QCommandLineOption baud(QStringLiteral("baud"),
-                                QStringLiteral("串口波特率，默认115200 (serial speed)."),
-                                QStringLiteral("N"));
-  const QCommandLineOption size(QStringLiteral("size"),
-                                QStringLiteral("大屏应有的宽×高 (the size the sign should have)."),
-                                QStringLiteral("WxH"));
+  const QCommandLineOption net(
+      QStringLiteral("net"),
+      QCoreApplication::translate("ledsignctl", "经TCP/IP连接 (over TCP/IP)."),
+      QStringLiteral("HOST[:PORT]"));
+  const QCommandLineOption serial(
+      QStringLiteral("serial"),
+      QCoreApplication::translate("ledsignctl", "经串口连接 (over a serial line)."),
+      QStringLiteral("DEVICE"));
+  const QCommandLineOption baud(
+      QStringLiteral("baud"),
+      QCoreApplication::translate("ledsignctl", "串口波特率，默认115200 (serial speed)."),
+      QStringLiteral("N"));
+  const QCommandLineOption size(
+      QStringLiteral("size"),
+      QCoreApplication::translate("ledsignctl", "大屏应有的宽×高 (the size the sign should have)."),
+      QStringLiteral("WxH"));
   for (const auto* o : {&net, &serial, &baud, &size}) parser.addOption(*o);
-  parser.addPositionalArgument(QStringLiteral("NAME"), QStringLiteral("大屏的名称。"));
-  parseCommand(ctx, parser, subcommandArgs(args),
-               QStringLiteral("在大屏列表中加入一个大屏：--net HOST[:PORT] 或 --serial DEVICE "
-                              "[--baud N]。"),
-               1, 1);
+  parser.addPositionalArgument(QStringLiteral("NAME"),
+                               QCoreApplication::translate("ledsignctl", "大屏的名称。"));
+  parseCommand(
+      ctx, parser, subcommandArgs(args),
+      QCoreApplication::translate("ledsignctl",
+                                  "在大屏列表中加入一个大屏：--net HOST[:PORT] 或 --serial DEVICE "
+                                  "[--baud N]。"),
+      1, 1);
   if (parser.isSet(net) == parser.isSet(serial))
-    badInput(QStringLiteral("sign add 需要 --net 或 --serial 之一"));
+    badInput(QCoreApplication::translate("ledsignctl", "sign add 需要 --net 或 --serial 之一"));
   SignEntry sign;
   sign.name = parser.positionalArguments().front();
   sign.serial = parser.isSet(serial);
@@ -98,14 +106,17 @@ int runSignAdd(Context& ctx, const QStringList& args) {
     sign.device = parser.value(serial);
     if (parser.isSet(baud)) sign.baud = intArgument(parser.value(baud), 1, 4000000, "--baud");
   } else {
-    if (parser.isSet(baud)) badInput(QStringLiteral("--baud 只用于 --serial"));
+    if (parser.isSet(baud))
+      badInput(QCoreApplication::translate("ledsignctl", "--baud 只用于 --serial"));
     splitHostPort(parser.value(net), sign.host, sign.port);
   }
   if (parser.isSet(size)) {
     const QStringList wh = parser.value(size).split(QRegularExpression(QStringLiteral("[x×X*]")));
-    if (wh.size() != 2) badInput(QStringLiteral("--size 应为 宽x高，例如 320x64"));
+    if (wh.size() != 2)
+      badInput(QCoreApplication::translate("ledsignctl", "--size 应为 宽x高，例如 320x64"));
     sign.expectedSize =
-        QSize(intArgument(wh[0], 1, 4096, "--size 宽"), intArgument(wh[1], 1, 4096, "--size 高"));
+        QSize(intArgument(wh[0], 1, 4096, QCoreApplication::translate("ledsignctl", "--size 宽")),
+              intArgument(wh[1], 1, 4096, QCoreApplication::translate("ledsignctl", "--size 高")));
   }
   ctx.lockHome();
   std::vector<SignEntry> signs = loadSigns(ctx, true);
@@ -117,15 +128,17 @@ int runSignAdd(Context& ctx, const QStringList& args) {
 
 int runSignRemove(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
-  parser.addPositionalArgument(QStringLiteral("NAME"), QStringLiteral("大屏的名称。"));
-  parseCommand(ctx, parser, subcommandArgs(args), QStringLiteral("从大屏列表中删除一个大屏。"), 1,
-               1);
+  parser.addPositionalArgument(QStringLiteral("NAME"),
+                               QCoreApplication::translate("ledsignctl", "大屏的名称。"));
+  parseCommand(ctx, parser, subcommandArgs(args),
+               QCoreApplication::translate("ledsignctl", "从大屏列表中删除一个大屏。"), 1, 1);
   const QString name = parser.positionalArguments().front();
   ctx.lockHome();
   std::vector<SignEntry> signs = loadSigns(ctx);
   const auto it =
       std::find_if(signs.begin(), signs.end(), [&](const SignEntry& s) { return s.name == name; });
-  if (it == signs.end()) badInput(QStringLiteral("大屏列表中没有“%1”").arg(name));
+  if (it == signs.end())
+    badInput(QCoreApplication::translate("ledsignctl", "大屏列表中没有“%1”").arg(name));
   signs.erase(it);
   SignList::save(ctx.home(), signs);
   return Success;
@@ -133,7 +146,8 @@ int runSignRemove(Context& ctx, const QStringList& args) {
 
 int runSignList(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
-  parseJsonCommand(ctx, parser, subcommandArgs(args), QStringLiteral("列出大屏列表。"), 0, 0);
+  parseJsonCommand(ctx, parser, subcommandArgs(args),
+                   QCoreApplication::translate("ledsignctl", "列出大屏列表。"), 0, 0);
   const std::vector<SignEntry> signs = loadSigns(ctx);
   if (ctx.json) {
     QJsonArray list;
@@ -156,7 +170,8 @@ int runSign(Context& ctx, const QStringList& args) {
   if (sub == QLatin1String("remove")) return runSignRemove(ctx, args);
   if (sub == QLatin1String("list")) return runSignList(ctx, args);
   if (sub == QLatin1String("--help") || sub == QLatin1String("-h")) {
-    ctx.out() << QStringLiteral(
+    ctx.out() << QCoreApplication::translate(
+        "ledsignctl",
         "用法: ledsignctl sign add NAME --net HOST[:PORT] | --serial DEVICE [--baud N] [--size "
         "WxH]\n"
         "      ledsignctl sign remove NAME\n"
@@ -164,7 +179,8 @@ int runSign(Context& ctx, const QStringList& args) {
         "大屏列表保存在节目库文件夹的 signs.ini 中。\n");
     return Success;
   }
-  badInput(QStringLiteral("sign 需要 add、remove 或 list，见 ledsignctl sign --help"));
+  badInput(QCoreApplication::translate("ledsignctl",
+                                       "sign 需要 add、remove 或 list，见 ledsignctl sign --help"));
 }
 
 // ---- fleet ----
@@ -178,28 +194,30 @@ extern "C" void onFleetInterrupt(int) {
 // The signs named, in the list's order, or all; exit 2 naming one the list does not have.
 std::vector<SignEntry> chosenSigns(Context& ctx, const QStringList& names) {
   std::vector<SignEntry> signs = loadSigns(ctx);
-  if (signs.empty()) badInput(QStringLiteral("大屏列表为空，见 ledsignctl sign add --help"));
+  if (signs.empty())
+    badInput(
+        QCoreApplication::translate("ledsignctl", "大屏列表为空，见 ledsignctl sign add --help"));
   if (names.isEmpty()) return signs;
   const std::set<QString> wanted(names.begin(), names.end());
   for (const QString& n : wanted)
     if (std::none_of(signs.begin(), signs.end(), [&](const SignEntry& s) { return s.name == n; }))
-      badInput(QStringLiteral("大屏列表中没有“%1”").arg(n));
+      badInput(QCoreApplication::translate("ledsignctl", "大屏列表中没有“%1”").arg(n));
   std::erase_if(signs, [&](const SignEntry& s) { return !wanted.count(s.name); });
   return signs;
 }
 
 QString statusDetail(const SignStatus& s) {
-  QString text = QStringLiteral("%1×%2 型号%3 节目数%4 版本%5")
+  QString text = QCoreApplication::translate("ledsignctl", "%1×%2 型号%3 节目数%4 版本%5")
                      .arg(s.size.width())
                      .arg(s.size.height())
                      .arg(s.model)
                      .arg(s.programs)
                      .arg(s.version);
   if (s.clockOffsetS)
-    text += QStringLiteral(" 时差%1%2秒")
+    text += QCoreApplication::translate("ledsignctl", " 时差%1%2秒")
                 .arg(*s.clockOffsetS >= 0 ? QStringLiteral("+") : QString())
                 .arg(*s.clockOffsetS);
-  return text + QStringLiteral(" 亮度%1").arg(s.brightness);
+  return text + QCoreApplication::translate("ledsignctl", " 亮度%1").arg(s.brightness);
 }
 
 const char* resultKey(JobResult r) {
@@ -252,7 +270,8 @@ struct FleetRun {
       return;
     }
     QString detail = o.status ? statusDetail(*o.status) : o.reason;
-    if (detail.isEmpty() && programs > 0) detail = QStringLiteral("%1个节目").arg(programs);
+    if (detail.isEmpty() && programs > 0)
+      detail = QCoreApplication::translate("ledsignctl", "%n个节目", nullptr, programs);
     ctx.out() << QStringLiteral("%1  %2  %3 s  %4\n")
                      .arg(s.name, jobResultText(o.result))
                      .arg(o.elapsedMs / 1000.0, 0, 'f', 2)
@@ -269,14 +288,14 @@ struct FleetRun {
                                      {QStringLiteral("link"), s.linkText()},
                                      {QStringLiteral("result"), QStringLiteral("cancelled")}});
     else
-      ctx.out() << QStringLiteral("%1  已取消\n").arg(s.name);
+      ctx.out() << QCoreApplication::translate("ledsignctl", "%1  已取消\n").arg(s.name);
     ctx.out().flush();
   }
 
   int summary() {
     if (!ctx.json)
-      ctx.out() << QStringLiteral("共%1个大屏：%2个成功，%3个失败\n")
-                       .arg(succeeded + failed)
+      ctx.out() << QCoreApplication::translate("ledsignctl", "共%n个大屏：%1个成功，%2个失败\n",
+                                               nullptr, succeeded + failed)
                        .arg(succeeded)
                        .arg(failed);
     return failed == 0 ? Success : ControllerFailed;
@@ -284,9 +303,10 @@ struct FleetRun {
 };
 
 const QCommandLineOption& jobsOption() {
-  static const QCommandLineOption option(QStringLiteral("jobs"),
-                                         QStringLiteral("同时进行的大屏数，默认8 (signs at once)."),
-                                         QStringLiteral("N"), QStringLiteral("8"));
+  static const QCommandLineOption option(
+      QStringLiteral("jobs"),
+      QCoreApplication::translate("ledsignctl", "同时进行的大屏数，默认8 (signs at once)."),
+      QStringLiteral("N"), QStringLiteral("8"));
   return option;
 }
 
@@ -318,9 +338,11 @@ int runFleet(Context& ctx, FleetRun& run, const std::vector<bool>& skip, FleetJo
   QTimer interrupts;
   QObject::connect(&interrupts, &QTimer::timeout, &loop, [&] {
     if (fleetInterrupts.load() == 0 || runner.pendingCount() == 0) return;
-    ctx.err() << QStringLiteral(
-        "ledsignctl: 未开始的大屏已取消，进行中的会先完成；"
-        "再按一次 Ctrl-C 立即结束。\n");
+    ctx.err() << "ledsignctl: "
+              << QCoreApplication::translate(
+                     "ledsignctl",
+                     "未开始的大屏已取消，进行中的会先完成；再按一次 Ctrl-C 立即结束。")
+              << '\n';
     ctx.err().flush();
     runner.cancelPending();
   });
@@ -345,27 +367,35 @@ struct FleetArgs {
 FleetArgs parseFleetCommand(Context& ctx, const QStringList& args, const QString& description) {
   QCommandLineParser parser;
   parser.addOption(jobsOption());
-  parser.addPositionalArgument(QStringLiteral("NAME"), QStringLiteral("大屏的名称；不给时为全部。"),
-                               QStringLiteral("[NAME…]"));
+  parser.addPositionalArgument(
+      QStringLiteral("NAME"),
+      QCoreApplication::translate("ledsignctl", "大屏的名称；不给时为全部。"),
+      QStringLiteral("[NAME…]"));
   parseJsonCommand(ctx, parser, subcommandArgs(args),
-                   description + QStringLiteral("\n全部成功时退出码为0，否则为1。"), 0, -1);
+                   description + QLatin1Char('\n') +
+                       QCoreApplication::translate("ledsignctl", "全部成功时退出码为0，否则为1。"),
+                   0, -1);
   return {intArgument(parser.value(jobsOption()), 1, 64, "--jobs"),
           chosenSigns(ctx, parser.positionalArguments())};
 }
 
 int runFleetStatus(Context& ctx, const QStringList& args) {
   const FleetArgs fleet = parseFleetCommand(
-      ctx, args, QStringLiteral("同时查询多个大屏的状态，每个大屏完成时输出一行，最后是汇总。"));
+      ctx, args,
+      QCoreApplication::translate("ledsignctl",
+                                  "同时查询多个大屏的状态，每个大屏完成时输出一行，最后是汇总。"));
   FleetRun run{ctx, fleet.signs};
   return runFleet(ctx, run, std::vector<bool>(fleet.signs.size(), false), FleetJobKind::Status,
                   fleet.jobs, nullptr);
 }
 
 int runFleetSend(Context& ctx, const QStringList& args) {
-  const FleetArgs fleet = parseFleetCommand(
-      ctx, args,
-      QStringLiteral("把节目库同时发送到多个大屏，每个大屏完成时输出一行，最后是汇总。\n"
-                     "节目大小与大屏不符或控制卡型号不能显示的大屏不发送。"));
+  const FleetArgs fleet =
+      parseFleetCommand(ctx, args,
+                        QCoreApplication::translate(
+                            "ledsignctl",
+                            "把节目库同时发送到多个大屏，每个大屏完成时输出一行，最后是汇总。\n"
+                            "节目大小与大屏不符或控制卡型号不能显示的大屏不发送。"));
   const std::vector<SignEntry>& signs = fleet.signs;
   // One copy of the library for every sign, read under the home's lock, which is let go at once.
   std::unique_ptr<LibrarySnapshot> snapshot;
@@ -392,18 +422,21 @@ int runFleetSend(Context& ctx, const QStringList& args) {
 int runFleetCommand(Context& ctx, const QStringList& args) {
   const QString sub = args.value(1);
   if (ctx.netOverride || ctx.serialDevice)
-    badInput(QStringLiteral("fleet 使用大屏列表，不能与 --net、--serial 或 --sign 同用"));
+    badInput(QCoreApplication::translate(
+        "ledsignctl", "fleet 使用大屏列表，不能与 --net、--serial 或 --sign 同用"));
   if (sub == QLatin1String("status")) return runFleetStatus(ctx, args);
   if (sub == QLatin1String("send")) return runFleetSend(ctx, args);
   if (sub == QLatin1String("--help") || sub == QLatin1String("-h")) {
-    ctx.out() << QStringLiteral(
+    ctx.out() << QCoreApplication::translate(
+        "ledsignctl",
         "用法: ledsignctl fleet status [--json] [--jobs N] [NAME…]\n"
         "      ledsignctl fleet send [--json] [--jobs N] [NAME…]\n"
         "对大屏列表中的多个大屏同时操作，每个大屏在自己的进程中进行；\n"
         "全部成功时退出码为0，否则为1。\n");
     return Success;
   }
-  badInput(QStringLiteral("fleet 需要 status 或 send，见 ledsignctl fleet --help"));
+  badInput(QCoreApplication::translate("ledsignctl",
+                                       "fleet 需要 status 或 send，见 ledsignctl fleet --help"));
 }
 
 }  // namespace
@@ -420,15 +453,19 @@ void useSign(Context& ctx, const QString& name) {
     }
     return;
   }
-  badInput(QStringLiteral("大屏列表中没有“%1”，见 ledsignctl sign list").arg(name));
+  badInput(QCoreApplication::translate("ledsignctl", "大屏列表中没有“%1”，见 ledsignctl sign list")
+               .arg(name));
 }
 
 std::vector<Command> fleetCommands() {
   return {
       {QStringLiteral("sign"),
-       QStringLiteral("大屏列表：add、remove、list (the sign list: add, remove, list)"), runSign},
+       QCoreApplication::translate(
+           "ledsignctl", "大屏列表：add、remove、list (the sign list: add, remove, list)"),
+       runSign},
       {QStringLiteral("fleet"),
-       QStringLiteral("同时对多个大屏：status、send (many signs at once: status, send)"),
+       QCoreApplication::translate(
+           "ledsignctl", "同时对多个大屏：status、send (many signs at once: status, send)"),
        runFleetCommand},
   };
 }

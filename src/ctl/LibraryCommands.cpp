@@ -4,6 +4,7 @@
 #include "LibraryCommands.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,8 +31,9 @@ int programCount(const ProgramStore& store) {
 }
 
 int programIndex(const QString& text, int count) {
-  if (count == 0) badInput(QStringLiteral("节目表为空，没有节目%1").arg(text));
-  return intArgument(text, 1, count, QStringLiteral("节目号")) - 1;
+  if (count == 0)
+    badInput(QCoreApplication::translate("ledsignctl", "节目表为空，没有节目%1").arg(text));
+  return intArgument(text, 1, count, QCoreApplication::translate("ledsignctl", "节目号")) - 1;
 }
 
 void PlayOptions::addTo(QCommandLineParser& parser) const {
@@ -64,15 +66,18 @@ namespace {
 
 int runList(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
-  parseCommand(ctx, parser, args,
-               QStringLiteral("列出节目表：节目号、尺寸、颜色、播放方式、播放速度、停留时间、"
-                              "文本或图片。--json 时输出一个数组。"),
-               0, 0);
+  parseCommand(
+      ctx, parser, args,
+      QCoreApplication::translate("ledsignctl",
+                                  "列出节目表：节目号、尺寸、颜色、播放方式、播放速度、停留时间、"
+                                  "文本或图片。--json 时输出一个数组。"),
+      0, 0);
   const ProgramStore& store = ctx.store();
   const int count = programCount(store);
   QJsonArray rows;
   if (!ctx.json && count > 0)
-    ctx.out() << QStringLiteral("节目\t尺寸\t颜色\t播放方式\t播放速度\t停留时间\t内容\n");
+    ctx.out() << QCoreApplication::translate(
+        "ledsignctl", "节目\t尺寸\t颜色\t播放方式\t播放速度\t停留时间\t内容\n");
   for (int n = 0; n < count; ++n) {
     const ProgramEntry entry = store.readEntry(n);
     const PlaySettings play = store.readPlaySettings(n);
@@ -103,13 +108,14 @@ int runList(Context& ctx, const QStringList& args) {
                        .arg(play.mode)
                        .arg(play.speed)
                        .arg(play.dwell)
-                       .arg(text ? QStringLiteral("文本") : QStringLiteral("图片"));
+                       .arg(text ? QCoreApplication::translate("ledsignctl", "文本")
+                                 : QCoreApplication::translate("ledsignctl", "图片"));
     }
   }
   if (ctx.json)
     ctx.out() << QString::fromUtf8(QJsonDocument(rows).toJson(QJsonDocument::Indented));
   else if (count == 0)
-    ctx.err() << QStringLiteral("节目表为空\n");
+    ctx.err() << QCoreApplication::translate("ledsignctl", "节目表为空\n");
   return Success;
 }
 
@@ -117,14 +123,17 @@ int runSetProgram(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
   const PlayOptions play;
   play.addTo(parser);
-  parser.addPositionalArgument(QStringLiteral("N"), QStringLiteral("节目号，从1起。"));
-  parseCommand(ctx, parser, args, QStringLiteral("改变节目N的播放方式、播放速度或停留时间。"), 1,
-               1);
+  parser.addPositionalArgument(QStringLiteral("N"),
+                               QCoreApplication::translate("ledsignctl", "节目号，从1起。"));
+  parseCommand(
+      ctx, parser, args,
+      QCoreApplication::translate("ledsignctl", "改变节目N的播放方式、播放速度或停留时间。"), 1, 1);
   const auto mode = play.modeOf(parser);
   const auto speed = play.speedOf(parser);
   const auto dwell = play.dwellOf(parser);
   if (!mode && !speed && !dwell)
-    badInput(QStringLiteral("set-program：请给出 --mode、--speed 或 --dwell"));
+    badInput(QCoreApplication::translate("ledsignctl",
+                                         "set-program：请给出 --mode、--speed 或 --dwell"));
   ProgramStore& store = ctx.store();
   const int n = programIndex(parser.positionalArguments().front(), programCount(store));
   const PlaySettings old = store.readPlaySettings(n);
@@ -135,9 +144,12 @@ int runSetProgram(Context& ctx, const QStringList& args) {
 
 int runDelete(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
-  parser.addPositionalArgument(QStringLiteral("N"), QStringLiteral("节目号，从1起。"));
+  parser.addPositionalArgument(QStringLiteral("N"),
+                               QCoreApplication::translate("ledsignctl", "节目号，从1起。"));
   parseCommand(ctx, parser, args,
-               QStringLiteral("删除节目N，其后的节目号各减一（图片、设置与文本一起）。"), 1, 1);
+               QCoreApplication::translate(
+                   "ledsignctl", "删除节目N，其后的节目号各减一（图片、设置与文本一起）。"),
+               1, 1);
   ProgramStore& store = ctx.store();
   const int count = programCount(store);
   const int n = programIndex(parser.positionalArguments().front(), count);
@@ -147,36 +159,46 @@ int runDelete(Context& ctx, const QStringList& args) {
 
 int runClear(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
-  parseCommand(ctx, parser, args, QStringLiteral("清空节目表：删除全部节目的图片、设置与文本。"), 0,
-               0);
+  parseCommand(
+      ctx, parser, args,
+      QCoreApplication::translate("ledsignctl", "清空节目表：删除全部节目的图片、设置与文本。"), 0,
+      0);
   ctx.store().wipe();
   return Success;
 }
 
 int runExport(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
-  parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("目标文件夹。"));
+  parser.addPositionalArgument(QStringLiteral("DIR"),
+                               QCoreApplication::translate("ledsignctl", "目标文件夹。"));
   parseCommand(ctx, parser, args,
-               QStringLiteral("把节目表（各节目的图片与 set.ini）导出到文件夹DIR。"), 1, 1);
+               QCoreApplication::translate("ledsignctl",
+                                           "把节目表（各节目的图片与 set.ini）导出到文件夹DIR。"),
+               1, 1);
   const QString folder = parser.positionalArguments().front();
   if (!QFileInfo(folder).isDir())
-    badInput(QStringLiteral("文件夹 %1 不存在").arg(QDir::toNativeSeparators(folder)));
+    badInput(QCoreApplication::translate("ledsignctl", "文件夹 %1 不存在")
+                 .arg(QDir::toNativeSeparators(folder)));
   const ProgramStore& store = ctx.store();
   const int count = programCount(store);
-  if (count == 0) badInput(QStringLiteral("导出节目不能为空"));
+  if (count == 0) badInput(QCoreApplication::translate("ledsignctl", "导出节目不能为空"));
   if (exportLibrary(store, count, folder).settingsCopied)
-    ctx.err() << QStringLiteral("导出节目成功\n");
+    ctx.err() << QCoreApplication::translate("ledsignctl", "导出节目成功\n");
   return Success;
 }
 
 int runImport(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
-  parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("导出过的文件夹。"));
-  parseCommand(ctx, parser, args, QStringLiteral("以文件夹DIR中的图片与 set.ini 替换节目表。"), 1,
-               1);
+  parser.addPositionalArgument(QStringLiteral("DIR"),
+                               QCoreApplication::translate("ledsignctl", "导出过的文件夹。"));
+  parseCommand(
+      ctx, parser, args,
+      QCoreApplication::translate("ledsignctl", "以文件夹DIR中的图片与 set.ini 替换节目表。"), 1,
+      1);
   const QString folder = parser.positionalArguments().front();
   if (!QFileInfo(folder).isDir())
-    badInput(QStringLiteral("文件夹 %1 不存在").arg(QDir::toNativeSeparators(folder)));
+    badInput(QCoreApplication::translate("ledsignctl", "文件夹 %1 不存在")
+                 .arg(QDir::toNativeSeparators(folder)));
   ProgramStore& store = ctx.store();
   const int before = programCount(store);
   const ImportResult imported = importLibrary(store, folder);
@@ -184,8 +206,9 @@ int runImport(Context& ctx, const QStringList& args) {
   // first one removed ends the count where the import does.
   for (int n = imported.count; n < before; ++n) {
     if (!QFile::remove(store.picturePath(n)))
-      fail(BadInput, QStringLiteral("节目表已导入，但无法删除旧节目的图片 %1")
-                         .arg(QDir::toNativeSeparators(store.picturePath(n))));
+      fail(BadInput,
+           QCoreApplication::translate("ledsignctl", "节目表已导入，但无法删除旧节目的图片 %1")
+               .arg(QDir::toNativeSeparators(store.picturePath(n))));
   }
   ctx.err() << importReport(imported) << '\n';
   ctx.out() << imported.count << '\n';
@@ -215,15 +238,20 @@ QImage signPicture(const QImage& picture, int colourClass) {
 
 int runRender(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
-  const QCommandLineOption zoom(QStringLiteral("zoom"),
-                                QStringLiteral("每个LED画成 Z×Z 像素 (1-16，默认1)。"),
-                                QStringLiteral("Z"), QStringLiteral("1"));
+  const QCommandLineOption zoom(
+      QStringLiteral("zoom"),
+      QCoreApplication::translate("ledsignctl", "每个LED画成 Z×Z 像素 (1-16，默认1)。"),
+      QStringLiteral("Z"), QStringLiteral("1"));
   parser.addOption(zoom);
-  parser.addPositionalArgument(QStringLiteral("N"), QStringLiteral("节目号，从1起。"));
-  parser.addPositionalArgument(QStringLiteral("FILE.png"), QStringLiteral("输出的PNG图片。"));
+  parser.addPositionalArgument(QStringLiteral("N"),
+                               QCoreApplication::translate("ledsignctl", "节目号，从1起。"));
+  parser.addPositionalArgument(QStringLiteral("FILE.png"),
+                               QCoreApplication::translate("ledsignctl", "输出的PNG图片。"));
   parseCommand(ctx, parser, args,
-               QStringLiteral("把节目N画成屏上显示的样子（按节目的颜色值，每个像素为LED的颜色），"
-                              "存为PNG图片。"),
+               QCoreApplication::translate(
+                   "ledsignctl",
+                   "把节目N画成屏上显示的样子（按节目的颜色值，每个像素为LED的颜色），"
+                   "存为PNG图片。"),
                2, 2);
   const int z = intArgument(parser.value(zoom), 1, 16, QStringLiteral("--zoom"));
   const QString target = parser.positionalArguments().at(1);
@@ -231,18 +259,21 @@ int runRender(Context& ctx, const QStringList& args) {
   const int n = programIndex(parser.positionalArguments().front(), programCount(store));
   const int colour = store.readEntry(n).colour;
   if (colour < 0 || colour > 3)
-    badInput(QStringLiteral("节目%1的颜色值 %2 无效（应为0到3）").arg(n + 1).arg(colour));
+    badInput(QCoreApplication::translate("ledsignctl", "节目%1的颜色值 %2 无效（应为0到3）")
+                 .arg(n + 1)
+                 .arg(colour));
   const QImage picture = store.readPicture(n);
   if (int64_t(picture.width()) * z > nq::kMaxPictureSide ||
       int64_t(picture.height()) * z > nq::kMaxPictureSide ||
       int64_t(picture.width()) * picture.height() * z * z * 4 > nq::kMaxPicturePixelBytes)
-    badInput(QStringLiteral("--zoom %1 时图片过大").arg(z));
+    badInput(QCoreApplication::translate("ledsignctl", "--zoom %1 时图片过大").arg(z));
   const QImage shown = signPicture(picture, colour);
   const QImage big = z == 1 ? shown : shown.scaled(shown.size() * z);
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
-  if (!big.save(&buffer, "PNG")) badInput(QStringLiteral("无法生成PNG图片"));
+  if (!big.save(&buffer, "PNG"))
+    badInput(QCoreApplication::translate("ledsignctl", "无法生成PNG图片"));
   writeFileAtomically(target, png);
   return Success;
 }
@@ -251,15 +282,20 @@ int runRender(Context& ctx, const QStringList& args) {
 
 std::vector<Command> libraryCommands() {
   return {
-      {QStringLiteral("list"), QStringLiteral("列出节目表"), runList},
+      {QStringLiteral("list"), QCoreApplication::translate("ledsignctl", "列出节目表"), runList},
       addCommand(),
-      {QStringLiteral("set-program"), QStringLiteral("改变节目的播放方式、速度、停留时间"),
+      {QStringLiteral("set-program"),
+       QCoreApplication::translate("ledsignctl", "改变节目的播放方式、速度、停留时间"),
        runSetProgram},
-      {QStringLiteral("delete"), QStringLiteral("删除一个节目"), runDelete},
-      {QStringLiteral("clear"), QStringLiteral("清空节目表"), runClear},
-      {QStringLiteral("export"), QStringLiteral("导出节目表到文件夹"), runExport},
-      {QStringLiteral("import"), QStringLiteral("从文件夹导入节目表"), runImport},
-      {QStringLiteral("render"), QStringLiteral("把节目画成屏上的样子 (PNG)"), runRender},
+      {QStringLiteral("delete"), QCoreApplication::translate("ledsignctl", "删除一个节目"),
+       runDelete},
+      {QStringLiteral("clear"), QCoreApplication::translate("ledsignctl", "清空节目表"), runClear},
+      {QStringLiteral("export"), QCoreApplication::translate("ledsignctl", "导出节目表到文件夹"),
+       runExport},
+      {QStringLiteral("import"), QCoreApplication::translate("ledsignctl", "从文件夹导入节目表"),
+       runImport},
+      {QStringLiteral("render"),
+       QCoreApplication::translate("ledsignctl", "把节目画成屏上的样子 (PNG)"), runRender},
   };
 }
 

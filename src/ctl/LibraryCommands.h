@@ -4,6 +4,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -23,11 +24,14 @@ int programIndex(const QString& text, int count);
 
 // --mode, --speed and --dwell of a command; each read only when given.
 struct PlayOptions {
-  QCommandLineOption mode{QStringLiteral("mode"), QStringLiteral("播放方式 0-15。"),
+  QCommandLineOption mode{QStringLiteral("mode"),
+                          QCoreApplication::translate("ledsignctl", "播放方式 0-15。"),
                           QStringLiteral("0-15")};
-  QCommandLineOption speed{QStringLiteral("speed"), QStringLiteral("播放速度 0-5 (0 最快)。"),
+  QCommandLineOption speed{QStringLiteral("speed"),
+                           QCoreApplication::translate("ledsignctl", "播放速度 0-5 (0 最快)。"),
                            QStringLiteral("0-5")};
-  QCommandLineOption dwell{QStringLiteral("dwell"), QStringLiteral("停留时间 0-255 秒。"),
+  QCommandLineOption dwell{QStringLiteral("dwell"),
+                           QCoreApplication::translate("ledsignctl", "停留时间 0-255 秒。"),
                            QStringLiteral("0-255")};
   void addTo(QCommandLineParser& parser) const;
   std::optional<int> modeOf(const QCommandLineParser& parser) const;

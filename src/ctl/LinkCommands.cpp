@@ -2,6 +2,7 @@
 // discover (get, set and io live in ParamCommands.cpp).
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
@@ -45,7 +46,8 @@ void say(Context& ctx, const QString& text) { ctx.err() << text << '\n'; }
 const QCommandLineOption& jsonProgressOption() {
   static const QCommandLineOption option(
       QStringLiteral("json-progress"),
-      QStringLiteral("进度以JSON逐行输出到标准输出 (progress as one JSON object per line)."));
+      QCoreApplication::translate(
+          "ledsignctl", "进度以JSON逐行输出到标准输出 (progress as one JSON object per line)."));
   return option;
 }
 
@@ -55,13 +57,15 @@ TransferOutput transferOutput(const QCommandLineParser& parser, const QString& v
 
 int controllerModel(Context& ctx) {
   const int model = ctx.link().Type(ctx.transport());
-  if (model < 0) controllerFailed(QStringLiteral("获取LED控制卡型号失败"), model);
+  if (model < 0)
+    controllerFailed(QCoreApplication::translate("ledsignctl", "获取LED控制卡型号失败"), model);
   return model;
 }
 
 int controllerProgramCount(Context& ctx) {
   const int count = ctx.link().ProgramNumber(ctx.transport());
-  if (count < 0) controllerFailed(QStringLiteral("获取节目数失败"), count);
+  if (count < 0)
+    controllerFailed(QCoreApplication::translate("ledsignctl", "获取节目数失败"), count);
   return count;
 }
 
@@ -69,12 +73,13 @@ int controllerProgramCount(Context& ctx) {
 
 int runStatus(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
-  parseJsonCommand(
-      ctx, parser, args,
-      QStringLiteral("连接控制卡，显示屏幕宽高、型号、节目数、版本、时间及与本机的时差、"
-                     "亮度和开关时间。\n"
-                     "clock_offset_s：控制卡时间减本机时间（秒），正数表示控制卡快。"),
-      0, 0);
+  parseJsonCommand(ctx, parser, args,
+                   QCoreApplication::translate(
+                       "ledsignctl",
+                       "连接控制卡，显示屏幕宽高、型号、节目数、版本、时间及与本机的时差、"
+                       "亮度和开关时间。\n"
+                       "clock_offset_s：控制卡时间减本机时间（秒），正数表示控制卡快。"),
+                   0, 0);
   const QSize size = signSize(ctx);
   const int model = controllerModel(ctx);
   const int programs = controllerProgramCount(ctx);
@@ -103,18 +108,24 @@ int runStatus(Context& ctx, const QStringList& args) {
     return Success;
   }
   QTextStream& o = ctx.out();
-  o << QStringLiteral("屏宽:     %1\n屏高:     %2\n型号:     %3\n节目数:   %4\n版本:     %5\n")
+  o << QCoreApplication::translate(
+           "ledsignctl", "屏宽:     %1\n屏高:     %2\n型号:     %3\n节目数:   %4\n版本:     %5\n")
            .arg(size.width())
            .arg(size.height())
            .arg(model)
            .arg(programs)
            .arg(version);
-  o << QStringLiteral("时间:     %1").arg(clock);
-  if (cardTime.isValid())
-    o << QStringLiteral(" (比本机%1 %2 秒)")
-             .arg(offset.toInteger() >= 0 ? QStringLiteral("快") : QStringLiteral("慢"))
-             .arg(qAbs(offset.toInteger()));
-  o << QStringLiteral("\n亮度:     %1\n开启时间: %2\n关闭时间: %3\n").arg(brightness).arg(on, off);
+  o << QCoreApplication::translate("ledsignctl", "时间:     %1").arg(clock);
+  if (cardTime.isValid()) {
+    const qint64 seconds = offset.toInteger();
+    o << (seconds >= 0 ? QCoreApplication::translate("ledsignctl", " (比本机快 %1 秒)")
+                       : QCoreApplication::translate("ledsignctl", " (比本机慢 %1 秒)"))
+             .arg(qAbs(seconds));
+  }
+  o << '\n'
+    << QCoreApplication::translate("ledsignctl", "亮度:     %1\n开启时间: %2\n关闭时间: %3\n")
+           .arg(brightness)
+           .arg(on, off);
   return Success;
 }
 
@@ -125,22 +136,27 @@ int runSend(Context& ctx, const QStringList& args) {
   parser.addOption(jsonProgressOption());
   const QCommandLineOption checkSize(
       QStringLiteral("check-size"),
-      QStringLiteral("每个节目的大小须与控制卡报告的屏幕大小相同，否则不发送 (refuse a library "
-                     "made for another sign size)."));
+      QCoreApplication::translate(
+          "ledsignctl",
+          "每个节目的大小须与控制卡报告的屏幕大小相同，否则不发送 (refuse a library "
+          "made for another sign size)."));
   parser.addOption(checkSize);
   // A send to many signs checks its copy of the library once for each model, not once per sign.
-  QCommandLineOption checkedModels(QStringLiteral("checked-models"),
-                                   QStringLiteral("节目库已按这些型号检查过 (the library, a shared "
-                                                  "copy, was checked for these models)."),
-                                   QStringLiteral("M,N"));
+  QCommandLineOption checkedModels(
+      QStringLiteral("checked-models"),
+      QCoreApplication::translate("ledsignctl",
+                                  "节目库已按这些型号检查过 (the library, a shared "
+                                  "copy, was checked for these models)."),
+      QStringLiteral("M,N"));
   checkedModels.setFlags(QCommandLineOption::HiddenFromHelp);
   parser.addOption(checkedModels);
   parseCommand(ctx, parser, args,
-               QStringLiteral("把节目库的全部节目发送到控制卡，先按控制卡型号检查每个节目。"), 0,
-               0);
+               QCoreApplication::translate(
+                   "ledsignctl", "把节目库的全部节目发送到控制卡，先按控制卡型号检查每个节目。"),
+               0, 0);
   ProgramStore& store = ctx.readStore();
   const int count = homeProgramCount(store);
-  if (count == 0) badInput(QStringLiteral("发送节目数目不能为0"));
+  if (count == 0) badInput(QCoreApplication::translate("ledsignctl", "发送节目数目不能为0"));
   ctx.connect();
   if (parser.isSet(checkSize)) {
     std::vector<QSize> sizes;
@@ -156,10 +172,11 @@ int runSend(Context& ctx, const QStringList& args) {
   std::shared_ptr<ProgramSendRecord> record = buildSendRecord(store, count);
   ControllerLink& link = ctx.link();
   const Transport t = ctx.transport();
-  const int r = runTransfer(ctx, transferOutput(parser, QStringLiteral("发送")),
-                            [&link, t, record] { return link.ModProgram(t, record.get()); });
-  if (r != 0) controllerFailed(QStringLiteral("发送失败"), r);
-  say(ctx, QStringLiteral("发送成功"));
+  const int r = runTransfer(
+      ctx, transferOutput(parser, QCoreApplication::translate("ledsignctl", "发送", "progress")),
+      [&link, t, record] { return link.ModProgram(t, record.get()); });
+  if (r != 0) controllerFailed(QCoreApplication::translate("ledsignctl", "发送失败"), r);
+  say(ctx, QCoreApplication::translate("ledsignctl", "发送成功"));
   return Success;
 }
 
@@ -171,38 +188,47 @@ struct FetchResult {
 int runFetch(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
   parser.addOption(jsonProgressOption());
-  parseCommand(ctx, parser, args,
-               QStringLiteral("从控制卡获取全部节目，替换节目库（整体替换，失败时节目库不变）。"),
-               0, 0);
+  parseCommand(
+      ctx, parser, args,
+      QCoreApplication::translate(
+          "ledsignctl", "从控制卡获取全部节目，替换节目库（整体替换，失败时节目库不变）。"),
+      0, 0);
   ProgramStore& store = ctx.store();
   ctx.connect();
   ControllerLink& link = ctx.link();
   const Transport t = ctx.transport();
   FetchResult fetched;
-  runTransfer(ctx, transferOutput(parser, QStringLiteral("获取")), [&] {
-    fetched.count = link.ProgramNumber(t);
-    // The size tables hold 255 programs: a larger count is never fetched.
-    if (fetched.count >= 1 && fetched.count <= NQ_MAX_PROGRAMS)
-      fetched.result = link.GetProgram(t, fetched.count);
-    return 0;
-  });
-  if (fetched.count < 0) controllerFailed(QStringLiteral("获取节目数失败"), fetched.count);
-  if (fetched.count == 0) fail(ControllerFailed, QStringLiteral("节目数为0"));
+  runTransfer(ctx,
+              transferOutput(parser, QCoreApplication::translate("ledsignctl", "获取", "progress")),
+              [&] {
+                fetched.count = link.ProgramNumber(t);
+                // The size tables hold 255 programs: a larger count is never fetched.
+                if (fetched.count >= 1 && fetched.count <= NQ_MAX_PROGRAMS)
+                  fetched.result = link.GetProgram(t, fetched.count);
+                return 0;
+              });
+  if (fetched.count < 0)
+    controllerFailed(QCoreApplication::translate("ledsignctl", "获取节目数失败"), fetched.count);
+  if (fetched.count == 0)
+    fail(ControllerFailed, QCoreApplication::translate("ledsignctl", "节目数为0"));
   if (fetched.count > NQ_MAX_PROGRAMS)
-    fail(
-        ControllerFailed,
-        QStringLiteral("控制卡报告有%1个节目，超过节目表能容纳的255个，未获取").arg(fetched.count));
-  if (fetched.result != 0) controllerFailed(QStringLiteral("获取节目失败"), fetched.result);
+    fail(ControllerFailed,
+         QCoreApplication::translate("ledsignctl",
+                                     "控制卡报告有%1个节目，超过节目表能容纳的255个，未获取")
+             .arg(fetched.count));
+  if (fetched.result != 0)
+    controllerFailed(QCoreApplication::translate("ledsignctl", "获取节目失败"), fetched.result);
   // The rich texts of the replaced library describe other pictures.
   QStringList left;
   for (int k = 0; k < ProgramStore::MaxPrograms; ++k) {
     const QString path = store.rtfPath(k);
     if (QFile::exists(path) && !QFile::remove(path)) left << path;
   }
-  say(ctx, QStringLiteral("获取节目成功"));
+  say(ctx, QCoreApplication::translate("ledsignctl", "获取节目成功"));
   if (!left.isEmpty())
-    say(ctx, QStringLiteral("无法删除旧节目的文本文件，编辑这些节目前请先删除：\n") +
-                 left.join(QLatin1Char('\n')));
+    say(ctx, QCoreApplication::translate("ledsignctl",
+                                         "无法删除旧节目的文本文件，编辑这些节目前请先删除：\n%1")
+                 .arg(left.join(QLatin1Char('\n'))));
   ctx.out() << fetched.count << '\n';
   return Success;
 }
@@ -212,55 +238,62 @@ int runFetch(Context& ctx, const QStringList& args) {
 int runUpgrade(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
   parser.addOption(jsonProgressOption());
-  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("固件文件 (*.bin)。"));
-  parseCommand(ctx, parser, args, QStringLiteral("升级控制卡的固件。"), 1, 1);
+  parser.addPositionalArgument(QStringLiteral("FILE"),
+                               QCoreApplication::translate("ledsignctl", "固件文件 (*.bin)。"));
+  parseCommand(ctx, parser, args, QCoreApplication::translate("ledsignctl", "升级控制卡的固件。"),
+               1, 1);
   const QString path = parser.positionalArguments().front();
   const bool overNet = ctx.transport() == Transport::Net;
   const FirmwareImage image = FirmwareImage::load(path, overNet);
   if (!image.ok()) badInput(image.refusal);
   ctx.connect();
   ControllerLink& link = ctx.link();
-  const int r = runTransfer(ctx, transferOutput(parser, QStringLiteral("升级")),
-                            [&link, overNet, path, bytes = image.bytes] {
-                              return overNet ? link.UpdateBytes(bytes) : link.UpdateFile(path);
-                            });
-  if (r != 0) controllerFailed(QStringLiteral("升级失败"), r);
-  say(ctx, QStringLiteral("升级成功"));
+  const int r = runTransfer(
+      ctx, transferOutput(parser, QCoreApplication::translate("ledsignctl", "升级", "progress")),
+      [&link, overNet, path, bytes = image.bytes] {
+        return overNet ? link.UpdateBytes(bytes) : link.UpdateFile(path);
+      });
+  if (r != 0) controllerFailed(QCoreApplication::translate("ledsignctl", "升级失败"), r);
+  say(ctx, QCoreApplication::translate("ledsignctl", "升级成功"));
   return Success;
 }
 
 int runReboot(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
-  parseCommand(ctx, parser, args, QStringLiteral("重启控制卡。"), 0, 0);
+  parseCommand(ctx, parser, args, QCoreApplication::translate("ledsignctl", "重启控制卡。"), 0, 0);
   ctx.connect();
   const int r = ctx.link().Reboot(ctx.transport());
-  if (r != 0) controllerFailed(QStringLiteral("发送失败"), r);
-  say(ctx, QStringLiteral("发送成功"));
+  if (r != 0) controllerFailed(QCoreApplication::translate("ledsignctl", "发送失败"), r);
+  say(ctx, QCoreApplication::translate("ledsignctl", "发送成功"));
   return Success;
 }
 
 int runFormat(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
-  const QCommandLineOption yes(QStringLiteral("yes"),
-                               QStringLiteral("不询问，直接格式化 (do not ask)."));
+  const QCommandLineOption yes(
+      QStringLiteral("yes"),
+      QCoreApplication::translate("ledsignctl", "不询问，直接格式化 (do not ask)."));
   parser.addOption(yes);
-  parseCommand(ctx, parser, args, QStringLiteral("格式化控制卡（删除卡上的全部节目）。"), 0, 0);
+  parseCommand(ctx, parser, args,
+               QCoreApplication::translate("ledsignctl", "格式化控制卡（删除卡上的全部节目）。"), 0,
+               0);
   if (!parser.isSet(yes)) {
     if (::isatty(STDIN_FILENO) != 1)
-      badInput(QStringLiteral("格式化需要确认：标准输入不是终端，请加 --yes"));
-    ctx.err() << QStringLiteral("是否格式化LED大屏! [y/N] ");
+      badInput(QCoreApplication::translate("ledsignctl",
+                                           "格式化需要确认：标准输入不是终端，请加 --yes"));
+    ctx.err() << QCoreApplication::translate("ledsignctl", "是否格式化LED大屏! [y/N] ");
     ctx.err().flush();
     QTextStream in(stdin);
     const QString answer = in.readLine().trimmed().toLower();
     if (answer != QLatin1String("y") && answer != QLatin1String("yes")) {
-      say(ctx, QStringLiteral("未格式化"));
+      say(ctx, QCoreApplication::translate("ledsignctl", "未格式化"));
       return Success;
     }
   }
   ctx.connect();
   const int r = ctx.link().Format(ctx.transport());
-  if (r != 0) controllerFailed(QStringLiteral("格式化失败"), r);
-  say(ctx, QStringLiteral("格式化成功"));
+  if (r != 0) controllerFailed(QCoreApplication::translate("ledsignctl", "格式化失败"), r);
+  say(ctx, QCoreApplication::translate("ledsignctl", "格式化成功"));
   return Success;
 }
 
@@ -275,10 +308,13 @@ int runDiscover(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
   parser.addPositionalArgument(
       QStringLiteral("ADAPTER"),
-      QStringLiteral("在这个网卡地址上查找控制卡；不给时只列出本机网卡，不发任何数据。"));
-  parseJsonCommand(ctx, parser, args,
-                   QStringLiteral("在本机的一个网卡上查找控制卡，列出其地址、掩码、网关和端口。"),
-                   0, 1);
+      QCoreApplication::translate(
+          "ledsignctl", "在这个网卡地址上查找控制卡；不给时只列出本机网卡，不发任何数据。"));
+  parseJsonCommand(
+      ctx, parser, args,
+      QCoreApplication::translate("ledsignctl",
+                                  "在本机的一个网卡上查找控制卡，列出其地址、掩码、网关和端口。"),
+      0, 1);
   ControllerLink& link = ctx.link();
   std::array<NetCardEntry, 16> cards{};
   const int cardCount = std::clamp(link.GetNetCard(cards.data()), 0, 16);
@@ -302,9 +338,11 @@ int runDiscover(Context& ctx, const QStringList& args) {
   for (int k = 0; k < cardCount && adapter == 0; ++k)
     if (slotText(cards[size_t(k)].address) == chosen) adapter = k + 1;
   if (adapter == 0)
-    badInput(QStringLiteral("本机没有地址为“%1”的网卡，见 ledsignctl discover").arg(chosen));
+    badInput(QCoreApplication::translate("ledsignctl",
+                                         "本机没有地址为“%1”的网卡，见 ledsignctl discover")
+                 .arg(chosen));
   if (const int r = link.SendArpPacket(adapter); r != 0)
-    controllerFailed(QStringLiteral("查询失败"), r);
+    controllerFailed(QCoreApplication::translate("ledsignctl", "查询失败"), r);
   auto answers = std::make_unique<NetIpEntry[]>(1024);
   std::memset(answers.get(), 0, sizeof(NetIpEntry) * 1024);
   link.GetNetIP(answers.get());
@@ -331,8 +369,9 @@ int runDiscover(Context& ctx, const QStringList& args) {
 // ---- shared with the parameter commands ----
 
 const QCommandLineOption& jsonOption() {
-  static const QCommandLineOption option(QStringLiteral("json"),
-                                         QStringLiteral("结果以JSON输出 (results as JSON)."));
+  static const QCommandLineOption option(
+      QStringLiteral("json"),
+      QCoreApplication::translate("ledsignctl", "结果以JSON输出 (results as JSON)."));
   return option;
 }
 
@@ -352,24 +391,27 @@ QString hourMinute(int hour, int minute) {
 QString readText(Context& ctx, QString (ControllerLink::*read)(Transport), int maxBytes) {
   ctx.connect();
   const QString raw = (ctx.link().*read)(ctx.transport());
-  if (raw.isNull()) fail(ControllerFailed, QStringLiteral("获取失败"));
+  if (raw.isNull()) fail(ControllerFailed, QCoreApplication::translate("ledsignctl", "获取失败"));
   const QString text = params::boundedText(raw, maxBytes);
   // A text read reports link trouble by its status text.
-  if (params::isLinkStatusText(text)) fail(ControllerFailed, QStringLiteral("获取失败：") + text);
+  if (params::isLinkStatusText(text))
+    fail(ControllerFailed, QCoreApplication::translate("ledsignctl", "获取失败：%1").arg(text));
   return text;
 }
 
 int readBrightness(Context& ctx) {
   ctx.connect();
   const int level = ctx.link().GetBrightnessPara(ctx.transport());
-  if (level < 0) controllerFailed(QStringLiteral("获取失败"), level);
+  if (level < 0) controllerFailed(QCoreApplication::translate("ledsignctl", "获取失败"), level);
   return level;
 }
 
 std::array<int, 4> readOnOff(Context& ctx) {
   const QString text = readText(ctx, &ControllerLink::GetOnOffTime, params::kOnOffBytes);
   const std::optional<std::array<int, 4>> numbers = params::parseOnOffText(text);
-  if (!numbers) fail(ControllerFailed, QStringLiteral("获取失败：开关时间“%1”无法识别").arg(text));
+  if (!numbers)
+    fail(ControllerFailed,
+         QCoreApplication::translate("ledsignctl", "获取失败：开关时间“%1”无法识别").arg(text));
   return *numbers;
 }
 
@@ -378,34 +420,43 @@ QSize signSize(Context& ctx) {
   int width = 0;
   int height = 0;
   const int r = ctx.link().GetWidthHeight(ctx.transport(), &width, &height);
-  if (r != 0) controllerFailed(QStringLiteral("获取宽高失败"), r);
+  if (r != 0) controllerFailed(QCoreApplication::translate("ledsignctl", "获取宽高失败"), r);
   if (width < 1 || width > nq::kMaxSignSide || height < 1 || height > nq::kMaxSignSide) {
-    fail(ControllerFailed, QStringLiteral("获取宽高失败：控制卡报告的屏幕尺寸无效（%1 × %2），"
-                                          "每边应在 1 到 %3 之间")
-                               .arg(width)
-                               .arg(height)
-                               .arg(nq::kMaxSignSide));
+    fail(ControllerFailed,
+         QCoreApplication::translate("ledsignctl",
+                                     "获取宽高失败：控制卡报告的屏幕尺寸无效（%1 × %2），"
+                                     "每边应在 1 到 %3 之间")
+             .arg(width)
+             .arg(height)
+             .arg(nq::kMaxSignSide));
   }
   return {width, height};
 }
 
 std::vector<Command> linkCommands() {
   std::vector<Command> commands = {
-      {QStringLiteral("status"), QStringLiteral("控制卡的状态 (the sign's size, model, clock …)"),
+      {QStringLiteral("status"),
+       QCoreApplication::translate("ledsignctl", "控制卡的状态 (the sign's size, model, clock …)"),
        runStatus},
-      {QStringLiteral("send"), QStringLiteral("发送全部节目 (send the whole library)"), runSend},
-      {QStringLiteral("fetch"), QStringLiteral("获取全部节目 (fetch the card's library)"),
+      {QStringLiteral("send"),
+       QCoreApplication::translate("ledsignctl", "发送全部节目 (send the whole library)"), runSend},
+      {QStringLiteral("fetch"),
+       QCoreApplication::translate("ledsignctl", "获取全部节目 (fetch the card's library)"),
        runFetch},
   };
   for (Command& c : paramCommands()) commands.push_back(std::move(c));
-  commands.push_back(
-      {QStringLiteral("upgrade"), QStringLiteral("升级固件 (upgrade the firmware)"), runUpgrade});
-  commands.push_back(
-      {QStringLiteral("reboot"), QStringLiteral("重启控制卡 (reboot the card)"), runReboot});
-  commands.push_back(
-      {QStringLiteral("format"), QStringLiteral("格式化控制卡 (format the card)"), runFormat});
+  commands.push_back({QStringLiteral("upgrade"),
+                      QCoreApplication::translate("ledsignctl", "升级固件 (upgrade the firmware)"),
+                      runUpgrade});
+  commands.push_back({QStringLiteral("reboot"),
+                      QCoreApplication::translate("ledsignctl", "重启控制卡 (reboot the card)"),
+                      runReboot});
+  commands.push_back({QStringLiteral("format"),
+                      QCoreApplication::translate("ledsignctl", "格式化控制卡 (format the card)"),
+                      runFormat});
   commands.push_back({QStringLiteral("discover"),
-                      QStringLiteral("在网卡上查找控制卡 (find cards on a network adapter)"),
+                      QCoreApplication::translate(
+                          "ledsignctl", "在网卡上查找控制卡 (find cards on a network adapter)"),
                       runDiscover});
   return commands;
 }

@@ -1,5 +1,7 @@
 #include "LinkTransfer.h"
 
+#include <QCoreApplication>
+
 #include <signal.h>
 #include <unistd.h>
 
@@ -20,14 +22,15 @@ namespace {
 std::atomic<int> interrupts{0};
 static_assert(std::atomic<int>::is_always_lock_free, "the SIGINT handler needs a lock-free count");
 
-const char kFinishesFirst[] =
-    "\nledsignctl: 传输进行中，会先完成这次传输（控制卡和节目库保持完整的旧内容或新内容）；"
-    "再按一次 Ctrl-C 立即结束。\n";
+// The notice of the first Ctrl-C, in the operator's language; made before the handler is set,
+// since the handler cannot translate.
+QByteArray finishesFirst;
 
 // Async-signal-safe: an atomic count, write(2) and _exit(2) only.
 extern "C" void onInterrupt(int) {
   if (interrupts.fetch_add(1) == 0) {
-    const ssize_t ignored = ::write(STDERR_FILENO, kFinishesFirst, sizeof kFinishesFirst - 1);
+    const ssize_t ignored =
+        ::write(STDERR_FILENO, finishesFirst.constData(), size_t(finishesFirst.size()));
     (void)ignored;
     return;
   }
@@ -39,6 +42,13 @@ class InterruptGuard {
  public:
   InterruptGuard() {
     interrupts = 0;
+    finishesFirst = "\nledsignctl: " +
+                    QCoreApplication::translate(
+                        "ledsignctl",
+                        "传输进行中，会先完成这次传输（控制卡和节目库保持完整的旧内容或新内容）；"
+                        "再按一次 Ctrl-C 立即结束。")
+                        .toUtf8() +
+                    '\n';
     struct sigaction action {};
     action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);
@@ -56,7 +66,10 @@ class InterruptGuard {
 QString progressLine(const QString& verb, const TransferProgress& p) {
   const int percent = p.maximum() > 0 ? int(qint64(p.position()) * 100 / p.maximum()) : 0;
   QString line = QStringLiteral("%1 %2%").arg(verb).arg(percent, 3);
-  if (p.showsBytes()) line += QStringLiteral("  %1 / %2 字节").arg(p.position()).arg(p.maximum());
+  if (p.showsBytes())
+    line += QCoreApplication::translate("ledsignctl", "  %1 / %2 字节")
+                .arg(p.position())
+                .arg(p.maximum());
   if (!p.text().isEmpty()) line += QStringLiteral("  ") + p.text();
   return line;
 }

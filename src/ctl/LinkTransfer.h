@@ -11,7 +11,7 @@ namespace ctl {
 
 struct TransferOutput {
   bool jsonProgress = false;  // one {"done":…,"total":…} line on stdout per change
-  QString verb;               // "发送", "获取", "升级": the progress line's first word
+  QString verb;  // "发送", "获取", "升级" as translated: the progress line's first word
 };
 
 // Runs `call` on a worker thread and returns its result once it has ended; the worker is always

@@ -1,12 +1,14 @@
 // get, set and io: the controller parameters of the parameter dialog and the input-line lists,
 // under the rules of the parameter pages and of the input-line window. Every value is checked
 // before the link is opened.
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 #include "GbkIni.h"
 #include "LinkCommandsInternal.h"
@@ -28,16 +30,20 @@ const QStringList kStopBits = {QStringLiteral("1"), QStringLiteral("2")};
 
 const QCommandLineOption& rs485Option() {
   static const QCommandLineOption option(
-      QStringLiteral("rs485"), QStringLiteral("serial：RS485 口而不是 RS232 口（仅TCP/IP连接）。"));
+      QStringLiteral("rs485"),
+      QCoreApplication::translate("ledsignctl",
+                                  "serial：RS485 口而不是 RS232 口（仅TCP/IP连接）。"));
   return option;
 }
 
 void expectValues(const QStringList& values, int n, const QString& usage) {
-  if (values.size() != n) badInput(QStringLiteral("参数个数不对：%1").arg(usage));
+  if (values.size() != n)
+    badInput(QCoreApplication::translate("ledsignctl", "参数个数不对：%1").arg(usage));
 }
 
 void requireNet(Context& ctx) {
-  if (ctx.transport() != Transport::Net) badInput(QStringLiteral("RS485 参数只能经TCP/IP连接读写"));
+  if (ctx.transport() != Transport::Net)
+    badInput(QCoreApplication::translate("ledsignctl", "RS485 参数只能经TCP/IP连接读写"));
 }
 
 template <size_t N>
@@ -47,12 +53,13 @@ QString fieldText(const char (&field)[N]) {
 
 // A read's result code: exit 1 unless 0.
 void readResult(int r) {
-  if (r != 0) controllerFailed(QStringLiteral("获取失败"), r);
+  if (r != 0) controllerFailed(QCoreApplication::translate("ledsignctl", "获取失败"), r);
 }
 
 // A change's result, as the pages report it.
-int changeResult(Context& ctx, int r, const QString& done = QStringLiteral("修改成功"),
-                 const QString& failed = QStringLiteral("修改失败")) {
+int changeResult(Context& ctx, int r,
+                 const QString& done = QCoreApplication::translate("ledsignctl", "修改成功"),
+                 const QString& failed = QCoreApplication::translate("ledsignctl", "修改失败")) {
   if (r != 0) controllerFailed(failed, r);
   ctx.err() << done << '\n';
   return Success;
@@ -61,16 +68,18 @@ int changeResult(Context& ctx, int r, const QString& done = QStringLiteral("修�
 std::array<int, 2> hourMinuteArgument(const QString& text) {
   static const QRegularExpression form(QStringLiteral("^(\\d{1,2}):(\\d{2})$"));
   const QRegularExpressionMatch m = form.match(text);
-  if (!m.hasMatch()) badInput(QStringLiteral("时间应为 HH:MM，而不是“%1”").arg(text));
-  return {intArgument(m.captured(1), 0, 23, QStringLiteral("小时")),
-          intArgument(m.captured(2), 0, 59, QStringLiteral("分钟"))};
+  if (!m.hasMatch())
+    badInput(QCoreApplication::translate("ledsignctl", "时间应为 HH:MM，而不是“%1”").arg(text));
+  return {intArgument(m.captured(1), 0, 23, QCoreApplication::translate("ledsignctl", "小时")),
+          intArgument(m.captured(2), 0, 59, QCoreApplication::translate("ledsignctl", "分钟"))};
 }
 
 QByteArray addressArgument(const QString& text) {
   const QString trimmed = text.trimmed();
   const std::optional<QByteArray> bytes =
       params::IsValidAddressText(trimmed) ? params::addressFieldBytes(trimmed) : std::nullopt;
-  if (!bytes) badInput(QStringLiteral("数据格式无效：“%1”不是IPv4地址").arg(text));
+  if (!bytes)
+    badInput(QCoreApplication::translate("ledsignctl", "数据格式无效：“%1”不是IPv4地址").arg(text));
   return *bytes;
 }
 
@@ -88,12 +97,16 @@ int runGet(Context& ctx, const QStringList& args) {
   parser.addOption(rs485Option());
   parser.addPositionalArgument(QStringLiteral("NAME"), kNames.join(QLatin1Char('|')));
   parseJsonCommand(ctx, parser, args,
-                   QStringLiteral("读取控制卡的一个参数，输出格式与 set 的参数相同。"), 1, 1);
+                   QCoreApplication::translate("ledsignctl",
+                                               "读取控制卡的一个参数，输出格式与 set 的参数相同。"),
+                   1, 1);
   const QString name = parser.positionalArguments().front();
   if (!kNames.contains(name))
-    badInput(QStringLiteral("未知的参数“%1”，可用：%2").arg(name, kNames.join(QLatin1Char(' '))));
+    badInput(QCoreApplication::translate("ledsignctl", "未知的参数“%1”，可用：%2")
+                 .arg(name, kNames.join(QLatin1Char(' '))));
   const bool rs485 = parser.isSet(rs485Option());
-  if (rs485 && name != QLatin1String("serial")) badInput(QStringLiteral("--rs485 只用于 serial"));
+  if (rs485 && name != QLatin1String("serial"))
+    badInput(QCoreApplication::translate("ledsignctl", "--rs485 只用于 serial"));
   if (rs485) requireNet(ctx);
   ctx.connect();
   ControllerLink& link = ctx.link();
@@ -128,7 +141,7 @@ int runGet(Context& ctx, const QStringList& args) {
   } else if (name == QLatin1String("scan")) {
     int flags = 0;
     const int code = link.GetScanPara(t, &flags);
-    if (code < 0) controllerFailed(QStringLiteral("获取失败"), code);
+    if (code < 0) controllerFailed(QCoreApplication::translate("ledsignctl", "获取失败"), code);
     const bool inverted = flags & params::kScanInverted;
     const bool oeHigh = flags & params::kScanOeHigh;
     const std::optional<params::ScanView> view = params::scanViewForCode(code);
@@ -172,31 +185,38 @@ int runGet(Context& ctx, const QStringList& args) {
 
 int runSet(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
-  const QCommandLineOption inverted(QStringLiteral("inverted"),
-                                    QStringLiteral("scan：数据信号反向。"));
-  const QCommandLineOption oeHigh(QStringLiteral("oe-high"), QStringLiteral("scan：OE高有效。"));
+  const QCommandLineOption inverted(
+      QStringLiteral("inverted"),
+      QCoreApplication::translate("ledsignctl", "scan：数据信号反向。"));
+  const QCommandLineOption oeHigh(QStringLiteral("oe-high"),
+                                  QCoreApplication::translate("ledsignctl", "scan：OE高有效。"));
   parser.addOption(inverted);
   parser.addOption(oeHigh);
   parser.addOption(rs485Option());
-  parser.addPositionalArgument(QStringLiteral("NAME"), QStringLiteral("参数名。"));
-  parser.addPositionalArgument(QStringLiteral("VALUE"), QStringLiteral("参数值。"),
+  parser.addPositionalArgument(QStringLiteral("NAME"),
+                               QCoreApplication::translate("ledsignctl", "参数名。"));
+  parser.addPositionalArgument(QStringLiteral("VALUE"),
+                               QCoreApplication::translate("ledsignctl", "参数值。"),
                                QStringLiteral("VALUE…"));
-  parseCommand(
-      ctx, parser, args,
-      QStringLiteral("修改控制卡的一个参数：\n"
-                     "  size W H                 屏宽和屏高 (1-4096)\n"
-                     "  brightness N             亮度 (1-32)\n"
-                     "  daynight DAY NIGHT       白天和晚上亮度 (1-32)\n"
-                     "  onoff HH:MM HH:MM        开启和关闭时间\n"
-                     "  clock now|YYYY-MM-DDTHH:MM:SS  校时\n"
-                     "  scan CODE [--inverted] [--oe-high]  扫描方式 (get scan 的代码 0-15)\n"
-                     "  serial BAUD none|even|odd 1|2 [--rs485]  串口参数\n"
-                     "  net IP MASK GATEWAY PORT 网络参数"),
-      2, -1);
+  parseCommand(ctx, parser, args,
+               QCoreApplication::translate(
+                   "ledsignctl",
+                   "修改控制卡的一个参数：\n"
+                   "  size W H                 屏宽和屏高 (1-4096)\n"
+                   "  brightness N             亮度 (1-32)\n"
+                   "  daynight DAY NIGHT       白天和晚上亮度 (1-32)\n"
+                   "  onoff HH:MM HH:MM        开启和关闭时间\n"
+                   "  clock now|YYYY-MM-DDTHH:MM:SS  校时\n"
+                   "  scan CODE [--inverted] [--oe-high]  扫描方式 (get scan 的代码 0-15)\n"
+                   "  serial BAUD none|even|odd 1|2 [--rs485]  串口参数\n"
+                   "  net IP MASK GATEWAY PORT 网络参数"),
+               2, -1);
   QStringList values = parser.positionalArguments();
   const QString name = values.takeFirst();
   if (!kNames.contains(name) || name == QLatin1String("version"))
-    badInput(QStringLiteral("未知或只读的参数“%1”，见 ledsignctl set --help").arg(name));
+    badInput(
+        QCoreApplication::translate("ledsignctl", "未知或只读的参数“%1”，见 ledsignctl set --help")
+            .arg(name));
   const Transport t = ctx.transport();
   // Each branch checks its values, and only then opens the link.
   auto open = [&]() -> ControllerLink& {
@@ -206,23 +226,26 @@ int runSet(Context& ctx, const QStringList& args) {
 
   if (name == QLatin1String("size")) {
     expectValues(values, 2, QStringLiteral("set size W H"));
-    ScreenSizeRecord size{intArgument(values[0], 1, nq::kMaxSignSide, QStringLiteral("屏宽")),
-                          intArgument(values[1], 1, nq::kMaxSignSide, QStringLiteral("屏高"))};
-    return changeResult(ctx, open().Mod_KuanGao(t, &size), QStringLiteral("设置成功"),
-                        QStringLiteral("设置失败"));
+    ScreenSizeRecord size{intArgument(values[0], 1, nq::kMaxSignSide,
+                                      QCoreApplication::translate("ledsignctl", "屏宽")),
+                          intArgument(values[1], 1, nq::kMaxSignSide,
+                                      QCoreApplication::translate("ledsignctl", "屏高"))};
+    return changeResult(ctx, open().Mod_KuanGao(t, &size),
+                        QCoreApplication::translate("ledsignctl", "设置成功"),
+                        QCoreApplication::translate("ledsignctl", "设置失败"));
   }
   if (name == QLatin1String("brightness")) {
     expectValues(values, 1, QStringLiteral("set brightness 1-32"));
-    const int level =
-        intArgument(values[0], params::kMinLevel, params::kMaxLevel, QStringLiteral("亮度"));
+    const int level = intArgument(values[0], params::kMinLevel, params::kMaxLevel,
+                                  QCoreApplication::translate("ledsignctl", "亮度"));
     return changeResult(ctx, open().ModBrightnessPara(t, level));
   }
   if (name == QLatin1String("daynight")) {
     expectValues(values, 2, QStringLiteral("set daynight DAY NIGHT"));
-    const int day =
-        intArgument(values[0], params::kMinLevel, params::kMaxLevel, QStringLiteral("白天亮度"));
-    const int night =
-        intArgument(values[1], params::kMinLevel, params::kMaxLevel, QStringLiteral("晚上亮度"));
+    const int day = intArgument(values[0], params::kMinLevel, params::kMaxLevel,
+                                QCoreApplication::translate("ledsignctl", "白天亮度"));
+    const int night = intArgument(values[1], params::kMinLevel, params::kMaxLevel,
+                                  QCoreApplication::translate("ledsignctl", "晚上亮度"));
     return changeResult(ctx, open().ModDayNightBrightness(t, day, night));
   }
   if (name == QLatin1String("onoff")) {
@@ -238,18 +261,21 @@ int runSet(Context& ctx, const QStringList& args) {
             ? QDateTime::currentDateTime()
             : QDateTime::fromString(values[0], QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
     if (!at.isValid() || at.date().year() < 2000 || at.date().year() > 2099)
-      badInput(QStringLiteral("时间应为 now 或 2000 到 2099 年的 YYYY-MM-DDTHH:MM:SS，而不是“%1”")
-                   .arg(values[0]));
+      badInput(
+          QCoreApplication::translate(
+              "ledsignctl", "时间应为 now 或 2000 到 2099 年的 YYYY-MM-DDTHH:MM:SS，而不是“%1”")
+              .arg(values[0]));
     const QDate d = at.date();
     const QTime c = at.time();
     return changeResult(
         ctx, open().ModTime(t, d.year(), d.month(), d.day(), c.hour(), c.minute(), c.second()),
-        QStringLiteral("校时成功"), QStringLiteral("校时失败"));
+        QCoreApplication::translate("ledsignctl", "校时成功"),
+        QCoreApplication::translate("ledsignctl", "校时失败"));
   }
   if (name == QLatin1String("scan")) {
     expectValues(values, 1, QStringLiteral("set scan CODE [--inverted] [--oe-high]"));
-    const params::ScanView view =
-        *params::scanViewForCode(intArgument(values[0], 0, 15, QStringLiteral("扫描代码")));
+    const params::ScanView view = *params::scanViewForCode(
+        intArgument(values[0], 0, 15, QCoreApplication::translate("ledsignctl", "扫描代码")));
     const int flags = params::scanFlagsFor(parser.isSet(inverted), parser.isSet(oeHigh) ? 1 : 0);
     return changeResult(ctx, open().ModScanPara(t, view.entry, view.rowDecoding ? 1 : 0, flags));
   }
@@ -263,8 +289,9 @@ int runSet(Context& ctx, const QStringList& args) {
     choice.stopBits = int(kStopBits.indexOf(values[2]));
     const std::optional<SerialParaRecord> record = params::serialRecordFor(choice);
     if (!record)
-      badInput(QStringLiteral("串口参数应为波特率（%1）、none|even|odd、1|2")
-                   .arg(params::baudEntries().join(QLatin1Char(' '))));
+      badInput(
+          QCoreApplication::translate("ledsignctl", "串口参数应为波特率（%1）、none|even|odd、1|2")
+              .arg(params::baudEntries().join(QLatin1Char(' '))));
     SerialParaRecord r = *record;
     if (parser.isSet(rs485Option())) {
       requireNet(ctx);
@@ -280,7 +307,7 @@ int runSet(Context& ctx, const QStringList& args) {
     const QByteArray bytes = addressArgument(values[i]);
     std::memcpy(fields[i], bytes.constData(), std::min(size_t(bytes.size()), sizeof record.ip - 1));
   }
-  record.port = intArgument(values[3], 1, 65535, QStringLiteral("端口"));
+  record.port = intArgument(values[3], 1, 65535, QCoreApplication::translate("ledsignctl", "端口"));
   return changeResult(ctx, open().ModNetPara(t, &record));
 }
 
@@ -288,27 +315,36 @@ int runSet(Context& ctx, const QStringList& args) {
 
 int runIo(Context& ctx, const QStringList& args) {
   QCommandLineParser parser;
-  parser.addPositionalArgument(QStringLiteral("LINE"),
-                               QStringLiteral("输入口 IO1-IO6 的编号 1-6。"));
-  parser.addPositionalArgument(QStringLiteral("N"),
-                               QStringLiteral("这个输入口播放的节目号（从1起，最多16个）；"
-                                              "不给时显示当前列表。"),
-                               QStringLiteral("[N…]"));
-  parseJsonCommand(ctx, parser, args, QStringLiteral("读取或设置一个输入口的节目列表。"), 1,
+  parser.addPositionalArgument(
+      QStringLiteral("LINE"),
+      QCoreApplication::translate("ledsignctl", "输入口 IO1-IO6 的编号 1-6。"));
+  parser.addPositionalArgument(
+      QStringLiteral("N"),
+      QCoreApplication::translate("ledsignctl",
+                                  "这个输入口播放的节目号（从1起，最多16个）；"
+                                  "不给时显示当前列表。"),
+      QStringLiteral("[N…]"));
+  parseJsonCommand(ctx, parser, args,
+                   QCoreApplication::translate("ledsignctl", "读取或设置一个输入口的节目列表。"), 1,
                    1 + programio::MaxAssigned);
   QStringList values = parser.positionalArguments();
-  const int line =
-      intArgument(values.takeFirst(), 1, programio::LineCount, QStringLiteral("输入口")) - 1;
-  QStringList names;
-  for (const QString& v : values)
-    names << programio::programName(
-        intArgument(v, 1, programio::MaxListed, QStringLiteral("节目号")) - 1);
+  const int line = intArgument(values.takeFirst(), 1, programio::LineCount,
+                               QCoreApplication::translate("ledsignctl", "输入口")) -
+                   1;
+  std::vector<int> given;  // the program numbers as typed, from 1
+  QStringList names;       // as the card's list holds them
+  for (const QString& v : values) {
+    given.push_back(intArgument(v, 1, programio::MaxListed,
+                                QCoreApplication::translate("ledsignctl", "节目号")));
+    names << programio::programName(given.back() - 1);
+  }
 
   ctx.connect();
   ControllerLink& link = ctx.link();
   const Transport t = ctx.transport();
   const int count = link.ProgramNumber(t);
-  if (count < 0) controllerFailed(QStringLiteral("获取节目数失败"), count);
+  if (count < 0)
+    controllerFailed(QCoreApplication::translate("ledsignctl", "获取节目数失败"), count);
   ProgramIoTable table{};
   readResult(link.GetProgramIO(t, &table));
 
@@ -326,24 +362,33 @@ int runIo(Context& ctx, const QStringList& args) {
   }
   // The window offers only the programs the card holds.
   const QStringList held = programio::controllerPrograms(count);
-  for (const QString& n : names)
-    if (!held.contains(n))
-      badInput(QStringLiteral("无效的节目：%1（控制卡有%2个节目），未下发").arg(n).arg(count));
+  // In Chinese the message names the program as the list does ("节目N"); in English by number.
+  for (size_t k = 0; k < given.size(); ++k)
+    if (!held.contains(names[int(k)]))
+      badInput(QCoreApplication::translate("ledsignctl",
+                                           "无效的节目：节目%1（控制卡有%2个节目），未下发")
+                   .arg(given[k])
+                   .arg(count));
   if (const std::optional<QString> bad = programio::storeLine(table.lines[line], names))
-    badInput(QStringLiteral("无效的节目：%1，未下发").arg(*bad));
-  return changeResult(ctx, link.ModProgramIO(t, line, &table), QStringLiteral("下发成功"),
-                      QStringLiteral("下发失败"));
+    badInput(QCoreApplication::translate("ledsignctl", "无效的节目：%1，未下发").arg(*bad));
+  return changeResult(ctx, link.ModProgramIO(t, line, &table),
+                      QCoreApplication::translate("ledsignctl", "下发成功"),
+                      QCoreApplication::translate("ledsignctl", "下发失败"));
 }
 
 }  // namespace
 
 std::vector<Command> paramCommands() {
   return {
-      {QStringLiteral("get"), QStringLiteral("读取控制卡参数 (read a controller parameter)"),
+      {QStringLiteral("get"),
+       QCoreApplication::translate("ledsignctl", "读取控制卡参数 (read a controller parameter)"),
        runGet},
-      {QStringLiteral("set"), QStringLiteral("修改控制卡参数 (change a controller parameter)"),
+      {QStringLiteral("set"),
+       QCoreApplication::translate("ledsignctl", "修改控制卡参数 (change a controller parameter)"),
        runSet},
-      {QStringLiteral("io"), QStringLiteral("输入口的节目列表 (an input line's programs)"), runIo},
+      {QStringLiteral("io"),
+       QCoreApplication::translate("ledsignctl", "输入口的节目列表 (an input line's programs)"),
+       runIo},
   };
 }
 

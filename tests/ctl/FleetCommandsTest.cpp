@@ -256,6 +256,23 @@ TEST(FleetCommands, FleetSendIsolatesEachSign) {
   EXPECT_TRUE(whole) << after.programCount();
 }
 
+// An English fleet still understands its English children: the status JSON and the exit codes it
+// reads from them, and the result names of its own JSON, do not change with the language.
+TEST(FleetCommands, EnglishFleetReadsItsChildren) {
+  auto card = startCard(loopbackCard(96, 48, 2, false));
+  ASSERT_TRUE(card);
+  TestHome home;
+  fillLibrary(home.path(), 2, {96, 48});
+  ASSERT_EQ(run(home.path(), QStringLiteral("sign add a ") + net(card->tcpPort())).code, 0);
+  // A status the runner could not read would fail the sign.
+  for (const char* command : {"status", "send"}) {
+    SCOPED_TRACE(command);
+    const Outcome r = run(home.path(), QStringLiteral("--lang en --json fleet %1").arg(command));
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("\"result\":\"succeeded\""))) << r.out.toStdString();
+  }
+}
+
 // The runner's own words for a child that could not do its job, one row per way of failing.
 TEST(FleetRunner, ChildFailures) {
   QTemporaryDir dir;
