@@ -44,7 +44,7 @@ void TMainForm::S2Click() {
 void TMainForm::SpeedButton5Click() {
   runGuarded(prompt_, this, [this] {
     ControllerLink& controller = ws_.link();
-    LinkWait wait(ws_, QStringLiteral("正在连接…"));
+    LinkWait wait(ws_, tr("正在连接…"));
     int width = 0;
     int height = 0;
     const CommSettings& settings = ws_.commSettings;
@@ -55,22 +55,22 @@ void TMainForm::SpeedButton5Click() {
       const int opened = controller.OpenSerial(settings.SerialPort, settings.BaudRate);
       sleep(500);
       if (opened != 0) {
-        prompt_.message(this, QStringLiteral("打开串口失败"));
+        prompt_.message(this, tr("打开串口失败"));
         return;
       }
       const int r = controller.GetWidthHeight(Transport::Serial, &width, &height);
       if (r != 0) {
-        prompt_.message(this, QStringLiteral("获取宽高失败 错误码:") + QString::number(r));
+        prompt_.message(this, tr("获取宽高失败 错误码:%1").arg(r));
         return;
       }
     } else {
       const int r = controller.Connect(settings.ControllerIp, settings.ControllerPort);
       if (r != 0) {
-        prompt_.message(this, QStringLiteral("连接失败 错误代码:") + QString::number(r));
+        prompt_.message(this, tr("连接失败 错误代码:%1").arg(r));
         return;
       }
       if (controller.GetWidthHeight(Transport::Net, &width, &height) != 0) {
-        prompt_.message(this, QStringLiteral("获取宽高失败"));
+        prompt_.message(this, tr("获取宽高失败"));
         return;
       }
     }
@@ -81,8 +81,8 @@ void TMainForm::SpeedButton5Click() {
 void TMainForm::connectionTail(int width, int height) {
   // A sign size the picture area and the store cannot hold is refused before anything changes.
   if (!Workspace::validSide(width) || !Workspace::validSide(height)) {
-    prompt_.message(this, QStringLiteral("获取宽高失败：控制卡报告的屏幕尺寸无效（%1 × %2），"
-                                         "每边应在 1 到 %3 之间")
+    prompt_.message(this, tr("获取宽高失败：控制卡报告的屏幕尺寸无效（%1 × %2），"
+                             "每边应在 1 到 %3 之间")
                               .arg(width)
                               .arg(height)
                               .arg(Workspace::MaxSide));
@@ -94,21 +94,21 @@ void TMainForm::connectionTail(int width, int height) {
   const Transport t = ws_.transport();
   ws_.ControllerProgramCount = ws_.link().ProgramNumber(t);
   if (ws_.ControllerProgramCount < 0) {
-    prompt_.message(this, QStringLiteral("获取节目数失败"));
+    prompt_.message(this, tr("获取节目数失败"));
     return;
   }
   ws_.ControllerModel = ws_.link().Type(t);
   showStatus();
   if (ws_.ControllerModel < 0) {
-    prompt_.message(this, QStringLiteral("获取LED控制卡型号失败"));
+    prompt_.message(this, tr("获取LED控制卡型号失败"));
     return;
   }
   // New programs take the sign's size: one the card cannot hold even in one colour is told now,
   // not first when a send is refused.
   if (const QString limit = sizeLimitMessage(ws_.ControllerModel, 1, width, height);
       !limit.isEmpty()) {
-    prompt_.message(this, QStringLiteral("LED屏 %1×%2 超出控制卡的节目尺寸：%3。"
-                                         "新节目须改小尺寸后才能发送。")
+    prompt_.message(this, tr("LED屏 %1×%2 超出控制卡的节目尺寸：%3。"
+                             "新节目须改小尺寸后才能发送。")
                               .arg(width)
                               .arg(height)
                               .arg(limit));
@@ -117,7 +117,7 @@ void TMainForm::connectionTail(int width, int height) {
 
 void TMainForm::SpeedButton4Click() {
   runGuarded(prompt_, this, [this] {
-    LinkWait wait(ws_, QStringLiteral("正在断开…"));
+    LinkWait wait(ws_, tr("正在断开…"));
     if (ws_.commSettings.serial()) {
       ws_.link().CloseSerial();
     } else {
@@ -132,7 +132,7 @@ void TMainForm::Timer1Timer() {
   runGuarded(prompt_, this, [this] {
     if (ws_.link().SendHeart() != 0) {
       ws_.markDisconnected();
-      prompt_.message(this, QStringLiteral("获取心跳包失败"));
+      prompt_.message(this, tr("获取心跳包失败"));
     }
   });
 }
@@ -140,24 +140,24 @@ void TMainForm::Timer1Timer() {
 void TMainForm::G1Click() {
   runGuarded(prompt_, this, [this] {
     if (!requireConnection(ws_, prompt_, this)) return;
-    if (!prompt_.question(this, QStringLiteral("是否格式化LED大屏!"))) return;
+    if (!prompt_.question(this, tr("是否格式化LED大屏!"))) return;
     ControllerLink& controller = ws_.link();
     if (ws_.commSettings.serial()) {
-      LinkWait wait(ws_, QStringLiteral("正在格式化…"));
+      LinkWait wait(ws_, tr("正在格式化…"));
       const int r = controller.Format(Transport::Serial);
-      prompt_.message(this, r == 0 ? QStringLiteral("格式化成功") : QStringLiteral("格式化失败"));
+      prompt_.message(this, r == 0 ? tr("格式化成功") : tr("格式化失败"));
       return;
     }
     Workspace::HeartbeatPause pause(ws_);
     int r = 0;
     {
-      LinkWait wait(ws_, QStringLiteral("正在格式化…"));
+      LinkWait wait(ws_, tr("正在格式化…"));
       r = controller.Format(Transport::Net);
     }
     if (r == 0) {
-      prompt_.message(this, QStringLiteral("格式化成功"));
+      prompt_.message(this, tr("格式化成功"));
     } else {
-      prompt_.message(this, QStringLiteral("格式化失败"));
+      prompt_.message(this, tr("格式化失败"));
       ws_.markDisconnected();
     }
   });
@@ -165,17 +165,17 @@ void TMainForm::G1Click() {
 
 void TMainForm::R1Click() {
   runGuarded(prompt_, this, [this] {
-    if (!prompt_.question(this, QStringLiteral("是否重启LED大屏!"))) return;
+    if (!prompt_.question(this, tr("是否重启LED大屏!"))) return;
     ControllerLink& controller = ws_.link();
     const Transport t = ws_.transport();
     std::optional<Workspace::HeartbeatPause> pause;
     if (t == Transport::Net) pause.emplace(ws_);
     int r = 0;
     {
-      LinkWait wait(ws_, QStringLiteral("正在重启…"));
+      LinkWait wait(ws_, tr("正在重启…"));
       r = controller.Reboot(t);
     }
-    prompt_.message(this, r == 0 ? QStringLiteral("发送成功") : QStringLiteral("发送失败"));
+    prompt_.message(this, r == 0 ? tr("发送成功") : tr("发送失败"));
     if (t == Transport::Net) ws_.markDisconnected();
   });
 }

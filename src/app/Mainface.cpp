@@ -47,27 +47,34 @@
 
 namespace {
 
+// The handlers read a node by its Chinese caption, which the node keeps under kCaptionRole
+// beside the caption shown in the operator's language.
 const QString kRoot = QStringLiteral("新节目表");
 const QString kPublish = QStringLiteral("发布信息");
 const QString kProgram = QStringLiteral("节目");
+constexpr int kCaptionRole = Qt::UserRole;
 
-const char* const kPlayModes[] = {"立即显示（无特效）",
-                                  "左移",
-                                  "右移",
-                                  "上移",
-                                  "下移",
-                                  "左开",
-                                  "右开",
-                                  "上开",
-                                  "下开",
-                                  "闪烁",
-                                  "斜角进入",
-                                  "反斜角进入",
-                                  "向左移入并移出",
-                                  "向右移入并移出",
-                                  "递减条竖",
-                                  "递减条横"};
-const char* const kPlaySpeeds[] = {"最快", "较快", "快", "慢", "较慢", "最慢"};
+// Shown in the operator's language; set.ini stores the index.
+const char* const kPlayModes[] = {QT_TRANSLATE_NOOP("TMainForm", "立即显示（无特效）"),
+                                  QT_TRANSLATE_NOOP("TMainForm", "左移"),
+                                  QT_TRANSLATE_NOOP("TMainForm", "右移"),
+                                  QT_TRANSLATE_NOOP("TMainForm", "上移"),
+                                  QT_TRANSLATE_NOOP("TMainForm", "下移"),
+                                  QT_TRANSLATE_NOOP("TMainForm", "左开"),
+                                  QT_TRANSLATE_NOOP("TMainForm", "右开"),
+                                  QT_TRANSLATE_NOOP("TMainForm", "上开"),
+                                  QT_TRANSLATE_NOOP("TMainForm", "下开"),
+                                  QT_TRANSLATE_NOOP("TMainForm", "闪烁"),
+                                  QT_TRANSLATE_NOOP("TMainForm", "斜角进入"),
+                                  QT_TRANSLATE_NOOP("TMainForm", "反斜角进入"),
+                                  QT_TRANSLATE_NOOP("TMainForm", "向左移入并移出"),
+                                  QT_TRANSLATE_NOOP("TMainForm", "向右移入并移出"),
+                                  QT_TRANSLATE_NOOP("TMainForm", "递减条竖"),
+                                  QT_TRANSLATE_NOOP("TMainForm", "递减条横")};
+const char* const kPlaySpeeds[] = {
+    QT_TRANSLATE_NOOP("TMainForm", "最快"), QT_TRANSLATE_NOOP("TMainForm", "较快"),
+    QT_TRANSLATE_NOOP("TMainForm", "快"),   QT_TRANSLATE_NOOP("TMainForm", "慢"),
+    QT_TRANSLATE_NOOP("TMainForm", "较慢"), QT_TRANSLATE_NOOP("TMainForm", "最慢")};
 static_assert(std::size(kPlayModes) == nq::kMaxPlayMode + 1 &&
               std::size(kPlaySpeeds) == nq::kMaxPlaySpeed + 1);
 
@@ -79,6 +86,15 @@ QIcon themeIcon(const char* name, const char* alternative, QStyle::StandardPixma
   return icon;
 }
 
+// A node showing `shown` whose caption, as the handlers read it, is `caption`.
+QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const QString& caption, const QString& shown) {
+  auto* node = new QTreeWidgetItem(parent, QStringList{shown});
+  node->setData(0, kCaptionRole, caption);
+  return node;
+}
+
+QString captionOf(const QTreeWidgetItem* node) { return node->data(0, kCaptionRole).toString(); }
+
 }  // namespace
 
 int programNumberFromCaption(const QString& caption) {
@@ -89,7 +105,7 @@ int programNumberFromCaption(const QString& caption) {
 
 TMainForm::TMainForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
     : QMainWindow(parent), ws_(workspace), prompt_(prompt) {
-  setWindowTitle(QStringLiteral("LED双色屏节目编辑与控制"));
+  setWindowTitle(tr("LED双色屏节目编辑与控制"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   QFont face(QStringLiteral("宋体"));
@@ -172,20 +188,20 @@ TMainForm::~TMainForm() = default;
 
 void TMainForm::buildMenus() {
   QMenuBar* bar = menuBar();
-  QMenu* system = bar->addMenu(QStringLiteral("系统(&S)"));
-  O1 = system->addAction(QStringLiteral("导出(&O)"));
-  I1 = system->addAction(QStringLiteral("导入(&I)"));
-  P1 = system->addAction(QStringLiteral("导入图片(&P)"));
-  E1 = system->addAction(QStringLiteral("退出(&E)"));
+  QMenu* system = bar->addMenu(tr("系统(&S)"));
+  O1 = system->addAction(tr("导出(&O)"));
+  I1 = system->addAction(tr("导入(&I)"));
+  P1 = system->addAction(tr("导入图片(&P)"));
+  E1 = system->addAction(tr("退出(&E)"));
   connect(P1, &QAction::triggered, this, &TMainForm::SpeedButton9Click);
   connect(O1, &QAction::triggered, this, &TMainForm::O1Click);
   connect(I1, &QAction::triggered, this, &TMainForm::I1Click);
   connect(E1, &QAction::triggered, this, &TMainForm::E1Click);
 
-  QMenu* config = bar->addMenu(QStringLiteral("配置(&S)"));
-  QMenu* transport = config->addMenu(QStringLiteral("通讯方式(&T)"));
-  C1 = transport->addAction(QStringLiteral("串口(&C)"));
-  C3 = transport->addAction(QStringLiteral("TCP/IP(&T)"));
+  QMenu* config = bar->addMenu(tr("配置(&S)"));
+  QMenu* transport = config->addMenu(tr("通讯方式(&T)"));
+  C1 = transport->addAction(tr("串口(&C)"));
+  C3 = transport->addAction(tr("TCP/IP(&T)"));
   C1->setCheckable(true);
   C3->setCheckable(true);
   auto* transports = new QActionGroup(this);
@@ -193,28 +209,28 @@ void TMainForm::buildMenus() {
   transports->addAction(C3);
   connect(C1, &QAction::triggered, this, &TMainForm::C1Click);
   connect(C3, &QAction::triggered, this, &TMainForm::C3Click);
-  S2 = config->addAction(QStringLiteral("通讯配置(&S)"));
+  S2 = config->addAction(tr("通讯配置(&S)"));
   connect(S2, &QAction::triggered, this, &TMainForm::S2Click);
-  L1 = config->addAction(QStringLiteral("大屏参数(&L)"));
+  L1 = config->addAction(tr("大屏参数(&L)"));
   connect(L1, &QAction::triggered, this, &TMainForm::L1Click);
 
-  QMenu* control = bar->addMenu(QStringLiteral("控制(&K)"));
-  N2 = control->addAction(QStringLiteral("获取节目(&G)"));
-  C2 = control->addAction(QStringLiteral("节目控制(&C)"));
+  QMenu* control = bar->addMenu(tr("控制(&K)"));
+  N2 = control->addAction(tr("获取节目(&G)"));
+  C2 = control->addAction(tr("节目控制(&C)"));
   connect(N2, &QAction::triggered, this, &TMainForm::N2Click);
   connect(C2, &QAction::triggered, this, &TMainForm::C2Click);
-  G1 = control->addAction(QStringLiteral("格式化(&G)"));
-  R1 = control->addAction(QStringLiteral("重启(&R)"));
+  G1 = control->addAction(tr("格式化(&G)"));
+  R1 = control->addAction(tr("重启(&R)"));
   connect(G1, &QAction::triggered, this, &TMainForm::G1Click);
   connect(R1, &QAction::triggered, this, &TMainForm::R1Click);
-  F1 = control->addAction(QStringLiteral("远程升级(&F)"));
+  F1 = control->addAction(tr("远程升级(&F)"));
   connect(F1, &QAction::triggered, this, &TMainForm::F1Click);
-  M1 = control->addAction(QStringLiteral("大屏管理(&M)"));
+  M1 = control->addAction(tr("大屏管理(&M)"));
   connect(M1, &QAction::triggered, this, &TMainForm::M1Click);
 
-  QMenu* help = bar->addMenu(QStringLiteral("帮助(&H)"));
-  help->addAction(QStringLiteral("帮助(&H)"));
-  help->addAction(QStringLiteral("关于(&A)"));
+  QMenu* help = bar->addMenu(tr("帮助(&H)"));
+  help->addAction(tr("帮助(&H)"));
+  help->addAction(tr("关于(&A)"));
 }
 
 void TMainForm::buildToolBar() {
@@ -240,24 +256,22 @@ void TMainForm::buildToolBar() {
     return b;
   };
   SpeedButton5 = makeButton("network-connect", "network-transmit-receive", QStyle::SP_DriveNetIcon,
-                            QStringLiteral("连接大屏"));
+                            tr("连接大屏"));
   SpeedButton4 = makeButton("network-disconnect", "network-offline", QStyle::SP_BrowserStop,
-                            QStringLiteral("断开与大屏的连接"));
-  SpeedButton1 =
-      makeButton("document-new", "document-new", QStyle::SP_FileIcon, QStringLiteral("新建节目"));
-  SpeedButton2 = makeButton("edit-delete", "user-trash", QStyle::SP_TrashIcon,
-                            QStringLiteral("删除选中的节目"));
-  SpeedButton3 =
-      makeButton("document-edit", "accessories-text-editor", QStyle::SP_FileDialogDetailedView,
-                 QStringLiteral("用文本编辑器编辑选中的节目"));
+                            tr("断开与大屏的连接"));
+  SpeedButton1 = makeButton("document-new", "document-new", QStyle::SP_FileIcon, tr("新建节目"));
+  SpeedButton2 =
+      makeButton("edit-delete", "user-trash", QStyle::SP_TrashIcon, tr("删除选中的节目"));
+  SpeedButton3 = makeButton("document-edit", "accessories-text-editor",
+                            QStyle::SP_FileDialogDetailedView, tr("用文本编辑器编辑选中的节目"));
   SpeedButton7 = makeButton("insert-image", "image-x-generic", QStyle::SP_DirOpenIcon,
-                            QStringLiteral("为选中的节目加载BMP图片"));
+                            tr("为选中的节目加载BMP图片"));
   SpeedButton9 = makeButton("image-x-generic", "insert-image", QStyle::SP_FileDialogContentsView,
-                            QStringLiteral("导入图片：任意格式的图片转换为LED颜色"));
+                            tr("导入图片：任意格式的图片转换为LED颜色"));
   SpeedButton8 = makeButton("media-playback-start", "media-playback-start", QStyle::SP_MediaPlay,
-                            QStringLiteral("预览选中的节目"));
-  SpeedButton6 = makeButton("document-send", "mail-send", QStyle::SP_ArrowForward,
-                            QStringLiteral("把节目表发送到大屏"));
+                            tr("预览选中的节目"));
+  SpeedButton6 =
+      makeButton("document-send", "mail-send", QStyle::SP_ArrowForward, tr("把节目表发送到大屏"));
   row->addStretch(1);
   toolBar->addWidget(strip);
   strip->setMinimumWidth(780);
@@ -312,18 +326,18 @@ void TMainForm::buildCentre() {
 
   auto* controls = new QHBoxLayout;
   controls->setSpacing(6);
-  controls->addWidget(new QLabel(QStringLiteral("播放方式"), centre));
+  controls->addWidget(new QLabel(tr("播放方式"), centre));
   ComboBox2 = new QComboBox(centre);
-  for (const char* mode : kPlayModes) ComboBox2->addItem(QString::fromUtf8(mode));
+  for (const char* mode : kPlayModes) ComboBox2->addItem(tr(mode));
   ComboBox2->setMaxVisibleItems(16);
   controls->addWidget(ComboBox2);
   controls->addSpacing(12);
-  controls->addWidget(new QLabel(QStringLiteral("播放速度"), centre));
+  controls->addWidget(new QLabel(tr("播放速度"), centre));
   ComboBox3 = new QComboBox(centre);
-  for (const char* speed : kPlaySpeeds) ComboBox3->addItem(QString::fromUtf8(speed));
+  for (const char* speed : kPlaySpeeds) ComboBox3->addItem(tr(speed));
   controls->addWidget(ComboBox3);
   controls->addSpacing(12);
-  controls->addWidget(new QLabel(QStringLiteral("停留时间(单位:s)"), centre));
+  controls->addWidget(new QLabel(tr("停留时间(单位:s)"), centre));
   Edit4 = new QLineEdit(centre);
   Edit4->setFixedWidth(48);
   // Digits only, whether typed or pasted.
@@ -367,10 +381,12 @@ void TMainForm::showPicture(const QImage& picture) {
 void TMainForm::RebuildProgramList() {
   const QSignalBlocker quiet(TreeView1);
   TreeView1->clear();
-  auto* root = new QTreeWidgetItem(TreeView1, QStringList{kRoot});
+  auto* root = new QTreeWidgetItem(TreeView1, QStringList{tr("新节目表")});
+  root->setData(0, kCaptionRole, kRoot);
   for (int k = 0; k < ws_.ProgramCount; ++k) {
-    auto* node = new QTreeWidgetItem(root, QStringList{kProgram + QString::number(k + 1)});
-    new QTreeWidgetItem(node, QStringList{kPublish});
+    QTreeWidgetItem* node =
+        addNode(root, kProgram + QString::number(k + 1), tr("节目%1").arg(k + 1));
+    addNode(node, kPublish, tr("发布信息"));
   }
   TreeView1->expandAll();
   TreeView1->clearSelection();
@@ -381,7 +397,7 @@ void TMainForm::RebuildProgramList() {
 int TMainForm::pickedProgramNumber() const {
   const QList<QTreeWidgetItem*> picked = TreeView1->selectedItems();
   if (picked.isEmpty()) return -1;
-  const int n = programNumberFromCaption(picked.front()->text(0));
+  const int n = programNumberFromCaption(captionOf(picked.front()));
   return n < 0 ? -2 : n;
 }
 
@@ -424,20 +440,19 @@ QLabel* TMainForm::statusPanel(int index) const {
 void TMainForm::showStatus() {
   if (!StatusBar1 || !TreeView1) return;
   const auto size = [](int w, int h) { return QStringLiteral("%1×%2").arg(w).arg(h); };
-  QString connection = QStringLiteral("未连接");
+  QString connection = tr("未连接");
   if (ws_.isConnected()) {
     const CommSettings& s = ws_.commSettings;
-    connection =
-        s.serial()
-            ? QStringLiteral("已连接 串口 %1 %2").arg(s.SerialPort).arg(s.BaudRate)
-            : QStringLiteral("已连接 TCP/IP %1:%2").arg(s.ControllerIp).arg(s.ControllerPort);
+    connection = s.serial() ? tr("已连接 串口 %1 %2").arg(s.SerialPort).arg(s.BaudRate)
+                            : tr("已连接 TCP/IP %1:%2").arg(s.ControllerIp).arg(s.ControllerPort);
     connection += QLatin1Char(' ') + size(ws_.ScreenWidth, ws_.ScreenHeight);
-    if (ws_.ControllerModel >= 0) connection += QStringLiteral(" 型号%1").arg(ws_.ControllerModel);
+    if (ws_.ControllerModel >= 0)
+      connection += QLatin1Char(' ') + tr("型号%1").arg(ws_.ControllerModel);
   }
   statusPanel(0)->setText(connection);
   const int n = pickedProgramNumber();
   statusPanel(1)->setText(n >= 0 && n < ws_.ProgramCount
-                              ? kProgram + QString::number(n + 1) + QLatin1Char(' ') +
+                              ? tr("节目%1").arg(n + 1) + QLatin1Char(' ') +
                                     size(ws_.ProgramWidth[n], ws_.ProgramHeight[n])
                               : QString());
 }
@@ -449,7 +464,7 @@ QString TMainForm::dwellTextForNewProgram() const {
 void TMainForm::TreeView1Click() {
   const QList<QTreeWidgetItem*> picked = TreeView1->selectedItems();
   if (picked.isEmpty()) return;
-  const QString caption = picked.front()->text(0);
+  const QString caption = captionOf(picked.front());
   if (caption.contains(kPublish) || caption.contains(QStringLiteral("新节目"))) {
     setEditingButtonsEnabled(false);
     return;
@@ -457,7 +472,7 @@ void TMainForm::TreeView1Click() {
   setEditingButtonsEnabled(true);
   const int n = programNumberFromCaption(caption);
   if (n < 0) {
-    prompt_.message(this, QStringLiteral("请选择你要显示的节目表!"));
+    prompt_.message(this, tr("请选择你要显示的节目表!"));
     return;
   }
   ws_.SelectedProgram = n;
@@ -519,7 +534,7 @@ void TMainForm::Edit4Change() {
 }
 
 void TMainForm::writeBackPlaySettings() {
-  const int n = pickProgram(QStringLiteral("请选择你要编辑的节目表!"));
+  const int n = pickProgram(tr("请选择你要编辑的节目表!"));
   if (n < 0) return;
   store().writePlaySettings(n, ComboBox2->currentIndex(), ComboBox3->currentIndex(), Edit4->text());
 }
@@ -527,7 +542,7 @@ void TMainForm::writeBackPlaySettings() {
 void TMainForm::SpeedButton1Click() {
   runGuarded(prompt_, this, [this] {
     if (ws_.ProgramCount >= ProgramStore::MaxPrograms) {
-      prompt_.message(this, QStringLiteral("超出节目最大数"));
+      prompt_.message(this, tr("超出节目最大数"));
       return;
     }
     const int n = ws_.ProgramCount;
@@ -537,8 +552,9 @@ void TMainForm::SpeedButton1Click() {
     {
       const QSignalBlocker quiet(TreeView1);
       QTreeWidgetItem* root = TreeView1->topLevelItem(0);
-      auto* node = new QTreeWidgetItem(root, QStringList{kProgram + QString::number(n + 1)});
-      new QTreeWidgetItem(node, QStringList{kPublish});
+      QTreeWidgetItem* node =
+          addNode(root, kProgram + QString::number(n + 1), tr("节目%1").arg(n + 1));
+      addNode(node, kPublish, tr("发布信息"));
       TreeView1->expandAll();
     }
     ws_.programAppended(ws_.ScreenWidth, ws_.ScreenHeight);
@@ -548,7 +564,7 @@ void TMainForm::SpeedButton1Click() {
 void TMainForm::SpeedButton2Click() {
   runGuarded(prompt_, this, [this] {
     if (TreeView1->selectedItems().isEmpty() || ws_.ProgramCount == 0) return;
-    const int n = pickProgram(QStringLiteral("请选择你要删除的节目表!"));
+    const int n = pickProgram(tr("请选择你要删除的节目表!"));
     if (n < 0 || n >= ws_.ProgramCount) return;
     store().deleteProgram(n, ws_.ProgramCount);
     ws_.programDeleted(n);
@@ -557,7 +573,7 @@ void TMainForm::SpeedButton2Click() {
 
 void TMainForm::SpeedButton3Click() {
   runGuarded(prompt_, this, [this] {
-    const int n = pickProgram(QStringLiteral("请选择你要编辑的节目表!"));
+    const int n = pickProgram(tr("请选择你要编辑的节目表!"));
     if (n < 0) return;
     const QSize size = store().readPictureSize(n);
     ws_.ProgramWidth[n] = size.width();
@@ -568,15 +584,15 @@ void TMainForm::SpeedButton3Click() {
 
 void TMainForm::SpeedButton7Click() {
   runGuarded(prompt_, this, [this] {
-    const int n = pickProgram(QStringLiteral("请选择你要编辑的节目表!"));
+    const int n = pickProgram(tr("请选择你要编辑的节目表!"));
     if (n < 0) return;
-    const QString path = prompt_.openFile(this, QStringLiteral("加载图片"),
-                                          QStringLiteral("BMP 图片 (*.bmp);;所有文件 (*)"));
+    const QString path =
+        prompt_.openFile(this, tr("加载图片"), tr("BMP 图片 (*.bmp);;所有文件 (*)"));
     if (path.isEmpty()) return;
     const QByteArray bytes = readWholeFile(path, nq::kMaxBmpFileBytes);
-    const QImage picture = decodeBmp(bytes, QStringLiteral("图片文件 %1").arg(path));
+    const QImage picture = decodeBmp(bytes, tr("图片文件 %1").arg(path));
     if (picture.width() != ws_.ProgramWidth[n] || picture.height() != ws_.ProgramHeight[n]) {
-      prompt_.message(this, QStringLiteral("加载图片尺寸与屏宽高不一致!"));
+      prompt_.message(this, tr("加载图片尺寸与屏宽高不一致!"));
       return;
     }
     // The file is stored byte for byte, so the program keeps the file's pixel format. Should the
@@ -594,16 +610,16 @@ void TMainForm::SpeedButton7Click() {
       prompt_.message(this, notice);
     }
     if (hasColoursTheSignCannotShow(picture)) {
-      prompt_.message(this, QStringLiteral("图片中有LED屏显示不出的颜色（屏上只有红、绿、黄三色），"
-                                           "屏上的画面会与图片不同。要看到屏上的效果，"
-                                           "请用“导入图片”转换。"));
+      prompt_.message(this, tr("图片中有LED屏显示不出的颜色（屏上只有红、绿、黄三色），"
+                               "屏上的画面会与图片不同。要看到屏上的效果，"
+                               "请用“导入图片”转换。"));
     }
   });
 }
 
 void TMainForm::SpeedButton9Click() {
   runGuarded(prompt_, this, [this] {
-    const int n = pickProgram(QStringLiteral("请选择你要编辑的节目表!"));
+    const int n = pickProgram(tr("请选择你要编辑的节目表!"));
     if (n < 0) return;
     // The picture is converted at the program's size and stored with the play settings shown,
     // as a loaded BMP is; the window follows through the workspace when OK stores it.
@@ -657,20 +673,20 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 void TMainForm::O1Click() {
   runGuarded(prompt_, this, [this] {
     if (ws_.ProgramCount == 0) {
-      prompt_.message(this, QStringLiteral("导出节目不能为空"));
+      prompt_.message(this, tr("导出节目不能为空"));
       return;
     }
-    const QString folder = prompt_.chooseFolder(this, QStringLiteral("导出到文件夹"));
+    const QString folder = prompt_.chooseFolder(this, tr("导出到文件夹"));
     if (folder.isEmpty()) return;
     if (exportLibrary(store(), ws_.ProgramCount, folder).settingsCopied) {
-      prompt_.message(nullptr, QStringLiteral("导出节目成功"));
+      prompt_.message(nullptr, tr("导出节目成功"));
     }
   });
 }
 
 void TMainForm::I1Click() {
   runGuarded(prompt_, this, [this] {
-    const QString folder = prompt_.chooseFolder(this, QStringLiteral("导入文件夹"));
+    const QString folder = prompt_.chooseFolder(this, tr("导入文件夹"));
     if (folder.isEmpty()) return;
     const ImportResult imported = importLibrary(store(), folder);
     ws_.libraryReplaced(imported.count);

@@ -43,7 +43,7 @@ QString pictureFilter() {
   for (const QByteArray& format : QImageReader::supportedImageFormats())
     patterns << QStringLiteral("*.") + QString::fromLatin1(format);
   patterns.removeDuplicates();
-  return QStringLiteral("图片 (%1);;所有文件 (*)").arg(patterns.join(QLatin1Char(' ')));
+  return TPictureImportForm::tr("图片 (%1);;所有文件 (*)").arg(patterns.join(QLatin1Char(' ')));
 }
 
 QScrollArea* pane(QWidget* parent, QLabel*& image) {
@@ -64,12 +64,12 @@ TPictureImportForm::TPictureImportForm(ProgramStore& store, Prompt& prompt, QWid
       store_(store),
       prompt_(prompt),
       toolDirectory_(QCoreApplication::applicationDirPath()) {
-  setWindowTitle(QStringLiteral("导入图片"));
+  setWindowTitle(tr("导入图片"));
   setWindowModality(Qt::ApplicationModal);
 
   auto* panes = new QGridLayout;
-  panes->addWidget(new QLabel(QStringLiteral("原图"), this), 0, 0);
-  panes->addWidget(new QLabel(QStringLiteral("转换结果（LED 颜色）"), this), 0, 1);
+  panes->addWidget(new QLabel(tr("原图"), this), 0, 0);
+  panes->addWidget(new QLabel(tr("转换结果（LED 颜色）"), this), 0, 1);
   OriginalBox = pane(this, OriginalImage);
   ConvertedBox = pane(this, ConvertedImage);
   panes->addWidget(OriginalBox, 1, 0);
@@ -77,17 +77,18 @@ TPictureImportForm::TPictureImportForm(ProgramStore& store, Prompt& prompt, QWid
   SourceInfo = new QLabel(this);
   panes->addWidget(SourceInfo, 2, 0, 1, 2);
 
-  auto combo = [this](std::initializer_list<const char*> items) {
+  // The choices are read by index.
+  auto combo = [this](const QStringList& items) {
     auto* box = new QComboBox(this);
-    for (const char* item : items) box->addItem(QString::fromUtf8(item));
+    box->addItems(items);
     return box;
   };
-  FitBox = combo({"适应（留黑边）", "填满（裁剪）", "拉伸"});
-  AlignBox = combo({"靠左", "居中", "靠右"});
+  FitBox = combo({tr("适应（留黑边）"), tr("填满（裁剪）"), tr("拉伸")});
+  AlignBox = combo({tr("靠左"), tr("居中"), tr("靠右")});
   AlignBox->setCurrentIndex(int(PictureAlign::Centre));
-  ModeBox = combo({"按阈值分色", "抖动（误差扩散）", "单色"});
-  InkBox = combo({"红色", "绿色", "黄色"});
-  InvertBox = new QCheckBox(QStringLiteral("反色"), this);
+  ModeBox = combo({tr("按阈值分色"), tr("抖动（误差扩散）"), tr("单色")});
+  InkBox = combo({tr("红色"), tr("绿色"), tr("黄色")});
+  InvertBox = new QCheckBox(tr("反色"), this);
   ThresholdBar = new QSlider(Qt::Horizontal, this);
   ThresholdBar->setRange(1, 255);
   ThresholdBar->setValue(128);
@@ -101,24 +102,24 @@ TPictureImportForm::TPictureImportForm(ProgramStore& store, Prompt& prompt, QWid
   connect(ThresholdBar, &QSlider::valueChanged, this, &TPictureImportForm::optionsChange);
 
   auto* controls = new QHBoxLayout;
-  auto labelled = [&](const char* label, QWidget* w) {
-    controls->addWidget(new QLabel(QString::fromUtf8(label), this));
+  auto labelled = [&](const QString& label, QWidget* w) {
+    controls->addWidget(new QLabel(label, this));
     controls->addWidget(w);
     controls->addSpacing(10);
   };
-  labelled("缩放", FitBox);
-  labelled("位置", AlignBox);
-  labelled("颜色", ModeBox);
-  labelled("单色颜色", InkBox);
+  labelled(tr("缩放"), FitBox);
+  labelled(tr("位置"), AlignBox);
+  labelled(tr("颜色"), ModeBox);
+  labelled(tr("单色颜色"), InkBox);
   controls->addWidget(InvertBox);
   controls->addSpacing(10);
-  labelled("亮度阈值", ThresholdBar);
+  labelled(tr("亮度阈值"), ThresholdBar);
   controls->addWidget(ThresholdValue);
   controls->addStretch(1);
 
   auto* buttons = new QDialogButtonBox(this);
-  OkButton = buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
-  CancelButton = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+  OkButton = buttons->addButton(tr("确定"), QDialogButtonBox::AcceptRole);
+  CancelButton = buttons->addButton(tr("取消"), QDialogButtonBox::RejectRole);
   connect(OkButton, &QPushButton::clicked, this, &TPictureImportForm::OkButtonClick);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -134,7 +135,7 @@ TPictureImportForm::~TPictureImportForm() = default;
 
 bool TPictureImportForm::launch(int n, QSize size, const PlaySettings& play) {
   QWidget* owner = parentWidget() ? parentWidget() : this;
-  const QString path = prompt_.openFile(owner, QStringLiteral("导入图片"), pictureFilter());
+  const QString path = prompt_.openFile(owner, tr("导入图片"), pictureFilter());
   if (path.isEmpty()) return false;
   return openPicture(path, n, size, play);
 }
@@ -148,14 +149,16 @@ bool TPictureImportForm::openPicture(const QString& path, int n, QSize size,
   conversion_ = std::move(opened);
   program_ = n;
   play_ = play;
-  SourceInfo->setText(
-      QStringLiteral("原图 %1×%2，节目%3 %4×%5%6")
-          .arg(conversion_->sourceSize().width())
-          .arg(conversion_->sourceSize().height())
+  const QSize source = conversion_->sourceSize();
+  const bool zoomed = zoom() > 1;
+  const QString info =
+      (zoomed ? tr("原图 %1×%2，节目%3 %4×%5，放大 %6 倍显示") : tr("原图 %1×%2，节目%3 %4×%5"))
+          .arg(source.width())
+          .arg(source.height())
           .arg(n + 1)
           .arg(size.width())
-          .arg(size.height())
-          .arg(zoom() > 1 ? QStringLiteral("，放大 %1 倍显示").arg(zoom()) : QString()));
+          .arg(size.height());
+  SourceInfo->setText(zoomed ? info.arg(zoom()) : info);
   optionsChange();
   show();
   raise();
@@ -165,9 +168,9 @@ bool TPictureImportForm::openPicture(const QString& path, int n, QSize size,
 
 std::optional<PictureConversion> TPictureImportForm::decodeInChild(const QString& path, QSize size,
                                                                    QWidget* owner) {
-  const QString what = QStringLiteral("图片文件 %1").arg(QDir::toNativeSeparators(path));
+  const QString what = tr("图片文件 %1").arg(QDir::toNativeSeparators(path));
   const QTemporaryDir dir;
-  if (!dir.isValid()) throw LedError(QStringLiteral("无法建立临时文件夹，不能读取图片"));
+  if (!dir.isValid()) throw LedError(tr("无法建立临时文件夹，不能读取图片"));
   const QString converted = dir.filePath(QStringLiteral("converted.bmp"));
   const QString source = dir.filePath(QStringLiteral("source.png"));
 
@@ -188,8 +191,8 @@ std::optional<PictureConversion> TPictureImportForm::decodeInChild(const QString
 
   // The window stays live while the child works: a short read never shows the box, a long one
   // can be cancelled, and one past the time limit is stopped.
-  QProgressDialog box(QStringLiteral("正在读取图片…"), QStringLiteral("取消"), 0, 0, owner);
-  box.setWindowTitle(QStringLiteral("导入图片"));
+  QProgressDialog box(tr("正在读取图片…"), tr("取消"), 0, 0, owner);
+  box.setWindowTitle(tr("导入图片"));
   box.setWindowModality(Qt::ApplicationModal);
   box.setAutoClose(false);
   box.setAutoReset(false);
@@ -209,8 +212,8 @@ std::optional<PictureConversion> TPictureImportForm::decodeInChild(const QString
   connect(&child, &QProcess::finished, &loop, &QEventLoop::quit);
   child.start();
   if (!child.waitForStarted()) {
-    throw LedError(QStringLiteral("无法启动图片转换程序 %1，不能读取图片")
-                       .arg(QDir::toNativeSeparators(child.program())));
+    throw LedError(
+        tr("无法启动图片转换程序 %1，不能读取图片").arg(QDir::toNativeSeparators(child.program())));
   }
   limit.start(decodeTimeLimitMs_);
   loop.exec();
@@ -219,7 +222,7 @@ std::optional<PictureConversion> TPictureImportForm::decodeInChild(const QString
 
   if (cancelled) return std::nullopt;
   if (timedOut) {
-    throw LedError(QStringLiteral("%1 读取超过 %2 秒，已停止：图片可能过于复杂或已损坏")
+    throw LedError(tr("%1 读取超过 %2 秒，已停止：图片可能过于复杂或已损坏")
                        .arg(what)
                        .arg(decodeTimeLimitMs_ / 1000.0));
   }
@@ -231,7 +234,7 @@ std::optional<PictureConversion> TPictureImportForm::decodeInChild(const QString
   const QImage picture = QImage::fromData(readWholeFile(source, nq::kMaxPicturePixelBytes), "PNG");
   if (picture.isNull() || picture.width() > nq::kMaxPictureSide ||
       picture.height() > nq::kMaxPictureSide) {
-    throw LedError(QStringLiteral("%1 读取失败：转换程序没有给出可用的图片").arg(what));
+    throw LedError(tr("%1 读取失败：转换程序没有给出可用的图片").arg(what));
   }
   return PictureConversion::fromNeededSource(
       picture,

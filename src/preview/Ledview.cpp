@@ -48,7 +48,7 @@ class BarsOverlay : public QWidget {
 
 TLedViewForm::TLedViewForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ws_(workspace), prompt_(prompt) {
-  setWindowTitle(QStringLiteral("预览"));
+  setWindowTitle(tr("预览"));
   paintBlack(this);
 
   // The elements only show; every mouse event goes to the window, which owns the menu and the
@@ -74,9 +74,9 @@ TLedViewForm::TLedViewForm(Workspace& workspace, Prompt& prompt, QWidget* parent
   connect(Timer1, &QTimer::timeout, this, &TLedViewForm::Timer1Timer);
 
   PopupMenu1 = new QMenu(this);
-  Play1 = PopupMenu1->addAction(QStringLiteral("播放"));
-  Stop1 = PopupMenu1->addAction(QStringLiteral("停止"));
-  Exit1 = PopupMenu1->addAction(QStringLiteral("退出"));
+  Play1 = PopupMenu1->addAction(tr("播放"));
+  Stop1 = PopupMenu1->addAction(tr("停止"));
+  Exit1 = PopupMenu1->addAction(tr("退出"));
   connect(Play1, &QAction::triggered, this, &TLedViewForm::Play1Click);
   connect(Stop1, &QAction::triggered, this, &TLedViewForm::Stop1Click);
   connect(Exit1, &QAction::triggered, this, &TLedViewForm::Exit1Click);
@@ -118,8 +118,7 @@ void TLedViewForm::FormShow() {
 
   if (!pictureLoaded_) {
     // Shown once the black window stands, so the box comes up above it.
-    const QString text =
-        QStringLiteral("节目%1的图片无法读取，不能预览。\n%2").arg(n + 1).arg(failure);
+    const QString text = tr("节目%1的图片无法读取，不能预览。\n%2").arg(n + 1).arg(failure);
     QMetaObject::invokeMethod(
         this, [this, text] { prompt_.message(this, text); }, Qt::QueuedConnection);
   }

@@ -30,8 +30,8 @@ namespace {
 // A settings page: its fields above, "确定" and "取消" at the bottom right.
 void layOutSettingsPage(QWidget* page, QFormLayout* fields, QPushButton*& ok,
                         QPushButton*& cancel) {
-  ok = new QPushButton(QStringLiteral("确定"), page);
-  cancel = new QPushButton(QStringLiteral("取消"), page);
+  ok = new QPushButton(TCommForm::tr("确定"), page);
+  cancel = new QPushButton(TCommForm::tr("取消"), page);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(ok);
@@ -56,10 +56,10 @@ SerialPage::SerialPage(QWidget* parent) : QWidget(parent) {
   for (const int rate : nq::kBaudRates) ComboBox2->addItem(QString::number(rate));
   CheckBox1 = new QCheckBox(QStringLiteral("GPRS"), this);
   Edit3 = new QLineEdit(this);
-  form->addRow(QStringLiteral("串口"), ComboBox1);
-  form->addRow(QStringLiteral("波特率"), ComboBox2);
+  form->addRow(tr("串口"), ComboBox1);
+  form->addRow(tr("波特率"), ComboBox2);
   form->addRow(QString(), CheckBox1);
-  form->addRow(QStringLiteral("超时(ms)"), Edit3);
+  form->addRow(tr("超时(ms)"), Edit3);
   layOutSettingsPage(this, form, OkButton, CancelButton);
 }
 
@@ -68,7 +68,7 @@ NetPage::NetPage(QWidget* parent) : QWidget(parent) {
   Edit1 = new QLineEdit(this);
   Edit2 = new QLineEdit(this);
   form->addRow(QStringLiteral("Led IP"), Edit1);
-  form->addRow(QStringLiteral("端口"), Edit2);
+  form->addRow(tr("端口"), Edit2);
   layOutSettingsPage(this, form, OkButton, CancelButton);
 }
 
@@ -76,8 +76,8 @@ BaudQueryPage::BaudQueryPage(QWidget* parent) : QWidget(parent) {
   auto* row = new QHBoxLayout;
   ComboBox3 = new QComboBox(this);
   ComboBox3->setMinimumWidth(160);
-  QueryButton = new QPushButton(QStringLiteral("查询"), this);
-  row->addWidget(new QLabel(QStringLiteral("串口"), this));
+  QueryButton = new QPushButton(tr("查询"), this);
+  row->addWidget(new QLabel(tr("串口"), this));
   row->addWidget(ComboBox3, 1);
   row->addWidget(QueryButton);
   Memo1 = new QPlainTextEdit(this);
@@ -91,8 +91,8 @@ IpQueryPage::IpQueryPage(QWidget* parent) : QWidget(parent) {
   auto* row = new QHBoxLayout;
   ComboBox4 = new QComboBox(this);
   ComboBox4->setEditable(true);
-  QueryButton = new QPushButton(QStringLiteral("查询"), this);
-  row->addWidget(new QLabel(QStringLiteral("网卡"), this));
+  QueryButton = new QPushButton(tr("查询"), this);
+  row->addWidget(new QLabel(tr("网卡"), this));
   row->addWidget(ComboBox4, 1);
   row->addWidget(QueryButton);
   StringGrid1 = new QTableWidget(256, 5, this);
@@ -129,14 +129,14 @@ void IpQueryPage::clearGrid() {
   for (int r = 0; r < StringGrid1->rowCount(); ++r) {
     for (int c = 0; c < StringGrid1->columnCount(); ++c) setCell(r, c, QString());
   }
-  const QString header[] = {QString(), QStringLiteral("IP"), QStringLiteral("子网掩码"),
-                            QStringLiteral("网关"), QStringLiteral("端口")};
+  const QString header[] = {QString(), QStringLiteral("IP"), tr("子网掩码"), tr("网关"),
+                            tr("端口")};
   for (int c = 0; c < 5; ++c) setCell(0, c, header[c]);
 }
 
 TCommForm::TCommForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
     : QDialog(parent), ws_(workspace), prompt_(prompt) {
-  setWindowTitle(QStringLiteral("通讯配置"));
+  setWindowTitle(tr("通讯配置"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
   setModal(false);
   QFont face(QStringLiteral("宋体"));
@@ -147,10 +147,10 @@ TCommForm::TCommForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
   netPage = new NetPage(PageControl1);
   baudPage = new BaudQueryPage(PageControl1);
   ipPage = new IpQueryPage(PageControl1);
-  PageControl1->addTab(serialPage, QStringLiteral("串口"));
+  PageControl1->addTab(serialPage, tr("串口"));
   PageControl1->addTab(netPage, QStringLiteral("TCP/IP"));
-  PageControl1->addTab(baudPage, QStringLiteral("波特率查询"));
-  PageControl1->addTab(ipPage, QStringLiteral("IP查询"));
+  PageControl1->addTab(baudPage, tr("波特率查询"));
+  PageControl1->addTab(ipPage, tr("IP查询"));
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(4, 4, 4, 4);
   column->addWidget(PageControl1);
@@ -204,12 +204,12 @@ void TCommForm::SerialOkClick() {
   runGuarded(prompt, this, [&] {
     // Every field is checked before any key is written.
     if (serialPage->ComboBox1->currentIndex() < 0) {
-      prompt.message(this, QStringLiteral("没有找到串口，设置没有保存"));
+      prompt.message(this, tr("没有找到串口，设置没有保存"));
       return;
     }
     const auto timeout = parseDecimal(serialPage->Edit3->text().toLatin1());
     if (!timeout || serialPage->Edit3->text().contains(QLatin1Char(' '))) {
-      prompt.message(this, QStringLiteral("“超时(ms)”必须是十进制整数，设置没有保存"));
+      prompt.message(this, tr("“超时(ms)”必须是十进制整数，设置没有保存"));
       return;
     }
     const QString port = serialPage->ComboBox1->currentText();
@@ -232,7 +232,7 @@ void TCommForm::NetOkClick() {
     const QString portText = netPage->Edit2->text();
     const auto port = parseDecimal(portText.toLatin1());
     if (!port || portText.contains(QLatin1Char(' '))) {
-      prompt.message(this, QStringLiteral("“端口”必须是十进制整数，设置没有保存"));
+      prompt.message(this, tr("“端口”必须是十进制整数，设置没有保存"));
       return;
     }
     CommSettings::writeNetPage(ws_.commSettingsPath(), ip, portText);
@@ -248,24 +248,23 @@ void TCommForm::BaudQueryClick() {
   Prompt& prompt = prompt_;
   runGuarded(prompt, this, [&] {
     if (baudPage->ComboBox3->currentIndex() < 0) {
-      prompt.message(this, QStringLiteral("没有找到串口"));
+      prompt.message(this, tr("没有找到串口"));
       return;
     }
     ControllerLink& link = ws_.link();
     const QString port = baudPage->ComboBox3->currentText();
     // The worker takes the port by value and hands its one line back to the GUI thread; a
     // failure (a missing library, say) comes back as a "提示" message.
-    queries_.start<int>(
-        [&link, port] { return link.GetBaud(port); },
-        [this](const WorkerOutcome<int>& outcome) {
-          if (!outcome.ok()) {
-            prompt_.message(this, outcome.failure);
-            return;
-          }
-          appendBaudLine(outcome.value == -1
-                             ? QStringLiteral("检查硬件链路是否正常")
-                             : QStringLiteral("波特率为：") + QString::number(outcome.value));
-        });
+    queries_.start<int>([&link, port] { return link.GetBaud(port); },
+                        [this](const WorkerOutcome<int>& outcome) {
+                          if (!outcome.ok()) {
+                            prompt_.message(this, outcome.failure);
+                            return;
+                          }
+                          appendBaudLine(outcome.value == -1
+                                             ? tr("检查硬件链路是否正常")
+                                             : tr("波特率为：%1").arg(outcome.value));
+                        });
   });
 }
 

@@ -1,5 +1,6 @@
 #include "EditorRules.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "ProgramLimits.h"
@@ -55,11 +56,11 @@ QSize dragReleaseSize(int x, int y, int screenWidth, int screenHeight) {
 }
 
 QString signSizeText(int width, int height) {
-  return QStringLiteral("LED 屏宽:%1 屏高:%2").arg(width).arg(height);
+  return QCoreApplication::translate("EditorRules", "LED 屏宽:%1 屏高:%2").arg(width).arg(height);
 }
 
 QString programSizeText(int width, int height) {
-  return QStringLiteral("节目 屏宽:%1 屏高:%2").arg(width).arg(height);
+  return QCoreApplication::translate("EditorRules", "节目 屏宽:%1 屏高:%2").arg(width).arg(height);
 }
 
 }  // namespace ledtext

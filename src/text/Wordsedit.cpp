@@ -76,7 +76,7 @@ QImage blackPicture(int width, int height) {
 
 TWordsForm::TWordsForm(Workspace& workspace, Prompt& prompt, QWidget* parent)
     : QWidget(parent), ws_(workspace), prompt_(prompt) {
-  setWindowTitle(QStringLiteral("文本"));
+  setWindowTitle(tr("文本"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -118,8 +118,8 @@ void TWordsForm::libraryReplaced() {
   programGone();
   if (edited) {
     prompt_.message(parentWidget(),
-                    QStringLiteral("“文本”窗口中未保存的修改已放弃：节目表已被替换"
-                                   "（获取节目、导入或更改大屏尺寸），正在编辑的节目已不存在。"));
+                    tr("“文本”窗口中未保存的修改已放弃：节目表已被替换"
+                       "（获取节目、导入或更改大屏尺寸），正在编辑的节目已不存在。"));
   }
 }
 
@@ -132,21 +132,21 @@ void TWordsForm::buildToolBar() {
   row->setContentsMargins(6, 4, 6, 4);
   row->setSpacing(4);
 
-  SpeedButton8 = pictureButton(Panel1, "preferences-desktop-font", QStringLiteral("字体"));
+  SpeedButton8 = pictureButton(Panel1, "preferences-desktop-font", tr("字体"));
   row->addWidget(SpeedButton8);
-  row->addWidget(new QLabel(QStringLiteral("行距"), Panel1));
+  row->addWidget(new QLabel(tr("行距"), Panel1));
   ComboBox1 = new QComboBox(Panel1);
-  ComboBox1->addItems({QStringLiteral("单倍"), QStringLiteral("1.5倍"), QStringLiteral("2.0倍"),
-                       QStringLiteral("最小值"), QStringLiteral("固定值"),
-                       QStringLiteral("多倍行距")});
+  // In LineSpacingRule order: the rule is the index.
+  ComboBox1->addItems(
+      {tr("单倍"), tr("1.5倍"), tr("2.0倍"), tr("最小值"), tr("固定值"), tr("多倍行距")});
   row->addWidget(ComboBox1);
-  row->addWidget(new QLabel(QStringLiteral("设置值"), Panel1));
+  row->addWidget(new QLabel(tr("设置值"), Panel1));
   Edit1 = new QLineEdit(QStringLiteral("0"), Panel1);
   Edit1->setFixedWidth(48);
   Edit1->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*\\.?\\d*")), Edit1));
   row->addWidget(Edit1);
-  row->addWidget(new QLabel(QStringLiteral("磅"), Panel1));
+  row->addWidget(new QLabel(tr("磅"), Panel1));
 
   const auto sizeField = [this, row](const QString& caption, QLineEdit*& field, TUpDown*& spin) {
     row->addWidget(new QLabel(caption, Panel1));
@@ -158,16 +158,16 @@ void TWordsForm::buildToolBar() {
     row->addWidget(field);
     row->addWidget(spin);
   };
-  sizeField(QStringLiteral("节目宽"), Edit2, UpDown2);
-  sizeField(QStringLiteral("节目高"), Edit3, UpDown3);
+  sizeField(tr("节目宽"), Edit2, UpDown2);
+  sizeField(tr("节目高"), Edit3, UpDown3);
 
-  SpeedButton9 = pictureButton(Panel1, "format-justify-left", QStringLiteral("左对齐"));
-  SpeedButton10 = pictureButton(Panel1, "format-justify-center", QStringLiteral("居中"));
-  SpeedButton11 = pictureButton(Panel1, "format-justify-right", QStringLiteral("右对齐"));
-  SpeedButton12 = pictureButton(Panel1, "go-top", QStringLiteral("文字置顶"));
-  SpeedButton13 = pictureButton(Panel1, "go-jump", QStringLiteral("文字居中"));
-  SpeedButton14 = pictureButton(Panel1, "go-bottom", QStringLiteral("文字置底"));
-  SpeedButton15 = pictureButton(Panel1, "document-save", QStringLiteral("保存"));
+  SpeedButton9 = pictureButton(Panel1, "format-justify-left", tr("左对齐"));
+  SpeedButton10 = pictureButton(Panel1, "format-justify-center", tr("居中"));
+  SpeedButton11 = pictureButton(Panel1, "format-justify-right", tr("右对齐"));
+  SpeedButton12 = pictureButton(Panel1, "go-top", tr("文字置顶"));
+  SpeedButton13 = pictureButton(Panel1, "go-jump", tr("文字居中"));
+  SpeedButton14 = pictureButton(Panel1, "go-bottom", tr("文字置底"));
+  SpeedButton15 = pictureButton(Panel1, "document-save", tr("保存"));
   for (QToolButton* b : {SpeedButton9, SpeedButton10, SpeedButton11, SpeedButton12, SpeedButton13,
                          SpeedButton14, SpeedButton15})
     row->addWidget(b);
@@ -274,8 +274,7 @@ void TWordsForm::FormShow() {
     if (!QFile::exists(path)) return;
     readable = false;
     if (QFileInfo(path).size() > MaxRtfFileBytes)
-      throw LedError(
-          QStringLiteral("文件 %1 超过 16 MiB，无法打开").arg(QDir::toNativeSeparators(path)));
+      throw LedError(tr("文件 %1 超过 16 MiB，无法打开").arg(QDir::toNativeSeparators(path)));
     readRichOrPlainText(readWholeFile(path, MaxRtfFileBytes), *doc);
     readable = true;
   });
@@ -332,7 +331,7 @@ void TWordsForm::SpeedButton8Click() {
   const auto choice = prompt_.chooseFont(this, Prompt::FontChoice{font, colour});
   if (!choice) return;
   if (!ledtext::isLedColour(choice->colour)) {
-    prompt_.message(this, QStringLiteral("只支持红黄绿三色"));
+    prompt_.message(this, tr("只支持红黄绿三色"));
     return;
   }
   QTextCharFormat format;
@@ -402,7 +401,7 @@ void TWordsForm::saveRichText() {
   const QString path = store.rtfPath(program_);
   if (!QDir().mkpath(store.rtfDir()))
     throw LedError(
-        QStringLiteral("无法写入文件 %1：无法创建文件夹 %2")
+        tr("无法写入文件 %1：无法创建文件夹 %2")
             .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(store.rtfDir())));
   writeFileAtomically(path, writeRtf(*RichEdit1->document()));
 }
@@ -427,7 +426,7 @@ int TWordsForm::renderAndPlaceBand(int placement) {
 }
 
 void TWordsForm::reportDroppedLines(int dropped) {
-  if (dropped > 0) prompt_.message(this, QStringLiteral("文字超出节目高度，超出部分未保存"));
+  if (dropped > 0) prompt_.message(this, tr("文字超出节目高度，超出部分未保存"));
 }
 
 void TWordsForm::PlaceTextBand(int placement) {
@@ -446,13 +445,13 @@ void TWordsForm::SpeedButton15Click() {
   runGuarded(prompt_, this, [this] {
     Prompt& prompt = prompt_;
     if (Edit2->text().isEmpty() || Edit3->text().isEmpty()) {
-      prompt.message(this, QStringLiteral("宽高不能为空"));
+      prompt.message(this, tr("宽高不能为空"));
       return;
     }
     const ledtext::CorrectedSize size = ledtext::correctSaveSize(
         fieldValue(Edit2), fieldValue(Edit3), ws_.ScreenWidth, ws_.ScreenHeight);
     if (size.corrections > 0) {
-      if (!prompt.question(this, QStringLiteral("非法的宽高,是否程序自动修正并保存!"))) return;
+      if (!prompt.question(this, tr("非法的宽高,是否程序自动修正并保存!"))) return;
       setEditorSize(size.width, size.height);
       Edit2->setText(QString::number(size.width));
       Edit3->setText(QString::number(size.height));

@@ -4,6 +4,7 @@
 #include <QRawFont>
 #include <QStatusBar>
 #include <QTimer>
+#include <QTranslator>
 #include <string_view>
 
 #include "FleetWindow.h"
@@ -221,6 +222,36 @@ TEST_F(MainWindow, KeyboardMovesPickTheProgramAndPickingWritesNothing) {
   EXPECT_EQ(key(1, "播放速度"), QByteArray("5"));
   EXPECT_EQ(key(1, "停留时间"), QByteArray("40"));
   EXPECT_EQ(key(0, "播放速度"), QByteArray("1"));
+  EXPECT_TRUE(prompt.messages.isEmpty());
+}
+
+// Any language but Chinese: every Chinese character of a text comes out changed.
+class NonChineseTranslator : public QTranslator {
+ public:
+  bool isEmpty() const override { return false; }
+  QString translate(const char*, const char* source, const char*, int) const override {
+    QString text = QString::fromUtf8(source);
+    for (QChar& c : text) c = c.script() == QChar::Script_Han ? QChar(u'x') : c;
+    return text;
+  }
+};
+
+// The tree's captions are shown in the operator's language; which program a node is does not
+// depend on them.
+TEST_F(MainWindow, ProgramNodesWorkInAnyLanguage) {
+  NonChineseTranslator translator;
+  QCoreApplication::installTranslator(&translator);
+  start();
+  form->SpeedButton1->click();
+  form->SpeedButton1->click();
+  QTreeWidgetItem* second = form->TreeView1->topLevelItem(0)->child(1);
+  ASSERT_EQ(second->text(0), QStringLiteral("xx2"));
+  form->TreeView1->setCurrentItem(second->child(0));
+  EXPECT_FALSE(form->SpeedButton2->isEnabled());
+  form->TreeView1->setCurrentItem(second);
+  form->ComboBox2->setCurrentIndex(12);
+  EXPECT_EQ(ws->SelectedProgram, 1);
+  EXPECT_EQ(key(1, "播放方式"), QByteArray("12"));
   EXPECT_TRUE(prompt.messages.isEmpty());
 }
 
