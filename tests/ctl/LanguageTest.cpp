@@ -2,6 +2,7 @@
 // command's help and the messages of the usual failures carry no Chinese character.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -75,6 +76,15 @@ TEST(CtlLanguage, EnglishHasNoChinese) {
   {
     QFile f(junk);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("not a picture") > 0);
+  }
+  // The home's link is a closed loopback port: a row that connects reaches nothing else.
+  ASSERT_TRUE(QDir().mkpath(home + QStringLiteral("/Program")));
+  {
+    QFile f(home + QStringLiteral("/set.ini"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(
+        "[\xC5\xE4\xD6\xC3\xB2\xCE\xCA\xFD]\r\n\xCD\xA8\xD1\xB6\xB7\xBD\xCA\xBD=1\r\n"
+        "LEDIP=127.0.0.1\r\nLEDPORT=1\r\n");
   }
   const QStringList english{QStringLiteral("--lang"), QStringLiteral("en"),
                             QStringLiteral("--home"), home};
