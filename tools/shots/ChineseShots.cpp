@@ -52,11 +52,11 @@ TEST(ChineseShots, DialogsAndConnectedStatusBar) {
   shootModal(shotFile(QStringLiteral("question-%1.png").arg(languageCode(currentLanguage()))), [&] {
     prompt.question(&main, QCoreApplication::translate("TMainForm", "是否格式化LED大屏!"));
   });
-  shootModal(shotFile(QStringLiteral("file-dialog-%1.png").arg(languageCode(currentLanguage()))),
-             [&] {
-               prompt.openFile(&main, QStringLiteral("加载图片"),
-                               QStringLiteral("BMP 图片 (*.bmp);;所有文件 (*)"));
-             });
+  shootModal(
+      shotFile(QStringLiteral("file-dialog-%1.png").arg(languageCode(currentLanguage()))), [&] {
+        prompt.openFile(&main, QCoreApplication::translate("TMainForm", "加载图片"),
+                        QCoreApplication::translate("TMainForm", "BMP 图片 (*.bmp);;所有文件 (*)"));
+      });
   shootModal(shotFile(QStringLiteral("font-dialog-%1.png").arg(languageCode(currentLanguage()))),
              [&] {
                prompt.chooseFont(&main, {QFont(QStringLiteral("宋体"), 12), QColor(255, 0, 0)});

@@ -76,7 +76,7 @@ TEST(ControlShots, ProgramControlAndUpgrade) {
   QSignalSpy finished(&upgrade, &TKernelForm::upgradeFinished);
   upgrade.Button1->click();
   ASSERT_TRUE(finished.wait(20000));
-  EXPECT_EQ(prompt.messages, QStringList{"升级成功"});
+  EXPECT_EQ(prompt.messages, QStringList{QCoreApplication::translate("TKernelForm", "升级成功")});
   card->stop();
 }
 

@@ -8,6 +8,7 @@
 
 #include "FleetModel.h"
 #include "FleetWindow.h"
+#include "Language.h"
 #include "ProgramStore.h"
 #include "Protocol.h"
 #include "ScreenShot.h"
@@ -44,21 +45,27 @@ TEST(FleetShots, SendPartWayToEightSigns) {
 
   struct Sign {
     const char* name;
+    const char* englishName;  // in the English pictures
     int height;
     int clockOffset;
     int brightness;
     const char* uploadFault;  // on every chunk of a send, or empty
     bool checked;
   };
-  const Sign signs[] = {
-      {"门厅", 64, 124, 16, "", true},        {"操场", 64, 0, 8, "", true},
-      {"食堂", 64, 0, 16, "delay:400", true}, {"仓库", 0, 0, 0, "", true},
-      {"报告厅", 32, 0, 16, "", true},        {"东门", 64, -42, 16, "", false},
-      {"西门", 64, 0, 16, "delay:150", true}, {"车间", 64, 0, 16, "refuse:5", true}};
+  const Sign signs[] = {{"门厅", "Lobby", 64, 124, 16, "", true},
+                        {"操场", "Playground", 64, 0, 8, "", true},
+                        {"食堂", "Canteen", 64, 0, 16, "delay:400", true},
+                        {"仓库", "Store", 0, 0, 0, "", true},
+                        {"报告厅", "Hall", 32, 0, 16, "", true},
+                        {"东门", "East gate", 64, -42, 16, "", false},
+                        {"西门", "West gate", 64, 0, 16, "delay:150", true},
+                        {"车间", "Workshop", 64, 0, 16, "refuse:5", true}};
   std::vector<std::unique_ptr<signsim::Card>> cards;
   std::vector<SignEntry> entries;
   for (const Sign& s : signs) {
-    SignEntry entry{QString::fromUtf8(s.name), false, QStringLiteral("127.0.0.1"), 1};
+    SignEntry entry{
+        QString::fromUtf8(currentLanguage() == Language::English ? s.englishName : s.name), false,
+        QStringLiteral("127.0.0.1"), 1};
     if (s.height) {  // no card: a closed port
       // Raw planes, so that a slow card shows its progress in many steps.
       cards.push_back(startShotCard(128, s.height, 2, 0));

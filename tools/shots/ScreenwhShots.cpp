@@ -33,7 +33,7 @@ TEST(ParamShots, EveryPageAfterRead) {
     dialog.PageControl1->setCurrentIndex(i);
     QWidget* page = dialog.PageControl1->widget(i);
     for (QAbstractButton* b : page->findChildren<QAbstractButton*>())
-      if (b->text() == QStringLiteral("获取")) b->click();
+      if (b->text() == QCoreApplication::translate("ClockPage", "获取")) b->click();
     QApplication::processEvents();
     const QString name = shotFile(QStringLiteral("params-%1.png").arg(i + 1));
     ASSERT_TRUE(dialog.grab().save(name)) << name.toStdString();

@@ -86,7 +86,8 @@ TEST(SendFetchShots, SendPartWayAndFetchDone) {
       shootScreen(shotFile(QStringLiteral("send-part-way.png")), {&a->main, a->send});
     });
     a->main.SpeedButton6->click();  // modal until "发送成功" has closed
-    ASSERT_EQ(a->prompt.messages, QStringList{QStringLiteral("发送成功")});
+    ASSERT_EQ(a->prompt.messages,
+              QStringList{QCoreApplication::translate("TSendPramForm", "发送成功")});
     a->main.SpeedButton4->click();
     a->main.hide();
   }
@@ -102,7 +103,8 @@ TEST(SendFetchShots, SendPartWayAndFetchDone) {
   };
   QTimer::singleShot(300, b.fetch, [&] { b.fetch->Button1->click(); });
   b.main.N2->trigger();  // modal until fetched and confirmed
-  EXPECT_EQ(b.prompt.messages, QStringList{QStringLiteral("获取节目成功")});
+  EXPECT_EQ(b.prompt.messages,
+            QStringList{QCoreApplication::translate("TGetPramForm", "获取节目成功")});
   EXPECT_EQ(b.ws.ProgramCount, 24);
   card->stop();
 }
