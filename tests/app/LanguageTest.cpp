@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabBar>
@@ -17,6 +16,7 @@
 #include <functional>
 #include <map>
 
+#include "Chinese.h"
 #include "Commconfig.h"
 #include "FleetWindow.h"
 #include "Getpram.h"
@@ -31,13 +31,6 @@
 #include "Wordsedit.h"
 
 namespace {
-
-bool hasChinese(const QString& text) {
-  // The unified ideographs, the CJK punctuation and the full-width forms.
-  static const QRegularExpression chinese(
-      QStringLiteral("[\\x{3000}-\\x{303f}\\x{3400}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
-  return chinese.match(text).hasMatch();
-}
 
 // The texts of `actions` and of their menus, with where each was found.
 void actionTexts(QStringList& out, const QList<QAction*>& actions) {

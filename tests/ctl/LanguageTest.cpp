@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "Chinese.h"
 #include "HomeLock.h"
 
 namespace {
@@ -30,12 +31,6 @@ CtlRun ctl(const QStringList& args, const QStringList& locale = {}) {
   return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
           QString::fromUtf8(p.readAllStandardOutput()),
           QString::fromUtf8(p.readAllStandardError())};
-}
-
-bool hasChinese(const QString& text) {
-  static const QRegularExpression chinese(
-      QStringLiteral("[\\x{3000}-\\x{303f}\\x{3400}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
-  return chinese.match(text).hasMatch();
 }
 
 // Which language the locale and --lang choose: the help says it.
