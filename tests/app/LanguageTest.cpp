@@ -4,7 +4,6 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QDir>
-#include <QDirIterator>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -14,7 +13,6 @@
 #include <QTabBar>
 #include <QTextEdit>
 #include <functional>
-#include <map>
 
 #include "Chinese.h"
 #include "Commconfig.h"
@@ -222,20 +220,6 @@ TEST_F(EnglishFace, MessagesAreEnglish) {
   }
 }
 
-// Every file of `folder`, by path, with its bytes; the lock file aside.
-std::map<QString, QByteArray> filesOf(const QString& folder) {
-  std::map<QString, QByteArray> files;
-  QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    const QString path = it.next();
-    if (path.endsWith(QLatin1String(".lock"))) continue;
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-    files[QDir(folder).relativeFilePath(path)] = f.readAll();
-  }
-  return files;
-}
-
 // The same operations in the Chinese and in the English editor: two programs, a text and a
 // picture, play settings picked from the lists, the library exported. Both homes and both
 // exports hold the same files, byte for byte.
@@ -279,8 +263,8 @@ TEST_F(EnglishFace, TheHomeDoesNotDependOnTheLanguage) {
     form->WordsForm = nullptr;
     form.reset();
     QFile::remove(other.file("green.bmp"));
-    homes.push_back(filesOf(other.path()));
-    exports.push_back(filesOf(exported.path()));
+    homes.push_back(filesUnder(other.path()));
+    exports.push_back(filesUnder(exported.path()));
     // Both pictures and the settings, and the text's RTF in the home.
     EXPECT_EQ(homes.back().size(), 4u);
     EXPECT_EQ(exports.back().size(), 3u);

@@ -4,11 +4,11 @@
 #include <QRawFont>
 #include <QStatusBar>
 #include <QTimer>
-#include <QTranslator>
 #include <string_view>
 
 #include "FleetWindow.h"
 #include "MainWindowFixture.h"
+#include "TestTranslator.h"
 
 namespace {
 
@@ -225,22 +225,15 @@ TEST_F(MainWindow, KeyboardMovesPickTheProgramAndPickingWritesNothing) {
   EXPECT_TRUE(prompt.messages.isEmpty());
 }
 
-// Any language but Chinese: every Chinese character of a text comes out changed.
-class NonChineseTranslator : public QTranslator {
- public:
-  bool isEmpty() const override { return false; }
-  QString translate(const char*, const char* source, const char*, int) const override {
-    QString text = QString::fromUtf8(source);
-    for (QChar& c : text) c = c.script() == QChar::Script_Han ? QChar(u'x') : c;
-    return text;
-  }
-};
-
 // The tree's captions are shown in the operator's language; which program a node is does not
 // depend on them.
 TEST_F(MainWindow, ProgramNodesWorkInAnyLanguage) {
-  NonChineseTranslator translator;
-  QCoreApplication::installTranslator(&translator);
+  // Any language but Chinese: every Chinese character of a text comes out changed.
+  const TestTranslator translator([](const char*, const char* source) {
+    QString text = QString::fromUtf8(source);
+    for (QChar& c : text) c = c.script() == QChar::Script_Han ? QChar(u'x') : c;
+    return text;
+  });
   start();
   form->SpeedButton1->click();
   form->SpeedButton1->click();

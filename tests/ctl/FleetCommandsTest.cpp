@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <QDirIterator>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -13,6 +12,7 @@
 
 #include "Card.h"
 #include "CardStore.h"
+#include "CtlRun.h"
 #include "FleetRunner.h"
 #include "HomeLock.h"
 #include "ProgramStore.h"
@@ -23,11 +23,7 @@ namespace {
 
 const QString kCtl = QStringLiteral(LEDSIGN_BIN_DIR "/ledsignctl");
 
-struct Outcome {
-  int code = -1;
-  QString out;
-  QString err;
-};
+using Outcome = CtlOutcome;
 
 QProcessEnvironment childEnvironment() {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -35,15 +31,8 @@ QProcessEnvironment childEnvironment() {
   return env;
 }
 
-Outcome run(const QString& home, QStringList args) {
-  QProcess p;
-  p.setProcessEnvironment(childEnvironment());
-  p.start(kCtl, QStringList{QStringLiteral("--home"), home} + args);
-  p.closeWriteChannel();
-  p.waitForFinished(60000);
-  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-          QString::fromUtf8(p.readAllStandardOutput()),
-          QString::fromUtf8(p.readAllStandardError())};
+Outcome run(const QString& home, const QStringList& args) {
+  return runCtl(QStringList{QStringLiteral("--home"), home} + args, childEnvironment());
 }
 
 Outcome run(const QString& home, const QString& line) {
@@ -65,18 +54,6 @@ void fillLibrary(const QString& home, int n, QSize size) {
     entry.colour = 3;
     store.writeSettings(k, entry);
   }
-}
-
-std::map<QString, QByteArray> files(const QString& home) {
-  std::map<QString, QByteArray> all;
-  QDirIterator it(home, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    const QString path = it.next();
-    if (path.endsWith(QLatin1String(HomeLock::FileName))) continue;
-    QFile f(path);
-    all[path] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("?");
-  }
-  return all;
 }
 
 // A signsim process on a free loopback port.
@@ -135,7 +112,7 @@ TEST(FleetCommands, SignListCommandTable) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line.toStdString());
-    const auto before = files(home.path());
+    const auto before = filesUnder(home.path());
     const Outcome r = run(home.path(), row.line);
     EXPECT_EQ(r.code, row.code) << r.err.toStdString();
     if (row.printed) {
@@ -143,7 +120,7 @@ TEST(FleetCommands, SignListCommandTable) {
           << r.out.toStdString() << r.err.toStdString();
     }
     if (row.code != 0) {
-      EXPECT_EQ(files(home.path()), before);
+      EXPECT_EQ(filesUnder(home.path()), before);
     }
   }
 }
@@ -226,7 +203,7 @@ TEST(FleetCommands, FleetSendIsolatesEachSign) {
                               QStringLiteral("sign add garbage ") + net(garbage.port),
                               QStringLiteral("sign add killed ") + net(killed->port)})
     ASSERT_EQ(run(home.path(), line).code, 0);
-  const auto before = files(home.path());
+  const auto before = filesUnder(home.path());
 
   QProcess fleet;
   fleet.setProcessEnvironment(childEnvironment());
@@ -248,7 +225,7 @@ TEST(FleetCommands, FleetSendIsolatesEachSign) {
         << name.toStdString() << "\n"
         << out.toStdString();
   EXPECT_TRUE(out.contains(QStringLiteral("共5个大屏：2个成功，3个失败")));
-  EXPECT_EQ(files(home.path()), before);
+  EXPECT_EQ(filesUnder(home.path()), before);
   EXPECT_EQ(healthy->store().programCount(), 6);
   const signsim::CardStore after(state.path().toStdString());
   const bool whole = after.programStream() == oldStream ||

@@ -2,7 +2,6 @@
 // with a text program and a picture program, and a folder of the operator's files beside it.
 #include <gtest/gtest.h>
 
-#include <QDirIterator>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,24 +10,15 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <map>
-#include <tuple>
 
+#include "CtlRun.h"
 #include "HomeLock.h"
 #include "ProgramStore.h"
+#include "TestHome.h"
 
 namespace {
 
 using Files = std::map<QString, QByteArray>;
-
-Files snapshot(const QString& root) {
-  Files files;
-  QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    QFile f(it.next());
-    if (f.open(QIODevice::ReadOnly)) files[QDir(root).relativeFilePath(f.fileName())] = f.readAll();
-  }
-  return files;
-}
 
 void restore(const QString& root, const Files& files) {
   for (const auto& [name, bytes] : files) {
@@ -38,22 +28,13 @@ void restore(const QString& root, const Files& files) {
   }
 }
 
-// Exit code, stdout, stderr.
-using Outcome = std::tuple<int, QString, QString>;
-
 // A file too large for the tool, kept out of the world that every case copies.
 const QTemporaryDir fixed;
 
 // ledsignctl --home W/home ARGS; %W in an argument stands for the world's folder, %F the fixed one.
-Outcome ctl(const QString& world, QStringList args) {
+CtlOutcome ctl(const QString& world, QStringList args) {
   for (QString& a : args) a.replace(QStringLiteral("%W"), world).replace("%F", fixed.path());
-  QProcess p;
-  p.start(QStringLiteral(LEDSIGN_BIN_DIR "/ledsignctl"),
-          QStringList{QStringLiteral("--home"), world + QStringLiteral("/home")} + args);
-  p.waitForFinished(60000);
-  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-          QString::fromUtf8(p.readAllStandardOutput()),
-          QString::fromUtf8(p.readAllStandardError())};
+  return runCtl(QStringList{QStringLiteral("--home"), world + QStringLiteral("/home")} + args);
 }
 
 class LibraryCommands : public ::testing::Test {
@@ -71,9 +52,9 @@ class LibraryCommands : public ::testing::Test {
     pic.fill(Qt::red);
     pic.save(w + QStringLiteral("/files/pic.png"));
     pic.save(w + QStringLiteral("/files/lib/0.bmp"), "BMP");
-    ASSERT_EQ(std::get<0>(ctl(w, {"add", "--text", "欢迎", "--size", "64x32"})), 0);
-    ASSERT_EQ(std::get<0>(ctl(w, {"add", "--picture", "%W/files/pic.png", "--size", "64x32"})), 0);
-    base_ = new Files(snapshot(w));
+    ASSERT_EQ(ctl(w, {"add", "--text", "欢迎", "--size", "64x32"}).code, 0);
+    ASSERT_EQ(ctl(w, {"add", "--picture", "%W/files/pic.png", "--size", "64x32"}).code, 0);
+    base_ = new Files(filesUnder(w));
   }
   static void TearDownTestSuite() { delete base_; }
   void SetUp() override { restore(world_.path(), *base_); }
@@ -126,7 +107,7 @@ TEST_F(LibraryCommands, CommandLinesExitWithTheirCodeAndChangeOnlyTheirFiles) {
     const auto [code, out, err] = ctl(world.path(), QString::fromUtf8(c.line).split(u' '));
     EXPECT_EQ(code, c.code) << err.toStdString();
     EXPECT_TRUE((out + err).contains(QString::fromUtf8(c.output))) << (out + err).toStdString();
-    const Files after = snapshot(world.path());
+    const Files after = filesUnder(world.path());
     QStringList changed;
     for (const auto& [name, bytes] : after)
       if (!base_->count(name) || base_->at(name) != bytes) changed << name;
@@ -144,21 +125,20 @@ TEST_F(LibraryCommands, AFullLibraryOrAHeldLockRefusesWithoutAChange) {
   const QString program = world_.filePath(QStringLiteral("home/Program/"));
   for (int n = 2; n < ProgramStore::MaxPrograms; ++n)
     QFile::copy(program + "1.bmp", program + QString::number(n) + ".bmp");
-  const Files full = snapshot(world_.path());
-  EXPECT_TRUE(std::get<2>(ctl(world_.path(), {"add", "--text", "x", "--size", "8x8"}))
-                  .contains("超出节目最大数"));
-  EXPECT_EQ(snapshot(world_.path()), full);
+  const Files full = filesUnder(world_.path());
+  EXPECT_TRUE(
+      ctl(world_.path(), {"add", "--text", "x", "--size", "8x8"}).err.contains("超出节目最大数"));
+  EXPECT_EQ(filesUnder(world_.path()), full);
   HomeLock lock(world_.filePath(QStringLiteral("home")));
   ASSERT_TRUE(lock.tryLock());
-  const Files locked = snapshot(world_.path());
-  for (const char* command : {"list", "clear"})
-    EXPECT_EQ(std::get<0>(ctl(world_.path(), {command})), 3);
-  EXPECT_EQ(snapshot(world_.path()), locked);
+  const Files locked = filesUnder(world_.path());
+  for (const char* command : {"list", "clear"}) EXPECT_EQ(ctl(world_.path(), {command}).code, 3);
+  EXPECT_EQ(filesUnder(world_.path()), locked);
 }
 
 TEST_F(LibraryCommands, ListAsJsonAndRenderAsTheSignShowsTheClass) {
   const QJsonArray rows =
-      QJsonDocument::fromJson(std::get<1>(ctl(world_.path(), {"--json", "list"})).toUtf8()).array();
+      QJsonDocument::fromJson(ctl(world_.path(), {"--json", "list"}).out.toUtf8()).array();
   ASSERT_EQ(rows.size(), 2);
   EXPECT_EQ(rows[0].toObject()["content"].toString(), "text");
   EXPECT_EQ(rows[1],
@@ -170,7 +150,7 @@ TEST_F(LibraryCommands, ListAsJsonAndRenderAsTheSignShowsTheClass) {
   for (const auto& [cls, shown] :
        {std::pair{2, QColor(Qt::black)}, std::pair{1, QColor(Qt::red)}}) {
     store.writeSettings(1, ProgramEntry{64, 32, cls, 0, 4, 5});
-    ASSERT_EQ(std::get<0>(ctl(world_.path(), {"render", "2", "%W/out.png", "--zoom", "2"})), 0);
+    ASSERT_EQ(ctl(world_.path(), {"render", "2", "%W/out.png", "--zoom", "2"}).code, 0);
     const QImage out(world_.filePath(QStringLiteral("out.png")));
     EXPECT_EQ(out.pixelColor(127, 63), shown) << cls;  // the last pixel, at zoom 2
   }

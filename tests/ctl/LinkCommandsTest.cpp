@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <QDirIterator>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -84,19 +83,6 @@ class LinkCommands : public ::testing::Test {
     ProgramEntry entry = store.readEntry(n);
     entry.colour = 3;
     store.writeSettings(n, entry);
-  }
-
-  // Every file of a home but the lock, byte for byte.
-  static std::map<QString, QByteArray> snapshot(const QString& home) {
-    std::map<QString, QByteArray> files;
-    QDirIterator it(home, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-      const QString path = it.next();
-      if (path.endsWith(QLatin1String(HomeLock::FileName))) continue;
-      QFile f(path);
-      files[path] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("?");
-    }
-    return files;
   }
 
   signsim::CardConfig config() {
@@ -201,12 +187,12 @@ TEST_F(LinkCommands, CommandTable) {
       lock = std::make_unique<HomeLock>(home.path());
       ASSERT_TRUE(lock->tryLock());
     }
-    const auto before = snapshot(home.path());
+    const auto before = filesUnder(home.path());
     const Outcome r = run(home.path(), QString::fromLatin1(row.line));
     card->faults().clear();
     EXPECT_EQ(r.code, row.code) << r.err.toStdString();
     if (row.code != 0) {
-      EXPECT_EQ(snapshot(home.path()), before);
+      EXPECT_EQ(filesUnder(home.path()), before);
       EXPECT_EQ(r.err.count(QStringLiteral("ledsignctl: ")), 1) << r.err.toStdString();
     }
     if (row.effect) row.effect(*this, r);

@@ -5,18 +5,13 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include "CtlRun.h"
 #include "PictureConvert.h"
 #include "TestHome.h"
 
 namespace {
 
-std::tuple<int, QByteArray, QByteArray> ledsignctl(const QString& command) {
-  QProcess p;
-  p.start(QDir(QStringLiteral(LEDSIGN_BIN_DIR)).filePath(QStringLiteral("ledsignctl")),
-          QProcess::splitCommand(command));
-  p.waitForFinished(30000);
-  return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
+CtlOutcome ledsignctl(const QString& command) { return runCtl(QProcess::splitCommand(command)); }
 
 // The program picture is the picture import's conversion, and the source handed back converts
 // in the editor, under every fit and colour mode, to what the file itself converts to.
@@ -32,7 +27,8 @@ TEST(ConvertCommand, ConvertsAsTheImportAndHandsBackTheSource) {
                      "--colours dither --threshold 90 --source %1/source.png")
           .arg(home.path()));
   ASSERT_EQ(code, 0) << err.toStdString();
-  EXPECT_EQ(QJsonDocument::fromJson(out).object().value(QStringLiteral("width")).toInt(), 900);
+  EXPECT_EQ(QJsonDocument::fromJson(out.toUtf8()).object().value(QStringLiteral("width")).toInt(),
+            900);
 
   const QSize size(96, 32);
   PictureConversion file =

@@ -6,20 +6,13 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTranslator>
+#include <optional>
 
 #include "CardDiscovery.h"
 #include "SignList.h"
+#include "TestTranslator.h"
 
 namespace {
-
-class RewordEverything : public QTranslator {
- public:
-  bool isEmpty() const override { return false; }
-  QString translate(const char*, const char*, const char*, int) const override {
-    return QStringLiteral("reworded");
-  }
-};
 
 TEST(FleetStoredTexts, ListFileIgnoresLanguage) {
   SignEntry hall{QStringLiteral("门厅"),         true,   {},           8000,
@@ -34,11 +27,11 @@ TEST(FleetStoredTexts, ListFileIgnoresLanguage) {
   };
   QTemporaryDir chinese, reworded;
   const QByteArray want = write(chinese.path());
-  RewordEverything translator;
-  QCoreApplication::installTranslator(&translator);
+  std::optional<TestTranslator> translator(
+      std::in_place, [](const char*, const char*) { return QStringLiteral("reworded"); });
   const QByteArray got = write(reworded.path());
   const LoadedSignList loaded = SignList::load(reworded.path());
-  QCoreApplication::removeTranslator(&translator);
+  translator.reset();
   EXPECT_EQ(got, want);
   ASSERT_EQ(loaded.signs.size(), 2u);
   EXPECT_EQ(loaded.signs[1].name, QStringLiteral("控制卡 10.0.0.5"));

@@ -2,16 +2,16 @@
 // table, and what each failure leaves behind.
 #include <gtest/gtest.h>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
-#include <QTranslator>
 #include <cstring>
+#include <optional>
 #include <tuple>
 
 #include "Pramme.h"
 #include "ProgramIoRules.h"
+#include "TestTranslator.h"
 #include "WorkspaceFixture.h"
 
 using ::testing::_;
@@ -138,13 +138,9 @@ TEST_F(ProgramControl, SwitchingLinesDropsUnsentEditsAndKeepsSentOnes) {
 
 // The lists show the names in the operator's language; they are read back into numbers.
 TEST_F(ProgramControl, TranslatedNamesSendTheSameNumbers) {
-  struct Names : QTranslator {
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char*, const char*, int) const override {
-      return qstrcmp(context, "ProgramIoRules") == 0 ? QStringLiteral("No. %1 program") : QString();
-    }
-  } names;
-  QCoreApplication::installTranslator(&names);
+  std::optional<TestTranslator> names(std::in_place, [](const char* context, const char*) {
+    return qstrcmp(context, "ProgramIoRules") == 0 ? QStringLiteral("No. %1 program") : QString();
+  });
   dialog->show();
   read(3);
   dialog->ComboBox1->setCurrentIndex(1);
@@ -152,7 +148,7 @@ TEST_F(ProgramControl, TranslatedNamesSendTheSameNumbers) {
   select(dialog->ListBox1, 1);
   dialog->Button1->click();
   const auto [sent, line] = send();
-  QCoreApplication::removeTranslator(&names);
+  names.reset();
   EXPECT_EQ(prompt.messages, QStringList{"下发成功"});
   EXPECT_EQ(line, 1);
   EXPECT_EQ(sent.lines[1].count, 3);
