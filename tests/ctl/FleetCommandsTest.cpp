@@ -41,19 +41,7 @@ Outcome run(const QString& home, const QString& line) {
 
 // n programs of the given size, each with its own red, green and yellow pixels.
 void fillLibrary(const QString& home, int n, QSize size) {
-  ProgramStore store(home);
-  for (int k = 0; k < n; ++k) {
-    store.append(k, size.width(), size.height(), 0, 3, QStringLiteral("5"));
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(Qt::black);
-    const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 128, 0), qRgb(255, 255, 0)};
-    for (int x = 0; x < size.width(); ++x)
-      picture.setPixel(x, (x * 5 + k) % size.height(), colours[(x + k) % 3]);
-    store.writePicture(k, picture);
-    ProgramEntry entry = store.readEntry(k);
-    entry.colour = 3;
-    store.writeSettings(k, entry);
-  }
+  for (int k = 0; k < n; ++k) addLitProgram(home, k, size);
 }
 
 // A signsim process on a free loopback port.

@@ -11,6 +11,7 @@
 #include <map>
 
 #include "Card.h"
+#include "CtlRun.h"
 #include "HomeLock.h"
 #include "ProgramStore.h"
 #include "Protocol.h"
@@ -19,11 +20,7 @@
 
 namespace {
 
-struct Outcome {
-  int code = -1;
-  QString out;
-  QString err;
-};
+using Outcome = CtlOutcome;
 
 class LinkCommands : public ::testing::Test {
  public:
@@ -69,22 +66,6 @@ class LinkCommands : public ::testing::Test {
             QString::fromUtf8(p->readAllStandardError())};
   }
 
-  // Program n of a home: a picture with red, green and yellow LEDs lit.
-  static void addProgram(const QString& home, int n, int width, int height) {
-    ProgramStore store(home);
-    store.append(n, width, height, n % 16, 3, QStringLiteral("5"));
-    QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(Qt::black);
-    for (int x = 0; x < width; ++x) {
-      const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 128, 0), qRgb(255, 255, 0)};
-      picture.setPixel(x, (x * 7 + n) % height, colours[(x + n) % 3]);
-    }
-    store.writePicture(n, picture);
-    ProgramEntry entry = store.readEntry(n);
-    entry.colour = 3;
-    store.writeSettings(n, entry);
-  }
-
   signsim::CardConfig config() {
     std::lock_guard lock(card->store().mutex());
     return card->store().config();
@@ -106,7 +87,7 @@ struct Row {
 
 TEST_F(LinkCommands, CommandTable) {
   TestHome home;
-  for (int n = 0; n < 3; ++n) addProgram(home.path(), n, 64, 32);
+  for (int n = 0; n < 3; ++n) addLitProgram(home.path(), n, {64, 32});
   auto out = [](const char* text) {
     return [text](LinkCommands&, const Outcome& r) { EXPECT_EQ(r.out.trimmed(), QString(text)); };
   };
@@ -218,7 +199,7 @@ TEST_F(LinkCommands, InstalledTreeFindsTheLinkLibrariesInTheirFolder) {
 TEST_F(LinkCommands, JsonShapesAndRoundTrip) {
   TestHome first;
   TestHome second;
-  for (int n = 0; n < 12; ++n) addProgram(first.path(), n, 96, 48);
+  for (int n = 0; n < 12; ++n) addLitProgram(first.path(), n, {96, 48});
 
   const Outcome status = run(first.path(), "NET status --json");
   ASSERT_EQ(status.code, 0) << status.err.toStdString();
@@ -265,7 +246,7 @@ bool firstProgress(QProcess& p) {
 // The first Ctrl-C of a transfer only says that it finishes first; the second ends the process.
 TEST_F(LinkCommands, InterruptsDuringTransfer) {
   TestHome home;
-  for (int n = 0; n < 4; ++n) addProgram(home.path(), n, 96, 48);
+  for (int n = 0; n < 4; ++n) addLitProgram(home.path(), n, {96, 48});
   // The card takes its time to commit: the progress shows before the transfer ends.
   card->faults().set(int(nq::Cmd::UploadEnd), *signsim::parseFault("delay:800"));
   {
