@@ -23,6 +23,7 @@
 
 #include "Card.h"
 #include "Prompt.h"
+#include "VirtualCard.h"
 
 // The folder named by LEDSIGN_SHOTS, made if missing; empty (with a failure) when unset.
 inline QString shotFolder() {
@@ -115,17 +116,7 @@ class ShotPrompt final : public Prompt {
 // failure when it cannot start.
 inline std::unique_ptr<signsim::Card> startShotCard(
     int width, int height, int model, uint32_t features = signsim::CardOptions{}.features) {
-  signsim::CardOptions options;
-  options.tcpPort = 0;
-  options.pty = false;
-  options.pace = false;
-  options.width = width;
-  options.height = height;
-  options.model = model;
+  signsim::CardOptions options = loopbackCard(width, height, model, false);
   options.features = features;
-  auto card = std::make_unique<signsim::Card>(options);
-  std::string error;
-  if (card->start(&error)) return card;
-  ADD_FAILURE() << "the virtual card did not start: " << error;
-  return nullptr;
+  return startCard(options);
 }
