@@ -21,19 +21,6 @@ namespace {
 
 constexpr int kWaitMs = 60000;
 
-// Program n: a 64×32 picture with red, green and yellow LEDs lit where the others are not.
-void addProgram(ProgramStore& store, int n) {
-  store.append(n, 64, 32, n, 3, QStringLiteral("5"));
-  QImage picture(64, 32, QImage::Format_RGB32);
-  picture.fill(Qt::black);
-  const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 128, 0), qRgb(255, 255, 0)};
-  for (int x = 0; x < 64; ++x) picture.setPixel(x, (x * 5 + n) % 32, colours[(x + n) % 3]);
-  store.writePicture(n, picture);
-  ProgramEntry entry = store.readEntry(n);
-  entry.colour = 3;
-  store.writeSettings(n, entry);
-}
-
 // The card's programs, decoded, against the home's pictures: the number of LEDs that differ.
 int differingLeds(signsim::Card& card, const ProgramStore& store, int count) {
   std::lock_guard lock(card.store().mutex());
@@ -68,7 +55,7 @@ QStringList column(FleetModel& model, int c) {
 TEST(FleetWindow, DiscoversRefreshesAndSendsToCheckedSigns) {
   TestHome home;
   ProgramStore store(home.path());
-  for (int n = 0; n < 2; ++n) addProgram(store, n);
+  for (int n = 0; n < 2; ++n) addLitProgram(home.path(), n, {64, 32});
   auto tcp = startCard(loopbackCard(64, 32, 2, false));
   auto serial = startCard(loopbackCard(64, 32, 2, true));
   signsim::CardOptions wideOptions = loopbackCard(128, 32, 2, false);
