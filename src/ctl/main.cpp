@@ -35,23 +35,24 @@ QString toolHelp(const QCommandLineParser& parser, const std::vector<ctl::Comman
 
 }  // namespace
 
-// The command named on the command line: the first argument that is neither a global option nor
-// the value of one.
-QByteArray commandName(int argc, char** argv) {
+// The index of the command on the command line: the first argument that is neither a global
+// option nor the value of one; argc when there is none.
+int commandIndex(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const QByteArray a(argv[i]);
-    if (!a.startsWith('-')) return a;
+    if (!a.startsWith('-')) return i;
     if (!a.contains('=') && (a == "--home" || a == "--net" || a == "--serial" || a == "--baud" ||
                              a == "--timeout" || a == "--sign" || a == "--lang"))
       ++i;
   }
-  return {};
+  return argc;
 }
 
 int main(int argc, char** argv) {
   // Text rendering and picture conversion need a GUI application, never a screen; the other
   // commands start faster without one.
-  const QByteArray command = commandName(argc, argv);
+  const int commandAt = commandIndex(argc, argv);
+  const QByteArray command = commandAt < argc ? QByteArray(argv[commandAt]) : QByteArray();
   std::unique_ptr<QCoreApplication> app;
   if (command == "add" || command == "render" || command == "convert") {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -63,7 +64,7 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationVersion(QStringLiteral(LEDSIGN_VERSION));
   // The language comes before the parser, whose help texts are already in it.
   QString languageError;
-  const std::optional<Language> language = chooseLanguage(argc, argv, &languageError);
+  const std::optional<Language> language = chooseLanguage(commandAt, argv, &languageError);
   if (!language) {
     fprintf(stderr, "ledsignctl: %s\n", qPrintable(languageError));
     return ctl::BadInput;

@@ -44,6 +44,12 @@ TEST(CtlLanguage, LocaleAndOptionChooseTheLanguage) {
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(hasChinese(r.out), !row.english) << r.out.toStdString();
   }
+  // Like every global option, --lang comes before the command; after it, it is the command's.
+  const TestHome home;
+  const CtlOutcome late =
+      ctl({"--home", home.path(), "list", "--lang", "en"}, {QStringLiteral("LANG=zh_CN.UTF-8")});
+  EXPECT_EQ(late.code, 2);
+  EXPECT_TRUE(hasChinese(late.err)) << late.err.toStdString();
   const CtlOutcome bad =
       ctl({QStringLiteral("--lang"), QStringLiteral("fr"), QStringLiteral("list")});
   EXPECT_EQ(bad.code, 2);
