@@ -270,7 +270,7 @@ TEST(FleetRunner, ChildFailures) {
       f.close();
       f.setPermissions(f.permissions() | QFile::ExeOwner);
     }
-    options.hangLimitMs = 500;
+    options.hangLimitMs = 2000;  // ample for a shell script to start on a busy machine
     FleetRunner runner(options);
     QSignalSpy finished(&runner, &FleetRunner::jobFinished);
     runner.enqueue(7, SignEntry{}, row.kind);
