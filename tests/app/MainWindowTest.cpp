@@ -8,7 +8,6 @@
 
 #include "FleetWindow.h"
 #include "MainWindowFixture.h"
-#include "TestTranslator.h"
 
 namespace {
 
@@ -222,29 +221,6 @@ TEST_F(MainWindow, KeyboardMovesPickTheProgramAndPickingWritesNothing) {
   EXPECT_EQ(key(1, "播放速度"), QByteArray("5"));
   EXPECT_EQ(key(1, "停留时间"), QByteArray("40"));
   EXPECT_EQ(key(0, "播放速度"), QByteArray("1"));
-  EXPECT_TRUE(prompt.messages.isEmpty());
-}
-
-// The tree's captions are shown in the operator's language; which program a node is does not
-// depend on them.
-TEST_F(MainWindow, ProgramNodesWorkInAnyLanguage) {
-  // Any language but Chinese: every Chinese character of a text comes out changed.
-  const TestTranslator translator([](const char*, const char* source) {
-    QString text = QString::fromUtf8(source);
-    for (QChar& c : text) c = c.script() == QChar::Script_Han ? QChar(u'x') : c;
-    return text;
-  });
-  start();
-  form->SpeedButton1->click();
-  form->SpeedButton1->click();
-  QTreeWidgetItem* second = form->TreeView1->topLevelItem(0)->child(1);
-  ASSERT_EQ(second->text(0), QStringLiteral("xx2"));
-  form->TreeView1->setCurrentItem(second->child(0));
-  EXPECT_FALSE(form->SpeedButton2->isEnabled());
-  form->TreeView1->setCurrentItem(second);
-  form->ComboBox2->setCurrentIndex(12);
-  EXPECT_EQ(ws->SelectedProgram, 1);
-  EXPECT_EQ(key(1, "播放方式"), QByteArray("12"));
   EXPECT_TRUE(prompt.messages.isEmpty());
 }
 

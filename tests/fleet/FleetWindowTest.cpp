@@ -2,18 +2,24 @@
 // every job runs in the built ledsignctl.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
+#include "CardDiscovery.h"
 #include "FleetModel.h"
 #include "FleetWindow.h"
 #include "ProgramStore.h"
 #include "ScriptedPrompt.h"
 #include "SignDialog.h"
+#include "SignList.h"
 #include "TestHome.h"
+#include "TestTranslator.h"
 #include "VirtualCard.h"
 #include "protocol/Program.h"
 
@@ -167,4 +173,30 @@ TEST(FleetWindow, ListIsWrittenOnlyWhenTheOperatorChangesIt) {
   const std::vector<SignEntry> left = SignList::load(home.path()).signs;
   ASSERT_EQ(left.size(), 1u);
   EXPECT_EQ(left[0].name, QStringLiteral("侧门"));
+}
+
+// The sign list is the same file in every language: a translator that rewords every text the
+// program shows must not reach its sections, keys or the names given to cards found on the
+// network.
+TEST(FleetStoredTexts, ListFileIgnoresLanguage) {
+  SignEntry hall{QStringLiteral("门厅"),         true,   {},           8000,
+                 QStringLiteral("/dev/ttyUSB0"), 115200, QSize(64, 32)};
+  auto write = [&](const QString& home) {
+    std::vector<SignEntry> signs{hall};
+    SignEntry found{{}, false, QStringLiteral("10.0.0.5")};
+    for (const SignEntry& card : newCards({found}, signs)) signs.push_back(card);
+    SignList::save(home, signs);
+    QFile file(SignList::path(home));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  QTemporaryDir chinese, reworded;
+  const QByteArray want = write(chinese.path());
+  std::optional<TestTranslator> translator(
+      std::in_place, [](const char*, const char*) { return QStringLiteral("reworded"); });
+  const QByteArray got = write(reworded.path());
+  const LoadedSignList loaded = SignList::load(reworded.path());
+  translator.reset();
+  EXPECT_EQ(got, want);
+  ASSERT_EQ(loaded.signs.size(), 2u);
+  EXPECT_EQ(loaded.signs[1].name, QStringLiteral("控制卡 10.0.0.5"));
 }

@@ -43,10 +43,7 @@ TEST(ControlShots, ProgramControlAndUpgrade) {
   ShotHome home;
   ShotPrompt prompt;
   Workspace ws(home.path());
-  ws.setLink(&link);
-  ws.commSettings.Transport = QStringLiteral("1");
-  ASSERT_EQ(link.Connect(QStringLiteral("127.0.0.1"), card->tcpPort()), 0);
-  ws.markConnected();
+  ASSERT_TRUE(connectShotCard(ws, link, *card));
 
   TPrammeForm control(ws, prompt);
   control.show();

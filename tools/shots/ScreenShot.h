@@ -22,8 +22,10 @@
 #include <string>
 
 #include "Card.h"
+#include "LinkLibraries.h"
 #include "Prompt.h"
 #include "VirtualCard.h"
+#include "Workspace.h"
 
 // The folder named by LEDSIGN_SHOTS, made if missing; empty (with a failure) when unset.
 inline QString shotFolder() {
@@ -119,4 +121,14 @@ inline std::unique_ptr<signsim::Card> startShotCard(
   signsim::CardOptions options = loopbackCard(width, height, model, false);
   options.features = features;
   return startCard(options);
+}
+
+// `ws` connected over TCP/IP to `card` through `link`, as after the operator's connect; false
+// when the link library cannot reach the card.
+inline bool connectShotCard(Workspace& ws, LinkLibraries& link, const signsim::Card& card) {
+  ws.setLink(&link);
+  ws.commSettings.Transport = QStringLiteral("1");
+  if (link.Connect(QStringLiteral("127.0.0.1"), card.tcpPort()) != 0) return false;
+  ws.markConnected();
+  return true;
 }

@@ -19,10 +19,7 @@ TEST(ParamShots, EveryPageAfterRead) {
   ShotHome home;
   ShotPrompt prompt;
   Workspace ws(home.path());
-  ws.setLink(&link);
-  ws.commSettings.Transport = QStringLiteral("1");
-  ASSERT_EQ(link.Connect(QStringLiteral("127.0.0.1"), card->tcpPort()), 0);
-  ws.markConnected();
+  ASSERT_TRUE(connectShotCard(ws, link, *card));
   ws.ScreenWidth = 96;
   ws.ScreenHeight = 48;
   ws.ControllerModel = 2;
